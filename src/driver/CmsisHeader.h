@@ -1,0 +1,25 @@
+// The CMSIS device-header scan: interrupt names and core data of a device.
+#pragma once
+
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+
+namespace regforge {
+
+/// What a header yields: the interrupt list (position i names interrupt i) and the core data.
+struct CmsisHeader {
+  QStringList interrupts;
+  std::uint32_t coreType = 0;
+  bool cm0Plus = false;
+  std::uint32_t nvicPrioBits = 0;
+  unsigned mpu = 0;  ///< one decimal digit
+  unsigned fpu = 0;  ///< one decimal digit
+};
+
+/// Scans the header at path. coreType, mpu and fpu start from the command line's values.
+/// None when the file can't be opened.
+std::optional<CmsisHeader> scanCmsisHeader(const char* path, std::uint32_t coreType, bool mpu,
+                                           bool fpu);
+
+}  // namespace regforge

@@ -1,0 +1,49 @@
+// The command line: the option set, the table of options in their comparison order, and the
+// scan that fills the set.
+#pragma once
+
+#include <QStringList>
+#include <cstdint>
+
+namespace regforge {
+
+/// Everything the command line asks for. Text arguments point at the argument words.
+struct Options {
+  unsigned readOptions = 0;        ///< ReadOption bits for the SVD reader
+  const char* irqTable = nullptr;  ///< vector-table base name
+  std::uint32_t irqStart = 16;     ///< first vector index, used as a signed index
+  const char* ignoreName = nullptr;
+  bool tcf = false;
+  bool ddf = false;
+  const char* rdtCpu = nullptr;  ///< set: the input is an RDT file with this CPU
+  std::uint32_t nvicPrioBits = 0;  ///< 0: no NVIC group
+  const char* include = nullptr;
+  const char* includeMacros = nullptr;
+  bool ppb = false;
+  const char* irqs = nullptr;
+  const char* irqs2 = nullptr;
+  const char* remove = nullptr;
+  std::uint32_t core = 0;
+  bool mpu = false;
+  bool fpu = false;
+  bool nocmse = false;
+  bool debug = false;
+  QStringList files;  ///< every word that is neither an option nor an option's argument
+};
+
+struct ScanResult {
+  enum class Status { Run, Usage, MissingArgument };
+  Status status = Status::Run;
+  const char* message = nullptr;  ///< for MissingArgument
+  Options options;
+};
+
+/// Scans argv[1..argc-1]. Words are compared whole with each option name; an option with an
+/// argument takes the next word whatever it is; unknown words are file names; a repeated
+/// option overwrites. Anything but two file names asks for the usage text.
+ScanResult scanArguments(int argc, const char* const* argv);
+
+/// The usage text, written to standard output.
+extern const char kUsage[];
+
+}  // namespace regforge

@@ -1,0 +1,16 @@
+// The document class of a run: a Cortex-M memory map whose descriptions are white-space
+// simplified.
+#pragma once
+
+#include "cortexm/CortexMSVDFile.h"
+#include "text/ByteText.h"
+
+namespace regforge {
+
+class SVDFile2 : public CortexMSVDFile {
+ public:
+  /// Leading and trailing white space removed, inner runs collapsed to one blank.
+  void formatDescription(std::string& text) override { text = simplified(text); }
+};
+
+}  // namespace regforge

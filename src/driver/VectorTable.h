@@ -1,0 +1,18 @@
+// The assembly vector table written for "-irq-table".
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "cortexm/CortexMSVDFile.h"
+
+namespace regforge {
+
+/// The vector file's name for a base name: base followed by ".vec".
+std::string vectorFileName(const char* baseName);
+
+/// Writes one line per interrupt index from irqStart to the highest named one into
+/// vectorFileName(baseName); false when the file can't be created.
+bool writeVectorTable(const char* baseName, std::int32_t irqStart, const CortexMSVDFile& map);
+
+}  // namespace regforge

@@ -1,0 +1,74 @@
+#include "memorymap/MemoryMap.h"
+
+#include <QSet>
+
+#include "text/ByteText.h"
+
+namespace regforge {
+namespace {
+
+bool matches(const MemoryMapElement& element, ElementKind kind,
+             std::optional<std::string_view> attributeName, std::optional<std::string_view> value,
+             bool caseSensitive) {
+  if (element.kind() != kind) return false;
+  if (!attributeName || !value) return true;
+  const std::optional<std::string_view> actual = element.attribute(*attributeName);
+  if (!actual) return false;
+  return caseSensitive ? *actual == *value : equalsIgnoreAsciiCase(*actual, *value);
+}
+
+}  // namespace
+
+XMLElement* MemoryMap::createElement(std::string_view tagName) {
+  return arena().make<MemoryMapElement>(*this, storeText(tagName));
+}
+
+MemoryMapElement* MemoryMap::addElement(XMLNode* parent, std::string_view tagName,
+                                        const AttributeText& start, const AttributeText& size,
+                                        const AttributeText& access, const AttributeText& name,
+                                        const AttributeText& description) {
+  MemoryMapElement* element = createMapElement(tagName);
+  if (name.value()) element->setAttribute("name", name.value());
+  if (start.value()) element->setAttribute("start", start.value());
+  if (size.value()) element->setAttribute("size", size.value());
+  if (access.value()) element->setAttribute("access", access.value());
+  if (description.value()) element->setAttribute("description", description.value());
+  parent->appendChild(element);
+  return element;
+}
+
+MemoryMapElement* MemoryMap::findElementByAttribute(MemoryMapElement* from, ElementKind kind,
+                                                    std::optional<std::string_view> attributeName,
+                                                    std::optional<std::string_view> value,
+                                                    bool caseSensitive) {
+  // Pre-order over from's subtree, without recursion.
+  XMLNode* node = from;
+  while (node) {
+    if (const XMLElement* element = node->toElement();
+        element && matches(static_cast<const MemoryMapElement&>(*element), kind, attributeName,
+                           value, caseSensitive)) {
+      return static_cast<MemoryMapElement*>(node);
+    }
+    if (node->firstChild()) {
+      node = node->firstChild();
+      continue;
+    }
+    while (node != from && !node->nextSibling()) node = node->parent();
+    node = node == from ? nullptr : node->nextSibling();
+  }
+  return nullptr;
+}
+
+void MemoryMap::removeGroups(const QStringList& names) {
+  MemoryMapElement* root = rootElement();
+  if (!root) return;
+  const QSet<QString> wanted(names.begin(), names.end());
+  for (XMLNode* child = root->firstChild(); child && child->isElement();) {
+    XMLNode* next = child->nextSibling();
+    const std::string_view name = child->toElement()->attribute("name").value_or("");
+    if (wanted.contains(fromBytes(name))) root->removeChild(child);
+    child = next;
+  }
+}
+
+}  // namespace regforge

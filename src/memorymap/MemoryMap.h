@@ -1,0 +1,72 @@
+// The memory map: the converter's output document. Every element in it carries the kind its
+// tag name gives; readers and generators build it with the operations below.
+#pragma once
+
+#include <QStringList>
+#include <optional>
+#include <string_view>
+
+#include "memorymap/AttributeText.h"
+#include "memorymap/ElementKind.h"
+#include "xml/XMLDocument.h"
+
+namespace regforge {
+
+class MemoryMapElement : public XMLElement {
+ public:
+  MemoryMapElement(XMLDocument& document, std::string_view tagName)
+      : XMLElement(document, tagName), kind_(elementKindOf(tagName)) {}
+  ElementKind kind() const { return kind_; }
+
+ private:
+  ElementKind kind_;
+};
+
+class MemoryMap : public XMLDocument {
+ public:
+  MemoryMap() : XMLDocument(false) {}
+
+  /// A new MemoryMapElement with the kind of tagName, owned by this document.
+  XMLElement* createElement(std::string_view tagName) override;
+  MemoryMapElement* createMapElement(std::string_view tagName) {
+    return static_cast<MemoryMapElement*>(createElement(tagName));
+  }
+
+  /// Creates an element, sets each attribute that is not none and appends it to parent.
+  MemoryMapElement* addElement(XMLNode* parent, std::string_view tagName,
+                               const AttributeText& start, const AttributeText& size,
+                               const AttributeText& access, const AttributeText& name,
+                               const AttributeText& description);
+  MemoryMapElement* addRegisterGroup(XMLNode* parent, const AttributeText& start,
+                                     const AttributeText& size, const AttributeText& name,
+                                     const AttributeText& description) {
+    return addElement(parent, "RegisterGroup", start, size, std::nullopt, name, description);
+  }
+  MemoryMapElement* addRegister(XMLNode* parent, const AttributeText& start,
+                                const AttributeText& size, const AttributeText& access,
+                                const AttributeText& name, const AttributeText& description) {
+    return addElement(parent, "Register", start, size, access, name, description);
+  }
+  MemoryMapElement* addBitField(XMLNode* parent, const AttributeText& start,
+                                const AttributeText& size, const AttributeText& name,
+                                const AttributeText& description) {
+    return addElement(parent, "BitField", start, size, std::nullopt, name, description);
+  }
+
+  /// The root element, or null before a reader has set one.
+  MemoryMapElement* rootElement() const { return static_cast<MemoryMapElement*>(root()); }
+
+  /// The first element in pre-order from `from` (itself first) of the kind whose attribute
+  /// equals value, byte-wise or ignoring ASCII case. With no attribute name or no value the
+  /// first element of the kind matches.
+  static MemoryMapElement* findElementByAttribute(MemoryMapElement* from, ElementKind kind,
+                                                  std::optional<std::string_view> attributeName,
+                                                  std::optional<std::string_view> value,
+                                                  bool caseSensitive);
+
+  /// Unlinks the root's direct children (up to the first non-element) whose "name" is in
+  /// names; an element without a name counts as named "". Deeper elements are not looked at.
+  void removeGroups(const QStringList& names);
+};
+
+}  // namespace regforge

@@ -1,0 +1,7 @@
+#include "readers/DdfReader.h"
+
+namespace regforge {
+
+void readDdf(std::FILE*, MemoryMap&) {}
+
+}  // namespace regforge

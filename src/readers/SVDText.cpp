@@ -1,0 +1,58 @@
+// The text look-ups that the SVD reader and the core description share.
+#include <string>
+
+#include "readers/SVDFile.h"
+
+namespace regforge {
+
+const XMLElement* SVDFile::findElement(const XMLNode* first, std::string_view tag) {
+  for (const XMLNode* node = first; node; node = node->nextSibling()) {
+    const XMLElement* element = node->toElement();
+    if (element && element->tagName() == tag) return element;
+  }
+  return nullptr;
+}
+
+const XMLElement* SVDFile::findElementIn(const XMLNode* firstA, const XMLNode* firstB,
+                                         std::string_view tag) {
+  const XMLElement* found = findElement(firstA, tag);
+  return found ? found : findElement(firstB, tag);
+}
+
+std::string_view SVDFile::elementText(const XMLElement& element) {
+  const XMLData* single = nullptr;
+  int pieces = 0;
+  for (const XMLNode* node = element.firstChild(); node; node = node->nextSibling()) {
+    if (node->type() != XMLNode::Type::Data) continue;
+    single = static_cast<const XMLData*>(node);
+    ++pieces;
+  }
+  if (pieces == 0) return {};
+  if (pieces == 1) return single->text();
+
+  auto [entry, added] = joinedTexts_.try_emplace(&element);
+  if (added) {
+    std::string joined;
+    for (const XMLNode* node = element.firstChild(); node; node = node->nextSibling()) {
+      if (node->type() == XMLNode::Type::Data) joined += static_cast<const XMLData*>(node)->text();
+    }
+    entry->second = arena().copy(joined);
+  }
+  return entry->second;
+}
+
+std::string_view SVDFile::childText(const XMLElement* element, std::string_view tag,
+                                    bool fixHexPrefix) {
+  if (!element) return {};
+  const XMLElement* child = findElement(element->firstChild(), tag);
+  if (!child) return {};
+  std::string_view text = elementText(*child);
+  if (fixHexPrefix && text.size() >= 2 && text[0] == '0' && text[1] == 'X') {
+    std::string fixed(text);
+    fixed[1] = 'x';
+    text = arena().copy(fixed);
+  }
+  return text;
+}
+
+}  // namespace regforge

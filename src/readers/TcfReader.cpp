@@ -1,0 +1,7 @@
+#include "readers/TcfReader.h"
+
+namespace regforge {
+
+void readTcf(const XMLDocument&, MemoryMap&) {}
+
+}  // namespace regforge

@@ -1,0 +1,38 @@
+#include "text/ByteText.h"
+
+namespace regforge {
+
+bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (toUpperAscii(a[i]) != toUpperAscii(b[i])) return false;
+  }
+  return true;
+}
+
+bool startsWithIgnoreAsciiCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() && equalsIgnoreAsciiCase(text.substr(0, prefix.size()), prefix);
+}
+
+std::string simplified(std::string_view text) {
+  std::string result;
+  result.reserve(text.size());
+  bool pendingSpace = false;
+  for (char c : text) {
+    if (isSpaceByte(static_cast<unsigned char>(c))) {
+      pendingSpace = !result.empty();
+      continue;
+    }
+    if (pendingSpace) result.push_back(' ');
+    pendingSpace = false;
+    result.push_back(c);
+  }
+  return result;
+}
+
+QStringList splitList(const QString& text) {
+  if (text.isEmpty()) return {};
+  return text.split(QLatin1Char(';'), Qt::KeepEmptyParts);
+}
+
+}  // namespace regforge

@@ -1,0 +1,101 @@
+#include "text/Numbers.h"
+
+#include <climits>
+
+#include "text/ByteText.h"
+
+namespace regforge {
+namespace {
+
+int digitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'z') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
+  return 99;
+}
+
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && isSpaceByte(static_cast<unsigned char>(text.front()))) {
+    text.remove_prefix(1);
+  }
+  while (!text.empty() && isSpaceByte(static_cast<unsigned char>(text.back()))) {
+    text.remove_suffix(1);
+  }
+  return text;
+}
+
+// Digits of text in base (0: from the prefix) up to 2^32 - 1; none on anything else.
+std::optional<std::uint64_t> parseMagnitude(std::string_view text, int base) {
+  if ((base == 0 || base == 16) && text.size() >= 2 && text[0] == '0' &&
+      (text[1] == 'x' || text[1] == 'X')) {
+    text.remove_prefix(2);
+    base = 16;
+  } else if (base == 0) {
+    base = !text.empty() && text[0] == '0' ? 8 : 10;
+  }
+  if (text.empty()) return std::nullopt;
+  std::uint64_t value = 0;
+  for (char c : text) {
+    const int digit = digitValue(c);
+    if (digit >= base) return std::nullopt;
+    value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
+    if (value > 0x100000000ull) return std::nullopt;
+  }
+  return value;
+}
+
+}  // namespace
+
+unsigned long cStrtoul(const char* text, const char** end, int base) {
+  const char* p = text;
+  while (isSpaceByte(static_cast<unsigned char>(*p))) ++p;
+  bool negative = false;
+  if (*p == '+' || *p == '-') negative = *p++ == '-';
+  if ((base == 0 || base == 16) && p[0] == '0' && (p[1] == 'x' || p[1] == 'X') &&
+      digitValue(p[2]) < 16) {
+    p += 2;
+    base = 16;
+  } else if (base == 0) {
+    base = *p == '0' ? 8 : 10;
+  }
+  const char* firstDigit = p;
+  unsigned long value = 0;
+  bool overflow = false;
+  for (int digit; (digit = digitValue(*p)) < base; ++p) {
+    const unsigned long ubase = static_cast<unsigned long>(base);
+    if (value > (ULONG_MAX - static_cast<unsigned long>(digit)) / ubase) overflow = true;
+    value = value * ubase + static_cast<unsigned long>(digit);
+  }
+  if (p == firstDigit) {
+    if (end) *end = text;
+    return 0;
+  }
+  if (end) *end = p;
+  if (overflow) return ULONG_MAX;
+  return negative ? 0ul - value : value;
+}
+
+std::optional<std::uint32_t> parseUnsigned(std::string_view text, int base) {
+  text = trimmed(text);
+  if (!text.empty() && text[0] == '+') text.remove_prefix(1);
+  const auto magnitude = parseMagnitude(text, base);
+  if (!magnitude || *magnitude > UINT32_MAX) return std::nullopt;
+  return static_cast<std::uint32_t>(*magnitude);
+}
+
+std::optional<std::int32_t> parseSigned(std::string_view text, int base) {
+  text = trimmed(text);
+  bool negative = false;
+  if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+    negative = text[0] == '-';
+    text.remove_prefix(1);
+  }
+  const auto magnitude = parseMagnitude(text, base);
+  if (!magnitude) return std::nullopt;
+  const std::int64_t value =
+      negative ? -static_cast<std::int64_t>(*magnitude) : static_cast<std::int64_t>(*magnitude);
+  if (value < INT32_MIN || value > INT32_MAX) return std::nullopt;
+  return static_cast<std::int32_t>(value);
+}
+
+}  // namespace regforge

@@ -1,0 +1,48 @@
+// Bump allocation for the nodes and byte strings of one document. Everything allocated here
+// lives exactly as long as the arena, so objects placed in it must be trivially destructible.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <new>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+#include <vector>
+
+namespace regforge {
+
+class Arena {
+ public:
+  Arena() = default;
+  Arena(const Arena&) = delete;
+  Arena& operator=(const Arena&) = delete;
+
+  /// Uninitialised storage of size bytes aligned to align (a power of two up to 16).
+  void* allocate(std::size_t size, std::size_t align);
+
+  /// Constructs a T in the arena; the arena releases its memory, nobody calls its destructor.
+  template <class T, class... Args>
+  T* make(Args&&... args) {
+    static_assert(std::is_trivially_destructible_v<T>, "arena objects are never destroyed");
+    return new (allocate(sizeof(T), alignof(T))) T(std::forward<Args>(args)...);
+  }
+
+  /// A NUL-terminated copy of text owned by the arena.
+  std::string_view copy(std::string_view text);
+
+  /// Bytes requested from the system so far.
+  std::size_t capacity() const { return capacity_; }
+
+ private:
+  static constexpr std::size_t kFirstBlock = 4096;
+  static constexpr std::size_t kLargestBlock = 1 << 20;
+
+  std::vector<std::unique_ptr<char[]>> blocks_;
+  char* cursor_ = nullptr;
+  char* end_ = nullptr;
+  std::size_t nextBlock_ = kFirstBlock;
+  std::size_t capacity_ = 0;
+};
+
+}  // namespace regforge

@@ -1,0 +1,129 @@
+#include "xml/XMLDocument.h"
+
+#include <cstdarg>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+
+namespace regforge {
+namespace {
+
+struct FileCloser {
+  void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using File = std::unique_ptr<std::FILE, FileCloser>;
+
+// The whole file in a buffer of its length plus one, NUL after the last byte.
+bool readWholeFile(std::FILE* file, std::unique_ptr<char[]>& buffer, std::size_t& size) {
+  constexpr std::size_t kLimit = UINT32_MAX - 1;  // node texts hold 32-bit lengths
+  std::size_t capacity = 0;
+  if (std::fseek(file, 0, SEEK_END) == 0) {
+    const long length = std::ftell(file);
+    if (length >= 0 && static_cast<unsigned long>(length) <= kLimit) {
+      capacity = static_cast<std::size_t>(length);
+    }
+    std::rewind(file);
+  }
+  size = 0;
+  buffer.reset(new char[capacity + 1]);
+  // A file whose length can't be seen (a pipe) or that grew is read on in growing steps.
+  for (;;) {
+    size += std::fread(buffer.get() + size, 1, capacity - size, file);
+    if (size < capacity || std::feof(file) || std::ferror(file)) break;
+    const int next = std::fgetc(file);
+    if (next == EOF) break;
+    if (capacity >= kLimit) return false;
+    const std::size_t grown = capacity < 65536 ? 65536 : (capacity > kLimit / 2 ? kLimit : capacity * 2);
+    std::unique_ptr<char[]> larger(new char[grown + 1]);
+    std::memcpy(larger.get(), buffer.get(), size);
+    larger[size++] = static_cast<char>(next);
+    buffer = std::move(larger);
+    capacity = grown;
+  }
+  if (std::ferror(file)) return false;
+  buffer[size] = '\0';
+  return true;
+}
+
+}  // namespace
+
+XMLDocument::XMLDocument(bool keepContent) : keepContent_(keepContent) {}
+
+XMLDocument::~XMLDocument() = default;
+
+XMLElement* XMLDocument::createElement(std::string_view tagName) {
+  return arena_.make<XMLElement>(*this, storeText(tagName));
+}
+
+XMLData* XMLDocument::createData(std::string_view text) {
+  return arena_.make<XMLData>(storeText(text));
+}
+
+XMLComment* XMLDocument::createComment(std::string_view text) {
+  return arena_.make<XMLComment>(storeText(text));
+}
+
+XMLCDATASection* XMLDocument::createCDATASection(std::string_view text) {
+  return arena_.make<XMLCDATASection>(storeText(text));
+}
+
+std::string_view XMLDocument::storeText(std::string_view text) {
+  if (text.data() >= sourceBegin_ && text.data() + text.size() <= sourceEnd_ && sourceBegin_) {
+    return text;
+  }
+  return arena_.copy(text);
+}
+
+void XMLDocument::setError(int line, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(errorText_, sizeof errorText_, format, args);
+  va_end(args);
+  errorLine_ = line;
+}
+
+bool XMLDocument::parse(const char* buffer) {
+  const std::size_t size = std::strlen(buffer);
+  std::unique_ptr<char[]> copy(new char[size + 1]);
+  std::memcpy(copy.get(), buffer, size + 1);
+  return parseOwned(std::move(copy), size);
+}
+
+bool XMLDocument::load(const char* path) {
+  File file(std::fopen(path, "rb"));
+  std::unique_ptr<char[]> buffer;
+  std::size_t size = 0;
+  if (!file || !readWholeFile(file.get(), buffer, size)) {
+    setError(0, "couldn't read %s", path);
+    return false;
+  }
+  file.reset();
+  return parseOwned(std::move(buffer), size);
+}
+
+bool XMLDocument::read(const QString& path) { return load(path.toLatin1().constData()); }
+
+std::vector<XMLElement*> findElementsByTag(XMLNode* first, std::string_view tagName,
+                                           bool recursive) {
+  std::vector<XMLElement*> found;
+  int depth = 0;  // below first's level; the walk ends when it would climb above it
+  XMLNode* node = first;
+  while (node) {
+    if (XMLElement* element = node->toElement(); element && element->tagName() == tagName) {
+      found.push_back(element);
+    }
+    if (recursive && node->firstChild()) {
+      node = node->firstChild();
+      ++depth;
+      continue;
+    }
+    while (!node->nextSibling() && depth > 0) {
+      node = node->parent();
+      --depth;
+    }
+    node = node->nextSibling();
+  }
+  return found;
+}
+
+}  // namespace regforge

@@ -1,0 +1,87 @@
+// An XML document: one tree of nodes, its optional doctype, and the outcome of the last
+// read, parse or write.
+#pragma once
+
+#include <QString>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "xml/Arena.h"
+#include "xml/XMLElement.h"
+#include "xml/XMLNode.h"
+
+namespace regforge {
+
+class XMLDocument {
+ public:
+  /// keepContent decides whether parsing keeps text and comment nodes.
+  explicit XMLDocument(bool keepContent);
+  virtual ~XMLDocument();
+  XMLDocument(const XMLDocument&) = delete;
+  XMLDocument& operator=(const XMLDocument&) = delete;
+
+  /// A new element with a copy of tagName and no attributes, owned by this document.
+  /// Subclasses decide the element class; the parser creates every element through here.
+  virtual XMLElement* createElement(std::string_view tagName);
+
+  XMLData* createData(std::string_view text);
+  XMLComment* createComment(std::string_view text);
+  XMLCDATASection* createCDATASection(std::string_view text);
+
+  /// Makes element (or nothing) the root, in place of any root there was.
+  void setRoot(XMLElement* element) { root_ = element; }
+  XMLElement* root() const { return root_; }
+
+  std::optional<std::string_view> doctype() const { return doctype_; }
+  void setDoctype(std::string_view name) { doctype_ = storeText(name); }
+
+  bool keepContent() const { return keepContent_; }
+
+  /// Parses the NUL-terminated buffer (a copy is kept). False on a parse error, with the
+  /// message in errorText() and its line in errorLine().
+  bool parse(const char* buffer);
+  /// Reads and parses the file at the 8-bit path; "couldn't read %s" when it can't be opened.
+  bool load(const char* path);
+  /// load() for a path whose characters are the path's bytes.
+  bool read(const QString& path);
+
+  /// Writes the document to path; false with "couldn't write %s" when it can't be opened.
+  bool write(const QString& path);
+  /// Appends the written form of the document to out: the writer without the file.
+  void writeTo(std::string& out) const;
+
+  /// Message of the last failed read, parse or write (at most 1023 bytes).
+  const char* errorText() const { return errorText_; }
+  int errorLine() const { return errorLine_; }
+
+  /// text itself when it lies in storage this document owns, else a copy in the arena.
+  std::string_view storeText(std::string_view text);
+  Arena& arena() { return arena_; }
+
+ protected:
+  void setError(int line, const char* format, ...) __attribute__((format(printf, 3, 4)));
+
+ private:
+  friend class XMLParser;
+  bool parseOwned(std::unique_ptr<char[]> buffer, std::size_t size);
+
+  Arena arena_;
+  std::vector<std::unique_ptr<char[]>> sources_;  // parsed buffers that the tree points into
+  const char* sourceBegin_ = nullptr;
+  const char* sourceEnd_ = nullptr;
+  bool keepContent_;
+  XMLElement* root_ = nullptr;
+  std::optional<std::string_view> doctype_;
+  char errorText_[1024] = {};
+  int errorLine_ = 0;
+};
+
+/// The elements named tagName among first and its following siblings and, when recursive,
+/// all their descendants, in document order.
+std::vector<XMLElement*> findElementsByTag(XMLNode* first, std::string_view tagName,
+                                           bool recursive);
+
+}  // namespace regforge

@@ -1,0 +1,102 @@
+// Elements of the XML object model and their attributes, kept in byte-wise name order.
+#pragma once
+
+#include <cstdint>
+#include <iterator>
+#include <optional>
+#include <string_view>
+
+#include "xml/XMLNode.h"
+
+namespace regforge {
+
+class XMLDocument;
+
+/// One attribute: a name and a value that may be absent. Absent values are written as "".
+class XMLAttribute {
+ public:
+  /// name and value must already be stored by the element's document.
+  XMLAttribute(std::string_view name, std::optional<std::string_view> value);
+
+  std::string_view name() const { return {name_, nameSize_}; }
+  bool hasValue() const { return value_ != nullptr; }
+  /// The value, empty when absent.
+  std::string_view value() const { return {value_ ? value_ : "", valueSize_}; }
+  const XMLAttribute* next() const { return next_; }
+
+ private:
+  friend class XMLElement;
+  friend class XMLParser;
+
+  XMLAttribute* next_ = nullptr;
+  const char* name_;
+  const char* value_;
+  std::uint32_t nameSize_;
+  std::uint32_t valueSize_;
+};
+
+/// Forward range over an element's attributes in byte-wise name order.
+class XMLAttributeRange {
+ public:
+  class iterator {
+   public:
+    using iterator_category = std::forward_iterator_tag;
+    using value_type = XMLAttribute;
+    using difference_type = std::ptrdiff_t;
+    using pointer = const XMLAttribute*;
+    using reference = const XMLAttribute&;
+    explicit iterator(const XMLAttribute* at) : at_(at) {}
+    reference operator*() const { return *at_; }
+    pointer operator->() const { return at_; }
+    iterator& operator++() {
+      at_ = at_->next();
+      return *this;
+    }
+    bool operator==(const iterator& other) const { return at_ == other.at_; }
+    bool operator!=(const iterator& other) const { return at_ != other.at_; }
+
+   private:
+    const XMLAttribute* at_;
+  };
+  explicit XMLAttributeRange(const XMLAttribute* first) : first_(first) {}
+  iterator begin() const { return iterator(first_); }
+  iterator end() const { return iterator(nullptr); }
+  bool empty() const { return first_ == nullptr; }
+
+ private:
+  const XMLAttribute* first_;
+};
+
+/// An element: a tag name and an ordered attribute map. Made by XMLDocument::createElement.
+class XMLElement : public XMLNode {
+ public:
+  /// tagName must already be stored by document (XMLDocument::storeText).
+  XMLElement(XMLDocument& document, std::string_view tagName);
+
+  std::string_view tagName() const { return {tag_, tagSize_}; }
+  XMLDocument& document() const { return *document_; }
+
+  /// The attributes in byte-wise name order.
+  XMLAttributeRange attributes() const { return XMLAttributeRange(firstAttribute_); }
+
+  /// The value of attribute name; none when the element has no such attribute or the
+  /// attribute has no value.
+  std::optional<std::string_view> attribute(std::string_view name) const;
+
+  /// Sets name to a copy of value. A value of none stores the attribute without a value; it
+  /// is only passed for an attribute the element does not hold yet. Setting the same text
+  /// again changes nothing.
+  void setAttribute(std::string_view name, std::optional<std::string_view> value);
+  void setName(std::optional<std::string_view> value) { setAttribute("name", value); }
+  void setStart(std::optional<std::string_view> value) { setAttribute("start", value); }
+
+ private:
+  friend class XMLParser;
+
+  XMLDocument* document_;
+  const char* tag_;
+  std::uint32_t tagSize_;
+  XMLAttribute* firstAttribute_ = nullptr;
+};
+
+}  // namespace regforge

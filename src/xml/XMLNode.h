@@ -1,0 +1,85 @@
+// The nodes of the XML object model: the linked tree structure shared by every node kind,
+// and the three kinds that carry text (character data, comments, CDATA sections).
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace regforge {
+
+class XMLElement;
+
+/// A node of a document tree. Nodes live in their document's arena: a node removed from its
+/// parent stays valid, and belongs to nobody else, until the document is destroyed.
+class XMLNode {
+ public:
+  enum class Type : std::uint8_t { Element, Data, Comment, CDATASection };
+
+  Type type() const { return type_; }
+  bool isElement() const { return type_ == Type::Element; }
+  /// This node as an element, or null for the other kinds.
+  XMLElement* toElement();
+  const XMLElement* toElement() const;
+
+  XMLNode* parent() const { return parent_; }
+  XMLNode* nextSibling() const { return nextSibling_; }
+  XMLNode* firstChild() const { return firstChild_; }
+  XMLNode* lastChild() const { return lastChild_; }
+  /// Source line counted from 0, or -1 for a node built in memory.
+  int line() const { return line_; }
+  void setLine(int line) { line_ = line; }
+
+  /// Links child, which must have no parent, as the new last child.
+  void appendChild(XMLNode* child);
+  /// Links child, which must have no parent, as the new first child.
+  void prependChild(XMLNode* child);
+  /// Unlinks child from this node's children. The child keeps its own parent and next-sibling
+  /// links, so a walk over the children may remove the node it stands on and still step on.
+  /// A node that is not a child leaves the list unchanged.
+  void removeChild(XMLNode* child);
+
+ protected:
+  explicit XMLNode(Type type) : type_(type) {}
+
+ private:
+  XMLNode* parent_ = nullptr;
+  XMLNode* nextSibling_ = nullptr;
+  XMLNode* firstChild_ = nullptr;
+  XMLNode* lastChild_ = nullptr;
+  std::int32_t line_ = -1;
+  Type type_;
+};
+
+/// Common part of the node kinds that hold a text.
+class XMLTextNode : public XMLNode {
+ public:
+  std::string_view text() const { return {text_, size_}; }
+
+ protected:
+  XMLTextNode(Type type, std::string_view text)
+      : XMLNode(type), text_(text.data()), size_(static_cast<std::uint32_t>(text.size())) {}
+
+ private:
+  const char* text_;
+  std::uint32_t size_;
+};
+
+/// Character data between tags, references decoded.
+class XMLData : public XMLTextNode {
+ public:
+  explicit XMLData(std::string_view text) : XMLTextNode(Type::Data, text) {}
+};
+
+/// The body of a comment.
+class XMLComment : public XMLTextNode {
+ public:
+  explicit XMLComment(std::string_view text) : XMLTextNode(Type::Comment, text) {}
+};
+
+/// The body of a CDATA section, taken literally.
+class XMLCDATASection : public XMLTextNode {
+ public:
+  explicit XMLCDATASection(std::string_view text) : XMLTextNode(Type::CDATASection, text) {}
+};
+
+}  // namespace regforge

@@ -1,0 +1,350 @@
+#include "xml/XMLParser.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "xml/XMLDocument.h"
+
+namespace regforge {
+namespace {
+
+// Byte classes of the scanner, C locale: white space as isspace(), name bytes as isalnum()
+// plus '_', ':' and '-', attribute-name starts as isalpha() plus the same three.
+enum : unsigned char { kSpace = 1, kName = 2, kNameStart = 4 };
+
+struct ByteClasses {
+  unsigned char of[256] = {};
+  constexpr ByteClasses() {
+    for (const char c : {' ', '\t', '\n', '\v', '\f', '\r'}) of[static_cast<unsigned char>(c)] = kSpace;
+    for (int c = '0'; c <= '9'; ++c) of[c] = kName;
+    for (int c = 'a'; c <= 'z'; ++c) of[c] = of[c - 32] = kName | kNameStart;
+    for (const char c : {'_', ':', '-'}) of[static_cast<unsigned char>(c)] = kName | kNameStart;
+  }
+};
+constexpr ByteClasses kClasses;
+
+bool is(char c, unsigned char byteClass) {
+  return (kClasses.of[static_cast<unsigned char>(c)] & byteClass) != 0;
+}
+
+struct NamedReference {
+  const char* text;  // after the '&'
+  char byte;
+};
+constexpr NamedReference kNamedReferences[] = {
+    {"amp;", '&'}, {"lt;", '<'}, {"gt;", '>'}, {"quot;", '"'}, {"apos;", '\''}};
+
+int hexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// The reference starting at the '&' at r, within [r, end): its length and byte, or 0.
+std::size_t matchReference(const char* r, const char* end, unsigned char& byte) {
+  const std::size_t room = static_cast<std::size_t>(end - r) - 1;
+  for (const NamedReference& named : kNamedReferences) {
+    const std::size_t length = std::strlen(named.text);
+    if (length <= room && std::memcmp(r + 1, named.text, length) == 0) {
+      byte = static_cast<unsigned char>(named.byte);
+      return length + 1;
+    }
+  }
+  if (room < 3 || r[1] != '#') return 0;
+  const bool hex = r[2] == 'x';
+  const char* digit = r + (hex ? 3 : 2);
+  const char* first = digit;
+  unsigned value = 0;  // only the low 8 bits are kept
+  for (; digit < end; ++digit) {
+    const int d = hex ? hexDigit(*digit) : (*digit >= '0' && *digit <= '9' ? *digit - '0' : -1);
+    if (d < 0) break;
+    value = (value * (hex ? 16 : 10) + static_cast<unsigned>(d)) & 0xFF;
+  }
+  if (digit == first || digit == end || *digit != ';') return 0;
+  byte = static_cast<unsigned char>(value);
+  return static_cast<std::size_t>(digit + 1 - r);
+}
+
+}  // namespace
+
+XMLParser::XMLParser(XMLDocument& document, char* begin, char* end)
+    : document_(document),
+      p_(begin),
+      end_(end),
+      lineMark_(begin),
+      keepContent_(document.keepContent()) {}
+
+int XMLParser::lineAt(const char* position) {
+  for (const char* at = lineMark_; at < position; ++at) {
+    at = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(position - at)));
+    if (!at) break;
+    ++line_;
+  }
+  if (position > lineMark_) lineMark_ = position;
+  return line_;
+}
+
+void XMLParser::skipSpace() {
+  while (is(*p_, kSpace)) ++p_;
+}
+
+std::string_view XMLParser::readName() {
+  const char* start = p_;
+  while (is(*p_, kName)) ++p_;
+  return {start, static_cast<std::size_t>(p_ - start)};
+}
+
+bool XMLParser::at(const char* literal) const {
+  // Stops at the first difference, so never reads past the NUL at end_.
+  for (const char* at = p_; *literal; ++at, ++literal) {
+    if (*at != *literal) return false;
+  }
+  return true;
+}
+
+std::string_view XMLParser::decode(char* begin, char* end, bool dropCarriageReturns) {
+  char* r = begin;
+  while (r < end && *r != '&' && !(dropCarriageReturns && *r == '\r')) ++r;
+  if (r == end) return {begin, static_cast<std::size_t>(end - begin)};
+  lineAt(end);  // count the span's lines before its bytes move
+  char* w = r;
+  while (r < end) {
+    if (*r == '&') {
+      unsigned char byte = 0;
+      if (const std::size_t length = matchReference(r, end, byte)) {
+        if (byte == 0) break;  // a NUL ends the text, as in any C string
+        *w++ = static_cast<char>(byte);
+        r += length;
+        continue;
+      }
+    } else if (dropCarriageReturns && *r == '\r') {
+      ++r;
+      continue;
+    }
+    *w++ = *r++;
+  }
+  return {begin, static_cast<std::size_t>(w - begin)};
+}
+
+XMLParser::Error XMLParser::run() {
+  skipSpace();
+  while (*p_ == '<') {
+    if (!readMarkup()) break;
+    readContent();
+  }
+  return error_;
+}
+
+void XMLParser::readContent() {
+  char* start = p_;
+  auto* next = static_cast<char*>(std::memchr(p_, '<', static_cast<std::size_t>(end_ - p_)));
+  p_ = next ? next : end_;
+  if (open_.empty() || !keepContent_) return;
+  const int line = lineAt(start);
+  XMLData* data = document_.arena().make<XMLData>(decode(start, p_, true));
+  data->setLine(line);
+  open_.back()->appendChild(data);
+}
+
+bool XMLParser::readMarkup() {
+  if (p_[1] == '?') return readProcessingInstruction();
+  if (at("<!--")) return readComment();
+  if (at("<![CDATA[")) return readCDATASection();
+  if (at("<!DOCTYPE")) return readDoctype();
+  if (p_[1] == '!') {  // another declaration: its text is read as content
+    p_ += 2;
+    return true;
+  }
+  if (p_[1] == '/') return readEndTag();
+  return readStartTag();
+}
+
+bool XMLParser::readProcessingInstruction() {
+  p_ += 2;
+  if (readName() != "xml") return true;  // not interpreted; the rest is content
+  for (;;) {
+    skipSpace();
+    if (*p_ == '?') {
+      ++p_;
+      if (*p_ == '>') ++p_;
+      return true;
+    }
+    if (!is(*p_, kName)) return true;  // a stray byte (or the end) closes the declaration
+    readName();
+    skipSpace();
+    if (*p_ != '=') continue;  // a name without a value is skipped
+    ++p_;
+    skipSpace();
+    if (*p_ != '"' && *p_ != '\'') {
+      result_ = nullptr;  // an unquoted value ends the parse without a root
+      return false;
+    }
+    const char quote = *p_++;
+    auto* close = static_cast<char*>(std::memchr(p_, quote, static_cast<std::size_t>(end_ - p_)));
+    p_ = close ? close + 1 : end_;
+  }
+}
+
+bool XMLParser::readComment() {
+  const int line = lineAt(p_);
+  char* body = p_ + 4;
+  auto* close = static_cast<char*>(memmem(body, static_cast<std::size_t>(end_ - body), "-->", 3));
+  p_ = close ? close + 3 : end_;
+  if (close && keepContent_ && !open_.empty()) {
+    XMLComment* comment =
+        document_.arena().make<XMLComment>(std::string_view(body, static_cast<std::size_t>(close - body)));
+    comment->setLine(line);
+    open_.back()->appendChild(comment);
+  }
+  return true;
+}
+
+bool XMLParser::readCDATASection() {
+  const int line = lineAt(p_);
+  char* body = p_ + 9;
+  auto* close = static_cast<char*>(memmem(body, static_cast<std::size_t>(end_ - body), "]]>", 3));
+  p_ = close ? close + 3 : end_;
+  if (close && !open_.empty()) {
+    XMLCDATASection* section = document_.arena().make<XMLCDATASection>(
+        std::string_view(body, static_cast<std::size_t>(close - body)));
+    section->setLine(line);
+    open_.back()->appendChild(section);
+  }
+  return true;
+}
+
+bool XMLParser::readDoctype() {
+  p_ += 9;
+  skipSpace();
+  const std::string_view name = readName();
+  skipSpace();
+  if (*p_ == '>') {  // only the plain form names the doctype; the rest is read as content
+    ++p_;
+    document_.doctype_ = name;
+  }
+  return true;
+}
+
+bool XMLParser::readEndTag() {
+  p_ += 2;
+  const std::string_view name = readName();
+  skipSpace();
+  if (open_.empty()) return true;
+  if (name != open_.back()->tagName()) {
+    error_ = Error::TagMismatch;
+    return false;
+  }
+  if (*p_ == '>') {  // without it the element stays open and the rest is content
+    ++p_;
+    completeElement();
+  }
+  return true;
+}
+
+bool XMLParser::readStartTag() {
+  const int line = lineAt(p_);
+  ++p_;
+  const std::string_view name = readName();
+  skipSpace();
+  XMLElement* element = document_.createElement(name);
+  element->setLine(line);
+  open_.push_back(element);
+  const bool ok = readAttributes();
+  attachAttributes(element);
+  if (!ok) return false;
+  if (*p_ == '>') {
+    ++p_;
+  } else if (*p_ == '/') {  // "/>", or a lone '/', closes the element at once
+    ++p_;
+    if (*p_ == '>') ++p_;
+    completeElement();
+  }
+  return true;
+}
+
+bool XMLParser::readAttributes() {
+  attributes_.clear();
+  while (*p_ != '/' && *p_ != '>' && p_ != end_) {
+    if (!is(*p_, kNameStart)) {
+      error_ = Error::BadName;
+      return false;
+    }
+    const std::string_view name = readName();
+    skipSpace();
+    if (*p_ != '=') continue;  // an attribute without a value is dropped
+    ++p_;
+    skipSpace();
+    if (*p_ != '"' && *p_ != '\'') continue;  // an unquoted value reads as further names
+    const char quote = *p_++;
+    char* value = p_;
+    auto* close = static_cast<char*>(std::memchr(p_, quote, static_cast<std::size_t>(end_ - p_)));
+    char* valueEnd = close ? close : end_;
+    p_ = close ? close + 1 : end_;
+    skipSpace();
+    attributes_.emplace_back(name, decode(value, valueEnd, false));
+  }
+  return true;
+}
+
+void XMLParser::attachAttributes(XMLElement* element) {
+  if (attributes_.empty()) return;
+  // Name order, the last of equal names winning: sort stably, keep each run's last entry.
+  const auto byName = [](const auto& a, const auto& b) { return a.first < b.first; };
+  if (attributes_.size() <= 16) {
+    for (std::size_t i = 1; i < attributes_.size(); ++i) {
+      for (std::size_t j = i; j > 0 && byName(attributes_[j], attributes_[j - 1]); --j) {
+        std::swap(attributes_[j], attributes_[j - 1]);
+      }
+    }
+  } else {
+    std::stable_sort(attributes_.begin(), attributes_.end(), byName);
+  }
+  XMLAttribute** link = &element->firstAttribute_;
+  for (std::size_t i = 0; i < attributes_.size(); ++i) {
+    if (i + 1 < attributes_.size() && attributes_[i + 1].first == attributes_[i].first) continue;
+    *link = document_.arena().make<XMLAttribute>(attributes_[i].first, attributes_[i].second);
+    link = &(*link)->next_;
+  }
+}
+
+void XMLParser::completeElement() {
+  XMLElement* element = open_.back();
+  open_.pop_back();
+  if (open_.empty()) {
+    result_ = element;  // a later top-level element replaces an earlier one
+  } else {
+    open_.back()->appendChild(element);
+  }
+}
+
+}  // namespace regforge
+
+namespace regforge {
+
+bool XMLDocument::parseOwned(std::unique_ptr<char[]> buffer, std::size_t size) {
+  char* begin = buffer.get();
+  auto* end = static_cast<char*>(std::memchr(begin, '\0', size));  // a NUL ends the input
+  if (!end) end = begin + size;
+  sourceBegin_ = begin;
+  sourceEnd_ = end;
+  sources_.push_back(std::move(buffer));
+  if (end - begin >= 3 && std::memcmp(begin, "\xEF\xBB\xBF", 3) == 0) begin += 3;
+
+  XMLParser parser(*this, begin, end);
+  const XMLParser::Error error = parser.run();
+  root_ = parser.result();
+  switch (error) {
+    case XMLParser::Error::None:
+      return true;
+    case XMLParser::Error::BadName:
+      setError(parser.stopLine(), "bad tagName");
+      return false;
+    case XMLParser::Error::TagMismatch:
+      setError(parser.stopLine(), "tagName mismatch");
+      return false;
+  }
+  return false;
+}
+
+}  // namespace regforge

@@ -1,0 +1,59 @@
+// The parser behind XMLDocument::parse: one forward pass over a NUL-terminated buffer that
+// the document owns. Text and attribute values are decoded in place and the tree points
+// into the buffer, so nothing is copied.
+#pragma once
+
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace regforge {
+
+class XMLDocument;
+class XMLElement;
+
+class XMLParser {
+ public:
+  enum class Error { None, BadName, TagMismatch };
+
+  /// Parses [begin, end); *end must be NUL. The buffer must outlive the document's tree.
+  XMLParser(XMLDocument& document, char* begin, char* end);
+
+  Error run();
+  /// The last completed top-level element, or null.
+  XMLElement* result() const { return result_; }
+  /// Line (from 0) at which the parse stopped.
+  int stopLine() { return lineAt(p_); }
+
+ private:
+  bool readMarkup();
+  bool readProcessingInstruction();
+  bool readComment();
+  bool readCDATASection();
+  bool readDoctype();
+  bool readEndTag();
+  bool readStartTag();
+  bool readAttributes();
+  void attachAttributes(XMLElement* element);
+  void completeElement();
+  void readContent();
+
+  std::string_view readName();
+  void skipSpace();
+  bool at(const char* literal) const;
+  std::string_view decode(char* begin, char* end, bool dropCarriageReturns);
+  int lineAt(const char* position);
+
+  XMLDocument& document_;
+  char* p_;
+  char* const end_;
+  const char* lineMark_;  // line feeds before this position are counted in line_
+  int line_ = 0;
+  bool keepContent_;
+  Error error_ = Error::None;
+  XMLElement* result_ = nullptr;
+  std::vector<XMLElement*> open_;
+  std::vector<std::pair<std::string_view, std::string_view>> attributes_;
+};
+
+}  // namespace regforge

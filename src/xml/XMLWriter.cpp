@@ -1,0 +1,161 @@
+// The file form of a document: the doctype line, then one tag per line indented by two
+// spaces per level, attributes in name order, values escaped byte by byte.
+#include <cstdio>
+#include <memory>
+
+#include "xml/XMLDocument.h"
+
+namespace regforge {
+namespace {
+
+// Bytes that are written as references: the four markup characters and everything outside
+// printable ASCII.
+struct EscapeTable {
+  bool escaped[256] = {};
+  constexpr EscapeTable() {
+    for (int c = 0; c < 256; ++c) escaped[c] = c < 0x20 || c > 0x7E;
+    escaped[static_cast<unsigned char>('"')] = escaped[static_cast<unsigned char>('&')] = true;
+    escaped[static_cast<unsigned char>('<')] = escaped[static_cast<unsigned char>('>')] = true;
+  }
+};
+constexpr EscapeTable kEscapes;
+
+// Collects the written text and hands it to the file in large pieces (or keeps it all).
+class Output {
+ public:
+  Output(std::string& text, std::FILE* file) : text_(text), file_(file) {}
+  ~Output() { flush(); }
+
+  void put(std::string_view bytes) { text_.append(bytes.data(), bytes.size()); }
+  void put(char c) { text_.push_back(c); }
+  void indent(int level) { text_.append(static_cast<std::size_t>(level) * 2, ' '); }
+  void escaped(std::string_view bytes);
+  void lineDone() {
+    if (file_ && text_.size() >= kChunk) flush();
+  }
+
+ private:
+  static constexpr std::size_t kChunk = 1 << 20;
+  void flush() {
+    if (!file_) return;
+    std::fwrite(text_.data(), 1, text_.size(), file_);  // write errors are not reported
+    text_.clear();
+  }
+
+  std::string& text_;
+  std::FILE* file_;
+};
+
+void Output::escaped(std::string_view bytes) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  std::size_t run = 0;  // start of the bytes not yet written
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    const auto c = static_cast<unsigned char>(bytes[i]);
+    if (!kEscapes.escaped[c]) continue;
+    text_.append(bytes.data() + run, i - run);
+    run = i + 1;
+    switch (c) {
+      case '"': put("&quot;"); break;
+      case '&': put("&amp;"); break;
+      case '<': put("&lt;"); break;
+      case '>': put("&gt;"); break;
+      default:
+        put("&#x");
+        if (c >= 16) put(kHex[c >> 4]);
+        put(kHex[c & 15]);
+        put(';');
+    }
+  }
+  text_.append(bytes.data() + run, bytes.size() - run);
+}
+
+void writeStart(Output& out, const XMLNode& node, int level) {
+  out.indent(level);
+  if (const XMLElement* element = node.toElement()) {
+    out.put('<');
+    out.put(element->tagName());
+    for (const XMLAttribute& attribute : element->attributes()) {
+      out.put(' ');
+      out.put(attribute.name());
+      out.put("=\"");
+      out.escaped(attribute.value());  // an attribute without a value is written as ""
+      out.put('"');
+    }
+    if (node.firstChild()) {
+      out.put(">\n");
+    } else {
+      out.put(element->attributes().empty() ? "/>\n" : " />\n");
+    }
+    return;
+  }
+  // The memory map holds elements only; the other kinds are written so that parsing the
+  // output gives them back.
+  const auto& text = static_cast<const XMLTextNode&>(node);
+  switch (node.type()) {
+    case XMLNode::Type::Comment: out.put("<!--"); out.put(text.text()); out.put("-->\n"); break;
+    case XMLNode::Type::CDATASection:
+      out.put("<![CDATA["); out.put(text.text()); out.put("]]>\n"); break;
+    default: out.escaped(text.text()); out.put('\n'); break;
+  }
+}
+
+void writeEnd(Output& out, const XMLElement& element, int level) {
+  out.indent(level);
+  out.put("</");
+  out.put(element.tagName());
+  out.put(">\n");
+}
+
+// Iterative, so that the depth of a tree never exhausts the stack.
+void writeTree(Output& out, const XMLNode& root) {
+  const XMLNode* node = &root;
+  int level = 0;
+  for (;;) {
+    writeStart(out, *node, level);
+    out.lineDone();
+    if (node->firstChild()) {
+      node = node->firstChild();
+      ++level;
+      continue;
+    }
+    while (node != &root && !node->nextSibling()) {
+      node = node->parent();
+      --level;
+      writeEnd(out, *node->toElement(), level);
+    }
+    if (node == &root) return;
+    node = node->nextSibling();
+  }
+}
+
+void writeDocument(Output& out, std::optional<std::string_view> doctype, const XMLElement* root) {
+  if (doctype) {
+    out.put("<!DOCTYPE ");
+    out.put(*doctype);
+    out.put(">\n");
+  }
+  if (root) writeTree(out, *root);
+}
+
+}  // namespace
+
+void XMLDocument::writeTo(std::string& out) const {
+  Output output(out, nullptr);
+  writeDocument(output, doctype_, root_);
+}
+
+bool XMLDocument::write(const QString& path) {
+  const QByteArray name = path.toLatin1();
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(name.constData(), "wb"),
+                                                       &std::fclose);
+  if (!file) {
+    setError(0, "couldn't write %s", name.constData());
+    return false;
+  }
+  std::string buffer;
+  Output output(buffer, file.get());
+  writeDocument(output, doctype_, root_);
+  return true;
+}
+
+}  // namespace regforge

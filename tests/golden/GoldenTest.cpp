@@ -1,0 +1,171 @@
+// End-to-end cases: each folder under cases/ that holds an "args" file is one run of the
+// program. The run happens in a fresh working directory filled from the case's in/ folder;
+// afterwards every file of out/ must exist with exactly those bytes, no other file may have
+// appeared, and standard output, standard error and the exit status must match the case's
+// "stdout", "stderr" and "status" files (empty, empty and 0 when absent).
+//
+// With REGFORGE_GOLDEN_UPDATE=1 in the environment the outputs of failing cases are written
+// into the case instead; read every changed file against the rules before committing it.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const fs::path kCasesDir = REGFORGE_GOLDEN_DIR;
+
+std::string readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeFile(const fs::path& path, const std::string& bytes) {
+  fs::create_directories(path.parent_path());
+  std::ofstream(path, std::ios::binary) << bytes;
+}
+
+// One argument per line; an empty line is an empty argument.
+std::vector<std::string> readArguments(const fs::path& path) {
+  std::vector<std::string> arguments;
+  std::istringstream lines(readFile(path));
+  for (std::string line; std::getline(lines, line);) arguments.push_back(line);
+  return arguments;
+}
+
+std::set<std::string> filesBelow(const fs::path& dir) {
+  std::set<std::string> files;
+  if (!fs::exists(dir)) return files;
+  for (const auto& entry : fs::recursive_directory_iterator(dir)) {
+    if (entry.is_regular_file()) files.insert(fs::relative(entry.path(), dir).string());
+  }
+  return files;
+}
+
+struct RunResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+RunResult runProgram(const fs::path& workDir, const std::vector<std::string>& arguments,
+                     const fs::path& captureDir) {
+  const fs::path outPath = captureDir / "stdout";
+  const fs::path errPath = captureDir / "stderr";
+  const pid_t child = fork();
+  if (child == 0) {
+    if (chdir(workDir.c_str()) != 0 || !freopen(outPath.c_str(), "wb", stdout) ||
+        !freopen(errPath.c_str(), "wb", stderr)) {
+      _exit(127);
+    }
+    std::vector<char*> argv;
+    argv.push_back(const_cast<char*>(REGFORGE_BINARY));
+    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    argv.push_back(nullptr);
+    execv(REGFORGE_BINARY, argv.data());
+    _exit(127);
+  }
+  int wstatus = 0;
+  waitpid(child, &wstatus, 0);
+  RunResult result;
+  result.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus);
+  result.out = readFile(outPath);
+  result.err = readFile(errPath);
+  return result;
+}
+
+std::vector<std::string> findCases() {
+  std::vector<std::string> cases;
+  if (!fs::exists(kCasesDir)) return cases;
+  for (const auto& entry : fs::recursive_directory_iterator(kCasesDir)) {
+    if (entry.is_regular_file() && entry.path().filename() == "args") {
+      cases.push_back(fs::relative(entry.path().parent_path(), kCasesDir).string());
+    }
+  }
+  std::sort(cases.begin(), cases.end());
+  return cases;
+}
+
+// The first line where two texts differ, for a readable failure.
+std::string firstDifference(const std::string& expected, const std::string& actual) {
+  std::istringstream e(expected), a(actual);
+  std::string el, al;
+  for (int line = 1;; ++line) {
+    const bool moreE = static_cast<bool>(std::getline(e, el));
+    const bool moreA = static_cast<bool>(std::getline(a, al));
+    if (!moreE && !moreA) return "texts differ only in their final line end";
+    if (el != al || moreE != moreA) {
+      return "line " + std::to_string(line) + "\n  expected: " + (moreE ? el : "<end>") +
+             "\n  actual:   " + (moreA ? al : "<end>");
+    }
+  }
+}
+
+class GoldenTest : public testing::TestWithParam<std::string> {};
+
+TEST_P(GoldenTest, OutputMatches) {
+  const fs::path caseDir = kCasesDir / GetParam();
+  const fs::path scratch = fs::temp_directory_path() /
+                           ("regforge-golden-" + std::to_string(getpid()) + "-" +
+                            std::to_string(std::hash<std::string>()(GetParam())));
+  const fs::path workDir = scratch / "work";
+  fs::remove_all(scratch);
+  fs::create_directories(workDir);
+  if (fs::exists(caseDir / "in")) fs::copy(caseDir / "in", workDir, fs::copy_options::recursive);
+
+  const RunResult run = runProgram(workDir, readArguments(caseDir / "args"), scratch);
+  const bool update = std::getenv("REGFORGE_GOLDEN_UPDATE") != nullptr;
+
+  const std::string expectedStatus =
+      fs::exists(caseDir / "status") ? readFile(caseDir / "status") : "0\n";
+  EXPECT_EQ(std::stoi(expectedStatus), run.status);
+  const std::string expectedOut = fs::exists(caseDir / "stdout") ? readFile(caseDir / "stdout") : "";
+  const std::string expectedErr = fs::exists(caseDir / "stderr") ? readFile(caseDir / "stderr") : "";
+  EXPECT_EQ(expectedOut, run.out);
+  EXPECT_EQ(expectedErr, run.err);
+
+  std::set<std::string> expectedFiles = filesBelow(caseDir / "in");
+  for (const std::string& file : filesBelow(caseDir / "out")) {
+    expectedFiles.insert(file);
+    const std::string expected = readFile(caseDir / "out" / file);
+    const std::string actual = readFile(workDir / file);
+    EXPECT_TRUE(expected == actual) << "out/" << file << " differs at "
+                                    << firstDifference(expected, actual);
+  }
+  const std::set<std::string> actualFiles = filesBelow(workDir);
+  EXPECT_EQ(expectedFiles, actualFiles) << "the files after the run differ from in/ and out/";
+
+  if (update && HasFailure()) {
+    const std::set<std::string> inputs = filesBelow(caseDir / "in");
+    for (const std::string& file : actualFiles) {
+      if (!inputs.count(file) || readFile(workDir / file) != readFile(caseDir / "in" / file)) {
+        writeFile(caseDir / "out" / file, readFile(workDir / file));
+      }
+    }
+    if (run.status != 0) writeFile(caseDir / "status", std::to_string(run.status) + "\n");
+    if (!run.out.empty()) writeFile(caseDir / "stdout", run.out);
+    if (!run.err.empty()) writeFile(caseDir / "stderr", run.err);
+  }
+  fs::remove_all(scratch);
+}
+
+std::string caseName(const testing::TestParamInfo<std::string>& info) {
+  std::string name;
+  for (char c : info.param) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+  return name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenTest, testing::ValuesIn(findCases()), caseName);
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(GoldenTest);
+
+}  // namespace

@@ -1,0 +1,66 @@
+#include "text/Numbers.h"
+
+#include <gtest/gtest.h>
+
+namespace regforge {
+namespace {
+
+TEST(CStrtoul, TakesTheBaseFromThePrefix) {
+  EXPECT_EQ(cNumber("0x1F"), 31u);
+  EXPECT_EQ(cNumber("0X1f"), 31u);
+  EXPECT_EQ(cNumber("017"), 15u);
+  EXPECT_EQ(cNumber("  42abc"), 42u);
+  EXPECT_EQ(cNumber("4U"), 4u);
+}
+
+TEST(CStrtoul, NonNumbersGiveZero) {
+  EXPECT_EQ(cNumber(""), 0u);
+  EXPECT_EQ(cNumber("abc"), 0u);
+  EXPECT_EQ(cNumber("0b101"), 0u);  // no binary prefix: the "0" is read, then it stops
+  EXPECT_EQ(cNumber("09"), 0u);     // octal: the 9 ends the number
+}
+
+TEST(CStrtoul, TruncatesAndNegatesLikeC) {
+  EXPECT_EQ(cNumber("4294967296"), 0u);         // 2^32 keeps its low 32 bits
+  EXPECT_EQ(cNumber("99999999999999999999999"), 0xFFFFFFFFu);  // overflow gives the maximum
+  EXPECT_EQ(cNumber("-1"), 0xFFFFFFFFu);
+  EXPECT_EQ(cNumber("+7"), 7u);
+}
+
+TEST(CStrtoul, ReportsWhereTheNumberEnds) {
+  const char* text = "12-15";
+  const char* end = nullptr;
+  EXPECT_EQ(cStrtoul(text, &end, 10), 12ul);
+  EXPECT_EQ(end, text + 2);
+  const char* hexOnly = "0xg";
+  EXPECT_EQ(cStrtoul(hexOnly, &end, 0), 0ul);
+  EXPECT_EQ(end, hexOnly + 1);  // the "0" was a number, the "x" is not part of it
+  const char* none = "  z";
+  EXPECT_EQ(cStrtoul(none, &end, 0), 0ul);
+  EXPECT_EQ(end, none);
+}
+
+TEST(StrictConversion, UsesTheWholeText) {
+  EXPECT_EQ(toUnsigned(" 0x20 ", 0), 32u);
+  EXPECT_EQ(toUnsigned("0x20", 10), 0u);  // decimal only: a hexadecimal text is no number
+  EXPECT_EQ(toUnsigned("010", 0), 8u);
+  EXPECT_EQ(toUnsigned("010", 10), 10u);
+  EXPECT_EQ(toUnsigned("08", 0), 0u);
+  EXPECT_EQ(toUnsigned("1 2", 10), 0u);
+  EXPECT_EQ(toUnsigned("0x", 0), 0u);
+  EXPECT_EQ(toUnsigned("0b11", 0), 0u);
+  EXPECT_EQ(toUnsigned("+5", 10), 5u);
+  EXPECT_FALSE(parseUnsigned("-5", 10));
+  EXPECT_FALSE(parseUnsigned("", 10));
+}
+
+TEST(StrictConversion, RejectsValuesOutside32Bits) {
+  EXPECT_EQ(toUnsigned("4294967295", 10), 4294967295u);
+  EXPECT_FALSE(parseUnsigned("4294967296", 10));
+  EXPECT_EQ(toSigned("-2147483648", 10), INT32_MIN);
+  EXPECT_FALSE(parseSigned("2147483648", 10));
+  EXPECT_EQ(toSigned("-0x10", 0), -16);
+}
+
+}  // namespace
+}  // namespace regforge

@@ -1,0 +1,98 @@
+// The written form: doctype line, indentation, the three element forms and escaping.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "xml/XMLDocument.h"
+
+namespace regforge {
+namespace {
+
+std::string written(const XMLDocument& document) {
+  std::string text;
+  document.writeTo(text);
+  return text;
+}
+
+TEST(XMLWriterTest, WritesTheThreeElementFormsWithTwoSpaceIndentation) {
+  XMLDocument document(false);
+  XMLElement* root = document.createElement("Processor");
+  document.setRoot(root);
+  root->setAttribute("name", "CHIP");
+  XMLElement* group = document.createElement("RegisterGroup");
+  root->appendChild(group);
+  group->setAttribute("start", "0x40000000");
+  group->setAttribute("name", "UART");
+  XMLElement* reg = document.createElement("Register");
+  group->appendChild(reg);
+  reg->setAttribute("name", "DR");
+  group->appendChild(document.createElement("Register"));
+  document.setDoctype("Register_Definition_File");
+
+  EXPECT_EQ(written(document),
+            "<!DOCTYPE Register_Definition_File>\n"
+            "<Processor name=\"CHIP\">\n"
+            "  <RegisterGroup name=\"UART\" start=\"0x40000000\">\n"
+            "    <Register name=\"DR\" />\n"
+            "    <Register/>\n"
+            "  </RegisterGroup>\n"
+            "</Processor>\n");
+}
+
+TEST(XMLWriterTest, EscapesMarkupAndEveryByteOutsidePrintableAscii) {
+  XMLDocument document(false);
+  XMLElement* root = document.createElement("e");
+  document.setRoot(root);
+  root->setAttribute("a", "\"&<>'x");
+  root->setAttribute("b", "\t\r\n");
+  root->setAttribute("c", "caf\xC3\xA9\x7F");
+  EXPECT_EQ(written(document),
+            "<e a=\"&quot;&amp;&lt;&gt;'x\" b=\"&#x9;&#xd;&#xa;\" c=\"caf&#xc3;&#xa9;&#x7f;\" />\n");
+}
+
+TEST(XMLWriterTest, WritesAnAttributeWithoutValueAsEmpty) {
+  XMLDocument document(false);
+  XMLElement* root = document.createElement("e");
+  document.setRoot(root);
+  root->setAttribute("start", std::nullopt);
+  EXPECT_EQ(written(document), "<e start=\"\" />\n");
+}
+
+TEST(XMLWriterTest, AnEmptyDocumentIsTheDoctypeLineAlone) {
+  XMLDocument document(false);
+  EXPECT_EQ(written(document), "");
+  document.setDoctype("Register_Definition_File");
+  EXPECT_EQ(written(document), "<!DOCTYPE Register_Definition_File>\n");
+}
+
+TEST(XMLWriterTest, WritesDeepTreesWithoutRecursion) {
+  XMLDocument document(false);
+  XMLElement* node = document.createElement("d");
+  document.setRoot(node);
+  for (int i = 0; i < 3000; ++i) {
+    XMLElement* child = document.createElement("d");
+    node->appendChild(child);
+    node = child;
+  }
+  // Indentation grows with depth, so the text is quadratic in it: keep the depth modest.
+  EXPECT_EQ(written(document).size(), 2u * 2999 * 3000 + 9u * 3000 + 2 * 3000 + 5);
+}
+
+TEST(XMLWriterTest, WritesTheFileOrReportsWhyNot) {
+  XMLDocument document(false);
+  document.setRoot(document.createElement("e"));
+  const auto path = std::filesystem::temp_directory_path() / "regforge-writer-test.xml";
+  ASSERT_TRUE(document.write(QString::fromStdString(path.string())));
+  std::ifstream in(path, std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "<e/>\n");
+  std::filesystem::remove(path);
+
+  EXPECT_FALSE(document.write("no/such/dir/out.xml"));
+  EXPECT_STREQ(document.errorText(), "couldn't write no/such/dir/out.xml");
+}
+
+}  // namespace
+}  // namespace regforge
