@@ -1,4 +1,6 @@
 // regforge: converts one device description into one memory-map file.
 #include "driver/Driver.h"
 
-int main(int argc, char** argv) { return regforge::runRegforge(argc, argv); }
+int main(int argc, char** argv) {
+  return regforge::runRegforge(argc, argv);
+}

@@ -32,7 +32,8 @@ void CortexMSVDFile::setInterruptNames(const QStringList& names) {
 }
 
 void CortexMSVDFile::clearInterruptNames() {
-  for (std::string& slot : interruptNames_) slot.clear();
+  for (std::string& slot : interruptNames_)
+    slot.clear();
 }
 
 std::string_view CortexMSVDFile::interruptName(std::int64_t index) const {

@@ -44,7 +44,8 @@ class Conversion {
     // Without a root element (a board file of another shape) the editing steps have
     // nothing to act on and are skipped; the file then holds the doctype line only.
     const bool hasRoot = map_.rootElement() != nullptr;
-    if (hasRoot && options_.remove) map_.removeGroups(splitList(QString::fromLatin1(options_.remove)));
+    if (hasRoot && options_.remove)
+      map_.removeGroups(splitList(QString::fromLatin1(options_.remove)));
     const bool nonSecure = isArmv8MainlineOrBaseline(map_.coreType()) && !options_.nocmse;
     if (hasRoot) {
       addNvicGroup(nonSecure);
@@ -173,7 +174,7 @@ class Conversion {
   }
 
   Options options_;
-  const QByteArray input_;   // the paths as their command-line bytes, for opening and messages
+  const QByteArray input_;  // the paths as their command-line bytes, for opening and messages
   const QByteArray output_;
   SVDFile2 map_;
 };

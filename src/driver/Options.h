@@ -15,7 +15,7 @@ struct Options {
   const char* ignoreName = nullptr;
   bool tcf = false;
   bool ddf = false;
-  const char* rdtCpu = nullptr;  ///< set: the input is an RDT file with this CPU
+  const char* rdtCpu = nullptr;    ///< set: the input is an RDT file with this CPU
   std::uint32_t nvicPrioBits = 0;  ///< 0: no NVIC group
   const char* include = nullptr;
   const char* includeMacros = nullptr;

@@ -2,8 +2,12 @@
 
 namespace regforge {
 
-std::string vectorFileName(const char* baseName) { return std::string(baseName) + ".vec"; }
+std::string vectorFileName(const char* baseName) {
+  return std::string(baseName) + ".vec";
+}
 
-bool writeVectorTable(const char*, std::int32_t, const CortexMSVDFile&) { return true; }
+bool writeVectorTable(const char*, std::int32_t, const CortexMSVDFile&) {
+  return true;
+}
 
 }  // namespace regforge

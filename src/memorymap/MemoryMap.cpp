@@ -23,7 +23,7 @@ XMLElement* MemoryMap::createElement(std::string_view tagName) {
   return arena().make<MemoryMapElement>(*this, storeText(tagName));
 }
 
-MemoryMapElement* MemoryMap::addElement(XMLNode* parent, std::string_view tagName,
+MemoryMapElement* MemoryMap::addElement(XMLElement* parent, std::string_view tagName,
                                         const AttributeText& start, const AttributeText& size,
                                         const AttributeText& access, const AttributeText& name,
                                         const AttributeText& description) {
@@ -53,7 +53,8 @@ MemoryMapElement* MemoryMap::findElementByAttribute(MemoryMapElement* from, Elem
       node = node->firstChild();
       continue;
     }
-    while (node != from && !node->nextSibling()) node = node->parent();
+    while (node != from && !node->nextSibling())
+      node = node->parent();
     node = node == from ? nullptr : node->nextSibling();
   }
   return nullptr;

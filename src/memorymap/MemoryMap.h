@@ -33,21 +33,21 @@ class MemoryMap : public XMLDocument {
   }
 
   /// Creates an element, sets each attribute that is not none and appends it to parent.
-  MemoryMapElement* addElement(XMLNode* parent, std::string_view tagName,
+  MemoryMapElement* addElement(XMLElement* parent, std::string_view tagName,
                                const AttributeText& start, const AttributeText& size,
                                const AttributeText& access, const AttributeText& name,
                                const AttributeText& description);
-  MemoryMapElement* addRegisterGroup(XMLNode* parent, const AttributeText& start,
+  MemoryMapElement* addRegisterGroup(XMLElement* parent, const AttributeText& start,
                                      const AttributeText& size, const AttributeText& name,
                                      const AttributeText& description) {
     return addElement(parent, "RegisterGroup", start, size, std::nullopt, name, description);
   }
-  MemoryMapElement* addRegister(XMLNode* parent, const AttributeText& start,
+  MemoryMapElement* addRegister(XMLElement* parent, const AttributeText& start,
                                 const AttributeText& size, const AttributeText& access,
                                 const AttributeText& name, const AttributeText& description) {
     return addElement(parent, "Register", start, size, access, name, description);
   }
-  MemoryMapElement* addBitField(XMLNode* parent, const AttributeText& start,
+  MemoryMapElement* addBitField(XMLElement* parent, const AttributeText& start,
                                 const AttributeText& size, const AttributeText& name,
                                 const AttributeText& description) {
     return addElement(parent, "BitField", start, size, std::nullopt, name, description);

@@ -2,8 +2,12 @@
 
 namespace regforge {
 
-const XMLElement* findCpu(const XMLNode*, std::string_view) { return nullptr; }
+const XMLElement* findCpu(const XMLNode*, std::string_view) {
+  return nullptr;
+}
 
-std::optional<RdtLoadError> readRdt(MemoryMap&, const XMLElement&) { return std::nullopt; }
+std::optional<RdtLoadError> readRdt(MemoryMap&, const XMLElement&) {
+  return std::nullopt;
+}
 
 }  // namespace regforge

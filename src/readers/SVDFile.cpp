@@ -19,7 +19,9 @@ void SVDFile::formatDescription(std::string& text) {
 
 void SVDFile::readCpu(const XMLElement&) {}
 
-int SVDFile::interruptCount() const { return 0; }
+int SVDFile::interruptCount() const {
+  return 0;
+}
 
 void SVDFile::setInterruptName(int, std::string_view) {}
 

@@ -11,7 +11,8 @@ bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b) {
 }
 
 bool startsWithIgnoreAsciiCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() && equalsIgnoreAsciiCase(text.substr(0, prefix.size()), prefix);
+  return text.size() >= prefix.size() &&
+         equalsIgnoreAsciiCase(text.substr(0, prefix.size()), prefix);
 }
 
 std::string simplified(std::string_view text) {

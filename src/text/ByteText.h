@@ -14,7 +14,9 @@ constexpr bool isSpaceByte(unsigned char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-constexpr char toUpperAscii(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
+constexpr char toUpperAscii(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+}
 
 /// Byte-wise equality ignoring the case of ASCII letters only.
 bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b);

@@ -48,7 +48,8 @@ std::optional<std::uint64_t> parseMagnitude(std::string_view text, int base) {
 
 unsigned long cStrtoul(const char* text, const char** end, int base) {
   const char* p = text;
-  while (isSpaceByte(static_cast<unsigned char>(*p))) ++p;
+  while (isSpaceByte(static_cast<unsigned char>(*p)))
+    ++p;
   bool negative = false;
   if (*p == '+' || *p == '-') negative = *p++ == '-';
   if ((base == 0 || base == 16) && p[0] == '0' && (p[1] == 'x' || p[1] == 'X') &&

@@ -1,9 +1,55 @@
 #include "xml/Arena.h"
 
+#include <sys/mman.h>
+
 #include <cstdint>
 #include <cstring>
+#include <new>
 
 namespace regforge {
+namespace {
+
+constexpr std::size_t kHugePage = 2 << 20;
+
+}  // namespace
+
+PageBlock::PageBlock(std::size_t size) : size_(size) {
+  if (size < kHugePage) {
+    data_ = new char[size];
+    return;
+  }
+  // Over-allocate by one huge page and trim, so that the block starts on a 2 MiB boundary.
+  const std::size_t rounded = (size + kHugePage - 1) & ~(kHugePage - 1);
+  void* raw = mmap(nullptr, rounded + kHugePage, PROT_READ | PROT_WRITE,
+                   MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  if (raw == MAP_FAILED) throw std::bad_alloc();
+  const auto start = reinterpret_cast<std::uintptr_t>(raw);
+  const std::uintptr_t aligned = (start + kHugePage - 1) & ~(kHugePage - 1);
+  if (aligned > start) munmap(raw, aligned - start);
+  const std::uintptr_t tail = aligned + rounded;
+  const std::uintptr_t mappedEnd = start + rounded + kHugePage;
+  if (mappedEnd > tail) munmap(reinterpret_cast<void*>(tail), mappedEnd - tail);
+  data_ = reinterpret_cast<char*>(aligned);
+  size_ = rounded;
+  madvise(data_, size_, MADV_HUGEPAGE);
+}
+
+PageBlock& PageBlock::operator=(PageBlock&& other) noexcept {
+  if (this != &other) {
+    this->~PageBlock();
+    new (this) PageBlock(std::move(other));
+  }
+  return *this;
+}
+
+PageBlock::~PageBlock() {
+  if (!data_) return;
+  if (size_ < kHugePage) {
+    delete[] data_;
+  } else {
+    munmap(data_, size_);
+  }
+}
 
 void* Arena::allocate(std::size_t size, std::size_t align) {
   auto address = reinterpret_cast<std::uintptr_t>(cursor_);
@@ -11,9 +57,9 @@ void* Arena::allocate(std::size_t size, std::size_t align) {
   if (cursor_ == nullptr || aligned + size > reinterpret_cast<std::uintptr_t>(end_)) {
     // A request larger than a block gets a block of its own; the current block stays open.
     const std::size_t blockSize = size + align > nextBlock_ ? size + align : nextBlock_;
-    blocks_.emplace_back(new char[blockSize]);  // not zeroed
+    blocks_.emplace_back(blockSize);
     capacity_ += blockSize;
-    char* block = blocks_.back().get();
+    char* block = blocks_.back().data();
     address = reinterpret_cast<std::uintptr_t>(block);
     aligned = (address + align - 1) & ~static_cast<std::uintptr_t>(align - 1);
     if (blockSize == nextBlock_) {

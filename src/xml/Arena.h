@@ -12,6 +12,28 @@
 
 namespace regforge {
 
+/// Memory straight from the system, for big allocations. Blocks of 2 MiB and more are
+/// aligned so that the kernel may back them with huge pages: large documents then take a
+/// page fault per 2 MiB instead of per 4 KiB.
+class PageBlock {
+ public:
+  PageBlock() = default;
+  explicit PageBlock(std::size_t size);
+  PageBlock(PageBlock&& other) noexcept : data_(other.data_), size_(other.size_) {
+    other.data_ = nullptr;
+    other.size_ = 0;
+  }
+  PageBlock& operator=(PageBlock&& other) noexcept;
+  ~PageBlock();
+
+  char* data() const { return data_; }
+  std::size_t size() const { return size_; }
+
+ private:
+  char* data_ = nullptr;
+  std::size_t size_ = 0;
+};
+
 class Arena {
  public:
   Arena() = default;
@@ -36,9 +58,9 @@ class Arena {
 
  private:
   static constexpr std::size_t kFirstBlock = 4096;
-  static constexpr std::size_t kLargestBlock = 1 << 20;
+  static constexpr std::size_t kLargestBlock = 2 << 20;
 
-  std::vector<std::unique_ptr<char[]>> blocks_;
+  std::vector<PageBlock> blocks_;
   char* cursor_ = nullptr;
   char* end_ = nullptr;
   std::size_t nextBlock_ = kFirstBlock;

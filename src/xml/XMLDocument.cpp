@@ -14,7 +14,7 @@ struct FileCloser {
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
 // The whole file in a buffer of its length plus one, NUL after the last byte.
-bool readWholeFile(std::FILE* file, std::unique_ptr<char[]>& buffer, std::size_t& size) {
+bool readWholeFile(std::FILE* file, PageBlock& buffer, std::size_t& size) {
   constexpr std::size_t kLimit = UINT32_MAX - 1;  // node texts hold 32-bit lengths
   std::size_t capacity = 0;
   if (std::fseek(file, 0, SEEK_END) == 0) {
@@ -25,23 +25,24 @@ bool readWholeFile(std::FILE* file, std::unique_ptr<char[]>& buffer, std::size_t
     std::rewind(file);
   }
   size = 0;
-  buffer.reset(new char[capacity + 1]);
+  buffer = PageBlock(capacity + 1);
   // A file whose length can't be seen (a pipe) or that grew is read on in growing steps.
   for (;;) {
-    size += std::fread(buffer.get() + size, 1, capacity - size, file);
+    size += std::fread(buffer.data() + size, 1, capacity - size, file);
     if (size < capacity || std::feof(file) || std::ferror(file)) break;
     const int next = std::fgetc(file);
     if (next == EOF) break;
     if (capacity >= kLimit) return false;
-    const std::size_t grown = capacity < 65536 ? 65536 : (capacity > kLimit / 2 ? kLimit : capacity * 2);
-    std::unique_ptr<char[]> larger(new char[grown + 1]);
-    std::memcpy(larger.get(), buffer.get(), size);
-    larger[size++] = static_cast<char>(next);
+    const std::size_t grown =
+        capacity < 65536 ? 65536 : (capacity > kLimit / 2 ? kLimit : capacity * 2);
+    PageBlock larger(grown + 1);
+    std::memcpy(larger.data(), buffer.data(), size);
+    larger.data()[size++] = static_cast<char>(next);
     buffer = std::move(larger);
     capacity = grown;
   }
   if (std::ferror(file)) return false;
-  buffer[size] = '\0';
+  buffer.data()[size] = '\0';
   return true;
 }
 
@@ -84,14 +85,14 @@ void XMLDocument::setError(int line, const char* format, ...) {
 
 bool XMLDocument::parse(const char* buffer) {
   const std::size_t size = std::strlen(buffer);
-  std::unique_ptr<char[]> copy(new char[size + 1]);
-  std::memcpy(copy.get(), buffer, size + 1);
+  PageBlock copy(size + 1);
+  std::memcpy(copy.data(), buffer, size + 1);
   return parseOwned(std::move(copy), size);
 }
 
 bool XMLDocument::load(const char* path) {
   File file(std::fopen(path, "rb"));
-  std::unique_ptr<char[]> buffer;
+  PageBlock buffer;
   std::size_t size = 0;
   if (!file || !readWholeFile(file.get(), buffer, size)) {
     setError(0, "couldn't read %s", path);
@@ -101,7 +102,9 @@ bool XMLDocument::load(const char* path) {
   return parseOwned(std::move(buffer), size);
 }
 
-bool XMLDocument::read(const QString& path) { return load(path.toLatin1().constData()); }
+bool XMLDocument::read(const QString& path) {
+  return load(path.toLatin1().constData());
+}
 
 std::vector<XMLElement*> findElementsByTag(XMLNode* first, std::string_view tagName,
                                            bool recursive) {

@@ -66,10 +66,10 @@ class XMLDocument {
 
  private:
   friend class XMLParser;
-  bool parseOwned(std::unique_ptr<char[]> buffer, std::size_t size);
+  bool parseOwned(PageBlock buffer, std::size_t size);
 
   Arena arena_;
-  std::vector<std::unique_ptr<char[]>> sources_;  // parsed buffers that the tree points into
+  std::vector<PageBlock> sources_;  // parsed buffers that the tree points into
   const char* sourceBegin_ = nullptr;
   const char* sourceEnd_ = nullptr;
   bool keepContent_;

@@ -25,7 +25,8 @@ std::optional<std::string_view> XMLElement::attribute(std::string_view name) con
 
 void XMLElement::setAttribute(std::string_view name, std::optional<std::string_view> value) {
   XMLAttribute** link = &firstAttribute_;
-  while (*link && (*link)->name() < name) link = &(*link)->next_;
+  while (*link && (*link)->name() < name)
+    link = &(*link)->next_;
   XMLAttribute* found = *link;
   if (found && found->name() == name) {
     if (value && found->hasValue() && found->value() == *value) return;
@@ -37,8 +38,8 @@ void XMLElement::setAttribute(std::string_view name, std::optional<std::string_v
   }
   std::optional<std::string_view> storedValue;
   if (value) storedValue = document_->storeText(*value);
-  XMLAttribute* added = document_->arena().make<XMLAttribute>(document_->storeText(name),
-                                                              storedValue);
+  XMLAttribute* added =
+      document_->arena().make<XMLAttribute>(document_->storeText(name), storedValue);
   added->next_ = found;
   *link = added;
 }

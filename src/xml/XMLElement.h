@@ -76,6 +76,15 @@ class XMLElement : public XMLNode {
   std::string_view tagName() const { return {tag_, tagSize_}; }
   XMLDocument& document() const { return *document_; }
 
+  /// Links child, which must have no parent, as the new last child.
+  void appendChild(XMLNode* child);
+  /// Links child, which must have no parent, as the new first child.
+  void prependChild(XMLNode* child);
+  /// Unlinks child from the children. The child keeps its own parent and next-sibling links,
+  /// so a walk over the children may remove the node it stands on and still step on. A node
+  /// that is not a child leaves the list unchanged.
+  void removeChild(XMLNode* child);
+
   /// The attributes in byte-wise name order.
   XMLAttributeRange attributes() const { return XMLAttributeRange(firstAttribute_); }
 
@@ -91,12 +100,15 @@ class XMLElement : public XMLNode {
   void setStart(std::optional<std::string_view> value) { setAttribute("start", value); }
 
  private:
+  friend class XMLNode;
   friend class XMLParser;
 
+  XMLNode* firstChild_ = nullptr;
+  XMLNode* lastChild_ = nullptr;
   XMLDocument* document_;
   const char* tag_;
-  std::uint32_t tagSize_;
   XMLAttribute* firstAttribute_ = nullptr;
+  std::uint32_t tagSize_;
 };
 
 }  // namespace regforge

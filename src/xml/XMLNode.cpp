@@ -12,7 +12,15 @@ const XMLElement* XMLNode::toElement() const {
   return isElement() ? static_cast<const XMLElement*>(this) : nullptr;
 }
 
-void XMLNode::appendChild(XMLNode* child) {
+XMLNode* XMLNode::firstChild() const {
+  return isElement() ? static_cast<const XMLElement*>(this)->firstChild_ : nullptr;
+}
+
+XMLNode* XMLNode::lastChild() const {
+  return isElement() ? static_cast<const XMLElement*>(this)->lastChild_ : nullptr;
+}
+
+void XMLElement::appendChild(XMLNode* child) {
   child->parent_ = this;
   child->nextSibling_ = nullptr;
   if (lastChild_) {
@@ -23,14 +31,14 @@ void XMLNode::appendChild(XMLNode* child) {
   lastChild_ = child;
 }
 
-void XMLNode::prependChild(XMLNode* child) {
+void XMLElement::prependChild(XMLNode* child) {
   child->parent_ = this;
   child->nextSibling_ = firstChild_;
   firstChild_ = child;
   if (!lastChild_) lastChild_ = child;
 }
 
-void XMLNode::removeChild(XMLNode* child) {
+void XMLElement::removeChild(XMLNode* child) {
   XMLNode* previous = nullptr;
   XMLNode* node = firstChild_;
   while (node && node != child) {

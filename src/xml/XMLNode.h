@@ -9,8 +9,9 @@ namespace regforge {
 
 class XMLElement;
 
-/// A node of a document tree. Nodes live in their document's arena: a node removed from its
-/// parent stays valid, and belongs to nobody else, until the document is destroyed.
+/// A node of a document tree; elements hold the child lists. Nodes live in their document's arena:
+/// a node removed from its parent stays valid, and belongs to nobody else, until the document is
+/// destroyed.
 class XMLNode {
  public:
   enum class Type : std::uint8_t { Element, Data, Comment, CDATASection };
@@ -21,31 +22,23 @@ class XMLNode {
   XMLElement* toElement();
   const XMLElement* toElement() const;
 
-  XMLNode* parent() const { return parent_; }
+  /// The element whose child list holds this node; null for a root or an unlinked node.
+  XMLElement* parent() const { return parent_; }
   XMLNode* nextSibling() const { return nextSibling_; }
-  XMLNode* firstChild() const { return firstChild_; }
-  XMLNode* lastChild() const { return lastChild_; }
+  /// Only elements have children; these are null for the other kinds.
+  XMLNode* firstChild() const;
+  XMLNode* lastChild() const;
   /// Source line counted from 0, or -1 for a node built in memory.
   int line() const { return line_; }
   void setLine(int line) { line_ = line; }
-
-  /// Links child, which must have no parent, as the new last child.
-  void appendChild(XMLNode* child);
-  /// Links child, which must have no parent, as the new first child.
-  void prependChild(XMLNode* child);
-  /// Unlinks child from this node's children. The child keeps its own parent and next-sibling
-  /// links, so a walk over the children may remove the node it stands on and still step on.
-  /// A node that is not a child leaves the list unchanged.
-  void removeChild(XMLNode* child);
 
  protected:
   explicit XMLNode(Type type) : type_(type) {}
 
  private:
-  XMLNode* parent_ = nullptr;
+  friend class XMLElement;
+  XMLElement* parent_ = nullptr;
   XMLNode* nextSibling_ = nullptr;
-  XMLNode* firstChild_ = nullptr;
-  XMLNode* lastChild_ = nullptr;
   std::int32_t line_ = -1;
   Type type_;
 };

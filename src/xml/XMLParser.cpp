@@ -15,10 +15,14 @@ enum : unsigned char { kSpace = 1, kName = 2, kNameStart = 4 };
 struct ByteClasses {
   unsigned char of[256] = {};
   constexpr ByteClasses() {
-    for (const char c : {' ', '\t', '\n', '\v', '\f', '\r'}) of[static_cast<unsigned char>(c)] = kSpace;
-    for (int c = '0'; c <= '9'; ++c) of[c] = kName;
-    for (int c = 'a'; c <= 'z'; ++c) of[c] = of[c - 32] = kName | kNameStart;
-    for (const char c : {'_', ':', '-'}) of[static_cast<unsigned char>(c)] = kName | kNameStart;
+    for (const char c : {' ', '\t', '\n', '\v', '\f', '\r'})
+      of[static_cast<unsigned char>(c)] = kSpace;
+    for (int c = '0'; c <= '9'; ++c)
+      of[c] = kName;
+    for (int c = 'a'; c <= 'z'; ++c)
+      of[c] = of[c - 32] = kName | kNameStart;
+    for (const char c : {'_', ':', '-'})
+      of[static_cast<unsigned char>(c)] = kName | kNameStart;
   }
 };
 constexpr ByteClasses kClasses;
@@ -86,12 +90,14 @@ int XMLParser::lineAt(const char* position) {
 }
 
 void XMLParser::skipSpace() {
-  while (is(*p_, kSpace)) ++p_;
+  while (is(*p_, kSpace))
+    ++p_;
 }
 
 std::string_view XMLParser::readName() {
   const char* start = p_;
-  while (is(*p_, kName)) ++p_;
+  while (is(*p_, kName))
+    ++p_;
   return {start, static_cast<std::size_t>(p_ - start)};
 }
 
@@ -105,7 +111,8 @@ bool XMLParser::at(const char* literal) const {
 
 std::string_view XMLParser::decode(char* begin, char* end, bool dropCarriageReturns) {
   char* r = begin;
-  while (r < end && *r != '&' && !(dropCarriageReturns && *r == '\r')) ++r;
+  while (r < end && *r != '&' && !(dropCarriageReturns && *r == '\r'))
+    ++r;
   if (r == end) return {begin, static_cast<std::size_t>(end - begin)};
   lineAt(end);  // count the span's lines before its bytes move
   char* w = r;
@@ -192,8 +199,8 @@ bool XMLParser::readComment() {
   auto* close = static_cast<char*>(memmem(body, static_cast<std::size_t>(end_ - body), "-->", 3));
   p_ = close ? close + 3 : end_;
   if (close && keepContent_ && !open_.empty()) {
-    XMLComment* comment =
-        document_.arena().make<XMLComment>(std::string_view(body, static_cast<std::size_t>(close - body)));
+    XMLComment* comment = document_.arena().make<XMLComment>(
+        std::string_view(body, static_cast<std::size_t>(close - body)));
     comment->setLine(line);
     open_.back()->appendChild(comment);
   }
@@ -322,8 +329,8 @@ void XMLParser::completeElement() {
 
 namespace regforge {
 
-bool XMLDocument::parseOwned(std::unique_ptr<char[]> buffer, std::size_t size) {
-  char* begin = buffer.get();
+bool XMLDocument::parseOwned(PageBlock buffer, std::size_t size) {
+  char* begin = buffer.data();
   auto* end = static_cast<char*>(std::memchr(begin, '\0', size));  // a NUL ends the input
   if (!end) end = begin + size;
   sourceBegin_ = begin;

@@ -13,7 +13,8 @@ namespace {
 struct EscapeTable {
   bool escaped[256] = {};
   constexpr EscapeTable() {
-    for (int c = 0; c < 256; ++c) escaped[c] = c < 0x20 || c > 0x7E;
+    for (int c = 0; c < 256; ++c)
+      escaped[c] = c < 0x20 || c > 0x7E;
     escaped[static_cast<unsigned char>('"')] = escaped[static_cast<unsigned char>('&')] = true;
     escaped[static_cast<unsigned char>('<')] = escaped[static_cast<unsigned char>('>')] = true;
   }
@@ -55,10 +56,18 @@ void Output::escaped(std::string_view bytes) {
     text_.append(bytes.data() + run, i - run);
     run = i + 1;
     switch (c) {
-      case '"': put("&quot;"); break;
-      case '&': put("&amp;"); break;
-      case '<': put("&lt;"); break;
-      case '>': put("&gt;"); break;
+      case '"':
+        put("&quot;");
+        break;
+      case '&':
+        put("&amp;");
+        break;
+      case '<':
+        put("&lt;");
+        break;
+      case '>':
+        put("&gt;");
+        break;
       default:
         put("&#x");
         if (c >= 16) put(kHex[c >> 4]);
@@ -92,10 +101,20 @@ void writeStart(Output& out, const XMLNode& node, int level) {
   // output gives them back.
   const auto& text = static_cast<const XMLTextNode&>(node);
   switch (node.type()) {
-    case XMLNode::Type::Comment: out.put("<!--"); out.put(text.text()); out.put("-->\n"); break;
+    case XMLNode::Type::Comment:
+      out.put("<!--");
+      out.put(text.text());
+      out.put("-->\n");
+      break;
     case XMLNode::Type::CDATASection:
-      out.put("<![CDATA["); out.put(text.text()); out.put("]]>\n"); break;
-    default: out.escaped(text.text()); out.put('\n'); break;
+      out.put("<![CDATA[");
+      out.put(text.text());
+      out.put("]]>\n");
+      break;
+    default:
+      out.escaped(text.text());
+      out.put('\n');
+      break;
   }
 }
 

@@ -52,8 +52,8 @@ TEST(OptionsTest, RepeatedOptionsOverwrite) {
 }
 
 TEST(OptionsTest, FlagsSetTheirFields) {
-  const ScanResult result = scan({"-reg-size-bytes", "-ignore-description", "-tcf", "-ddf",
-                                  "-mpu", "-fpu", "-nocmse", "-nb", "a", "b"});
+  const ScanResult result = scan({"-reg-size-bytes", "-ignore-description", "-tcf", "-ddf", "-mpu",
+                                  "-fpu", "-nocmse", "-nb", "a", "b"});
   EXPECT_EQ(result.options.readOptions, kRegisterSizeInBytes | kNoDescriptions);
   EXPECT_TRUE(result.options.tcf && result.options.ddf && result.options.mpu &&
               result.options.fpu && result.options.nocmse && result.options.debug);

@@ -39,7 +39,8 @@ void writeFile(const fs::path& path, const std::string& bytes) {
 std::vector<std::string> readArguments(const fs::path& path) {
   std::vector<std::string> arguments;
   std::istringstream lines(readFile(path));
-  for (std::string line; std::getline(lines, line);) arguments.push_back(line);
+  for (std::string line; std::getline(lines, line);)
+    arguments.push_back(line);
   return arguments;
 }
 
@@ -70,7 +71,8 @@ RunResult runProgram(const fs::path& workDir, const std::vector<std::string>& ar
     }
     std::vector<char*> argv;
     argv.push_back(const_cast<char*>(REGFORGE_BINARY));
-    for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
+    for (const std::string& argument : arguments)
+      argv.push_back(const_cast<char*>(argument.c_str()));
     argv.push_back(nullptr);
     execv(REGFORGE_BINARY, argv.data());
     _exit(127);
@@ -115,9 +117,9 @@ class GoldenTest : public testing::TestWithParam<std::string> {};
 
 TEST_P(GoldenTest, OutputMatches) {
   const fs::path caseDir = kCasesDir / GetParam();
-  const fs::path scratch = fs::temp_directory_path() /
-                           ("regforge-golden-" + std::to_string(getpid()) + "-" +
-                            std::to_string(std::hash<std::string>()(GetParam())));
+  const fs::path scratch =
+      fs::temp_directory_path() / ("regforge-golden-" + std::to_string(getpid()) + "-" +
+                                   std::to_string(std::hash<std::string>()(GetParam())));
   const fs::path workDir = scratch / "work";
   fs::remove_all(scratch);
   fs::create_directories(workDir);
@@ -129,8 +131,10 @@ TEST_P(GoldenTest, OutputMatches) {
   const std::string expectedStatus =
       fs::exists(caseDir / "status") ? readFile(caseDir / "status") : "0\n";
   EXPECT_EQ(std::stoi(expectedStatus), run.status);
-  const std::string expectedOut = fs::exists(caseDir / "stdout") ? readFile(caseDir / "stdout") : "";
-  const std::string expectedErr = fs::exists(caseDir / "stderr") ? readFile(caseDir / "stderr") : "";
+  const std::string expectedOut =
+      fs::exists(caseDir / "stdout") ? readFile(caseDir / "stdout") : "";
+  const std::string expectedErr =
+      fs::exists(caseDir / "stderr") ? readFile(caseDir / "stderr") : "";
   EXPECT_EQ(expectedOut, run.out);
   EXPECT_EQ(expectedErr, run.err);
 
@@ -139,8 +143,8 @@ TEST_P(GoldenTest, OutputMatches) {
     expectedFiles.insert(file);
     const std::string expected = readFile(caseDir / "out" / file);
     const std::string actual = readFile(workDir / file);
-    EXPECT_TRUE(expected == actual) << "out/" << file << " differs at "
-                                    << firstDifference(expected, actual);
+    EXPECT_TRUE(expected == actual)
+        << "out/" << file << " differs at " << firstDifference(expected, actual);
   }
   const std::set<std::string> actualFiles = filesBelow(workDir);
   EXPECT_EQ(expectedFiles, actualFiles) << "the files after the run differ from in/ and out/";
@@ -161,7 +165,8 @@ TEST_P(GoldenTest, OutputMatches) {
 
 std::string caseName(const testing::TestParamInfo<std::string>& info) {
   std::string name;
-  for (char c : info.param) name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+  for (char c : info.param)
+    name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
   return name;
 }
 

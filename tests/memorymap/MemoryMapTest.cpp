@@ -57,31 +57,31 @@ class FindElementTest : public testing::Test {
 };
 
 TEST_F(FindElementTest, ComparesWithOrWithoutCase) {
-  EXPECT_EQ(MemoryMap::findElementByAttribute(root_, ElementKind::RegisterGroup, "name", "nvic",
-                                              false),
-            nvic_);
-  EXPECT_EQ(MemoryMap::findElementByAttribute(root_, ElementKind::RegisterGroup, "name", "nvic",
-                                              true),
-            nullptr);
+  EXPECT_EQ(
+      MemoryMap::findElementByAttribute(root_, ElementKind::RegisterGroup, "name", "nvic", false),
+      nvic_);
+  EXPECT_EQ(
+      MemoryMap::findElementByAttribute(root_, ElementKind::RegisterGroup, "name", "nvic", true),
+      nullptr);
 }
 
 TEST_F(FindElementTest, SearchesBelowAnElementThatLacksTheAttribute) {
-  EXPECT_EQ(MemoryMap::findElementByAttribute(root_, ElementKind::RegisterGroup, "name", "Inner",
-                                              true),
-            nested_);
+  EXPECT_EQ(
+      MemoryMap::findElementByAttribute(root_, ElementKind::RegisterGroup, "name", "Inner", true),
+      nested_);
 }
 
 TEST_F(FindElementTest, WithoutNameOrValueTheFirstOfTheKindMatches) {
   EXPECT_EQ(MemoryMap::findElementByAttribute(root_, ElementKind::RegisterGroup, std::nullopt,
                                               std::nullopt, true),
             unnamed_);
-  EXPECT_EQ(MemoryMap::findElementByAttribute(root_, ElementKind::Processor, "name", std::nullopt,
-                                              true),
-            root_);
+  EXPECT_EQ(
+      MemoryMap::findElementByAttribute(root_, ElementKind::Processor, "name", std::nullopt, true),
+      root_);
   // The search covers from's subtree only, never its following siblings.
-  EXPECT_EQ(MemoryMap::findElementByAttribute(unnamed_, ElementKind::RegisterGroup, "name",
-                                              "NVIC", true),
-            nullptr);
+  EXPECT_EQ(
+      MemoryMap::findElementByAttribute(unnamed_, ElementKind::RegisterGroup, "name", "NVIC", true),
+      nullptr);
 }
 
 TEST_F(FindElementTest, RemoveGroupsUnlinksListedTopLevelGroupsOnly) {
@@ -89,7 +89,7 @@ TEST_F(FindElementTest, RemoveGroupsUnlinksListedTopLevelGroupsOnly) {
   EXPECT_EQ(root_->firstChild(), unnamed_);
   EXPECT_EQ(root_->lastChild(), unnamed_);
   EXPECT_EQ(unnamed_->firstChild(), nested_);  // deeper elements are never looked at
-  map_.removeGroups({""});                      // a group without a name has the empty name
+  map_.removeGroups({""});                     // a group without a name has the empty name
   EXPECT_EQ(root_->firstChild(), nullptr);
 }
 

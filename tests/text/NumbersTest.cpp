@@ -21,7 +21,7 @@ TEST(CStrtoul, NonNumbersGiveZero) {
 }
 
 TEST(CStrtoul, TruncatesAndNegatesLikeC) {
-  EXPECT_EQ(cNumber("4294967296"), 0u);         // 2^32 keeps its low 32 bits
+  EXPECT_EQ(cNumber("4294967296"), 0u);                        // 2^32 keeps its low 32 bits
   EXPECT_EQ(cNumber("99999999999999999999999"), 0xFFFFFFFFu);  // overflow gives the maximum
   EXPECT_EQ(cNumber("-1"), 0xFFFFFFFFu);
   EXPECT_EQ(cNumber("+7"), 7u);

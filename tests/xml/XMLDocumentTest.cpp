@@ -11,7 +11,8 @@ namespace {
 
 std::vector<std::string> attributeNames(const XMLElement& element) {
   std::vector<std::string> names;
-  for (const XMLAttribute& attribute : element.attributes()) names.emplace_back(attribute.name());
+  for (const XMLAttribute& attribute : element.attributes())
+    names.emplace_back(attribute.name());
   return names;
 }
 
@@ -120,7 +121,8 @@ TEST_F(ChildListTest, RemovingANodeThatIsNoChildChangesNothing) {
 }
 
 TEST_F(ChildListTest, RemovingEveryChildEmptiesTheList) {
-  for (XMLElement* child : children_) parent_->removeChild(child);
+  for (XMLElement* child : children_)
+    parent_->removeChild(child);
   EXPECT_EQ(parent_->firstChild(), nullptr);
   EXPECT_EQ(parent_->lastChild(), nullptr);
 }

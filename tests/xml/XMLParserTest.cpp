@@ -17,7 +17,8 @@ std::string text(const XMLNode* node) {
 
 int childCount(const XMLNode* node) {
   int count = 0;
-  for (const XMLNode* child = node->firstChild(); child; child = child->nextSibling()) ++count;
+  for (const XMLNode* child = node->firstChild(); child; child = child->nextSibling())
+    ++count;
   return count;
 }
 
@@ -67,8 +68,8 @@ TEST(XMLParserTest, DropsAttributesWithoutValueAndReadsUnquotedValuesAsNames) {
 
 TEST(XMLParserTest, DecodesReferencesToSingleBytes) {
   XMLDocument document(false);
-  ASSERT_TRUE(document.parse(
-      "<a v='&lt;&amp;&amp;&gt;&quot;&apos;' d='&#65;&#x41;&#x4a;&#x4A;&#321;'/>"));
+  ASSERT_TRUE(
+      document.parse("<a v='&lt;&amp;&amp;&gt;&quot;&apos;' d='&#65;&#x41;&#x4a;&#x4A;&#321;'/>"));
   EXPECT_EQ(document.root()->attribute("v"), "<&&>\"'");
   EXPECT_EQ(document.root()->attribute("d"), "AAJJA");
 }
@@ -232,8 +233,10 @@ TEST(XMLParserTest, ANulByteInAFileEndsTheInput) {
 
 TEST(XMLParserTest, HandlesDeepNestingWithoutRecursion) {
   std::string deep;
-  for (int i = 0; i < 100000; ++i) deep += "<d>";
-  for (int i = 0; i < 100000; ++i) deep += "</d>";
+  for (int i = 0; i < 100000; ++i)
+    deep += "<d>";
+  for (int i = 0; i < 100000; ++i)
+    deep += "</d>";
   XMLDocument document(true);
   ASSERT_TRUE(document.parse(deep.c_str()));
   EXPECT_EQ(findElementsByTag(document.root(), "d", true).size(), 100000u);

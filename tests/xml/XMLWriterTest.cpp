@@ -49,8 +49,9 @@ TEST(XMLWriterTest, EscapesMarkupAndEveryByteOutsidePrintableAscii) {
   root->setAttribute("a", "\"&<>'x");
   root->setAttribute("b", "\t\r\n");
   root->setAttribute("c", "caf\xC3\xA9\x7F");
-  EXPECT_EQ(written(document),
-            "<e a=\"&quot;&amp;&lt;&gt;'x\" b=\"&#x9;&#xd;&#xa;\" c=\"caf&#xc3;&#xa9;&#x7f;\" />\n");
+  EXPECT_EQ(
+      written(document),
+      "<e a=\"&quot;&amp;&lt;&gt;'x\" b=\"&#x9;&#xd;&#xa;\" c=\"caf&#xc3;&#xa9;&#x7f;\" />\n");
 }
 
 TEST(XMLWriterTest, WritesAnAttributeWithoutValueAsEmpty) {
