@@ -1,0 +1,23 @@
+// Runs core group generators on a fresh map with a "Processor" root and returns the text
+// the map writes.
+#pragma once
+
+#include <string>
+#include <utility>
+
+#include "cortexm/CortexMSVDFile.h"
+
+namespace regforge {
+
+template <typename Generate>
+std::string generatedMap(Generate&& generate, bool cm0Plus = false) {
+  CortexMSVDFile map;
+  map.setRoot(map.createMapElement("Processor"));
+  map.setCoreConfig(0, cm0Plus, 2, false, false);
+  std::forward<Generate>(generate)(map);
+  std::string text;
+  map.writeTo(text);
+  return text;
+}
+
+}  // namespace regforge
