@@ -226,7 +226,7 @@ constexpr Row kScbRows[] = {
     field("RA", 29, 1, "Read-Allocation", k7 | k23 | k33 | k55),
     field("WB", 30, 1, "Write-Back", k7 | k23 | k33 | k55),
     field("WT", 31, 1, "Write-Through", k7 | k23 | k33 | k55),
-    reg("CSSLER", 0xE000ED84, Access::None, "Current Cache Selection Register", k7 | k23 | k33 | k55),
+    reg("CSSLER", 0xE000ED84, Access::None, "Current Cache Selection Register", k7 | k23 | k33 | k55),  // name spelt so deliberately
     field("InD", 0, 1, "Selects either instruction or data cache", k7 | k23 | k33 | k55),
     field("Level", 1, 3, "Identifies which cache level to select", k7 | k23 | k33 | k55),
     reg("CPACR", 0xE000ED88, Access::None, "Coprocessor Access Control Register", k4Only | k7 | k33 | k55),
