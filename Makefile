@@ -4,13 +4,16 @@
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 FUZZ_DIR ?= build-fuzz
+BENCH_DIR ?= build-bench
+RUNS ?= 5
 SECONDS ?= 60
 JOBS ?= $(shell nproc)
 PACKAGES := cmake ninja-build g++ make qt6-base-dev libgtest-dev
 FUZZ_PACKAGES := clang libclang-rt-dev
+BENCH_PACKAGES := libpugixml-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test test-sanitize fuzz clean
+.PHONY: all deps build run test test-sanitize fuzz bench clean
 
 all: build
 
@@ -51,5 +54,14 @@ fuzz:
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
 	fuzz/run-all $(FUZZ_DIR) $(SECONDS)
 
+# regforge against an XML round trip with pugixml; CHECK=1 compares output hashes with the
+# previous CHECK=1 run.
+bench:
+	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(BENCH_PACKAGES)"
+	@[ -f $(BENCH_DIR)/build.ninja ] || cmake -S . -B $(BENCH_DIR) -G Ninja \
+	  -DCMAKE_BUILD_TYPE=Release -DREGFORGE_BENCH=ON -DREGFORGE_TESTS=OFF
+	cmake --build $(BENCH_DIR) -j $(JOBS)
+	bench/run $(BENCH_DIR) $(RUNS) $(if $(CHECK),--check)
+
 clean:
-	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR)
