@@ -13,7 +13,9 @@ FUZZ_PACKAGES := clang libclang-rt-dev
 BENCH_PACKAGES := libpugixml-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test test-sanitize fuzz bench clean
+PREFIX ?= /usr/local
+
+.PHONY: all deps build run test test-sanitize fuzz bench install package clean
 
 all: build
 
@@ -37,6 +39,17 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+# The program and its manual page under PREFIX.
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+	-mandb -q 2>/dev/null || true
+
+# A Debian package in $(BUILD_DIR); install it with dpkg -i.
+package: build
+	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="dpkg-dev file"
+	cd $(BUILD_DIR) && cpack -G DEB
+	@ls $(BUILD_DIR)/*.deb
 
 # The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer; any report fails it.
 test-sanitize: deps
