@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <unordered_map>
+#include <vector>
 
 #include "readers/ElementWalk.h"
 #include "text/Numbers.h"
@@ -31,7 +32,7 @@ class TcfBuilder {
     for (const XMLElement& child : LeadingElements(board)) {
       if (child.tagName() != "enumeration") continue;
       if (const std::optional<std::string_view> name = child.attribute("name"))
-        enumerations_.emplace(*name, &child);
+        enumerations_.emplace(*name, Enumeration{child.attribute("values"), {}, false});
     }
     MemoryMapElement* root = map_.createMapElement("Root");
     map_.setRoot(root);
@@ -71,27 +72,37 @@ class TcfBuilder {
     if (!enumeration) return;
     const auto found = enumerations_.find(*enumeration);
     if (found == enumerations_.end()) return;
-    if (const std::optional<std::string_view> values = found->second->attribute("values"))
-      addValues(*field, *values);
+    std::uint32_t position = 0;
+    for (const std::string_view value : valuesOf(found->second)) {
+      map_.addElement(field, "Enum", std::to_string(position++), std::nullopt, std::nullopt, value,
+                      std::nullopt);
+    }
   }
 
-  // The list is cut at commas; empty pieces are dropped and count for nothing, and blanks stay.
-  void addValues(XMLElement& field, std::string_view values) {
-    std::int32_t position = 0;
+  // An enumeration's list is split once, when a bit field first refers to it.
+  struct Enumeration {
+    std::optional<std::string_view> values;
+    std::vector<std::string_view> pieces;
+    bool split;
+  };
+
+  // The list cut at commas: empty pieces are dropped and count for nothing, blanks stay.
+  static const std::vector<std::string_view>& valuesOf(Enumeration& enumeration) {
+    if (enumeration.split) return enumeration.pieces;
+    enumeration.split = true;
+    const std::string_view values = orEmpty(enumeration.values);
     std::size_t at = 0;
     while (at < values.size()) {
       std::size_t end = values.find(',', at);
       if (end == std::string_view::npos) end = values.size();
-      if (end > at) {
-        map_.addElement(&field, "Enum", std::to_string(position++), std::nullopt, std::nullopt,
-                        values.substr(at, end - at), std::nullopt);
-      }
+      if (end > at) enumeration.pieces.push_back(values.substr(at, end - at));
       at = end + 1;
     }
+    return enumeration.pieces;
   }
 
   MemoryMap& map_;
-  std::unordered_map<std::string_view, const XMLElement*> enumerations_;
+  std::unordered_map<std::string_view, Enumeration> enumerations_;
 };
 
 }  // namespace
