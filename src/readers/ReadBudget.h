@@ -9,12 +9,13 @@
 namespace regforge {
 
 /// The work one SVD conversion may do. A step is an output element made, an array copy
-/// walked or an input node read on behalf of a register, field or enumeration. 2^28 steps
-/// is about a second of work and far beyond real devices (the largest take a few million);
-/// the output document may also hold at most 1 GiB.
+/// walked or an input node read on behalf of a peripheral, register, field or enumeration.
+/// 2^26 steps is at most a few seconds of work and far beyond real devices (a 70 MB file
+/// takes under five million); the output document may also hold at most 1 GiB, about 2^24
+/// small registers.
 class ReadBudget {
  public:
-  static constexpr std::uint64_t kMaxSteps = std::uint64_t{1} << 28;
+  static constexpr std::uint64_t kMaxSteps = std::uint64_t{1} << 26;
   static constexpr std::size_t kMaxStorage = std::size_t{1} << 30;
 
   /// Spends copies times perCopy steps; false, spending nothing, when they don't fit.

@@ -9,10 +9,16 @@
 namespace regforge {
 namespace {
 
+// A <register> or <cluster> child of a cluster; a register's plan once it has been read.
+struct ClusterMember {
+  const XMLElement* element;
+  const SVDRegisterPlan* plan;
+};
+
 // One cluster being read: its array parameters, its members and where the walk stands.
 struct ClusterFrame {
   const XMLElement* cluster = nullptr;
-  std::vector<const XMLElement*> members;  // the <register> and <cluster> children
+  std::vector<ClusterMember> members;
   std::string_view name;
   DimIndex index;
   std::uint32_t count = 1;
@@ -57,7 +63,7 @@ bool SVDFile::readCluster(XMLElement& group, const XMLElement& cluster,
   std::unordered_map<const XMLElement*, SVDRegisterPlan> plans;
 
   auto beginCopy = [&](ClusterFrame& frame) {
-    if (!budget_.spend(frame.members.size())) return false;
+    if (!budget_.spend(1 + frame.members.size())) return false;
     prefix.resize(frame.prefixLength);
     const std::size_t mark = frame.name.find("%s");
     if (mark == std::string_view::npos) {
@@ -78,14 +84,14 @@ bool SVDFile::readCluster(XMLElement& group, const XMLElement& cluster,
     frame.cluster = &inner;
     for (const XMLNode* node = inner.firstChild(); node; node = node->nextSibling()) {
       if (const XMLElement* member = node->toElement(); member && isMember(*member)) {
-        frame.members.push_back(member);
+        frame.members.push_back({member, nullptr});
       }
     }
     // Unlike a register's, an empty <dim> means one copy.
     const std::string_view dim = childText(&inner, "dim");
     frame.count = dim.empty() ? 1 : toUnsigned(dim, 0);
     if (frame.count == 0 || frame.members.empty()) return true;
-    if (!budget_.fits(frame.count, frame.members.size())) return false;
+    if (!budget_.fits(frame.count, 1 + frame.members.size())) return false;
     frame.step = toUnsigned(childText(&inner, "dimIncrement"), 0);
     if (const XMLElement* dimIndex = findElement(inner.firstChild(), "dimIndex")) {
       frame.index = parseDimIndex(elementText(*dimIndex), frame.count);
@@ -102,18 +108,21 @@ bool SVDFile::readCluster(XMLElement& group, const XMLElement& cluster,
   while (!stack.empty()) {
     ClusterFrame& top = stack.back();
     if (top.next < top.members.size()) {
-      const XMLElement& member = *top.members[top.next++];
-      if (member.tagName() == "cluster") {
-        if (!enter(member, top.offset)) return false;
+      ClusterMember& member = top.members[top.next++];
+      if (member.element->tagName() == "cluster") {
+        if (!enter(*member.element, top.offset)) return false;
         continue;
       }
-      auto [entry, added] = plans.try_emplace(&member);
-      if (added &&
-          !makeRegisterPlan(*top.cluster, member, context, names.peripheralSize, entry->second)) {
-        return false;
+      if (!member.plan) {
+        auto [entry, added] = plans.try_emplace(member.element);
+        if (added && !makeRegisterPlan(*top.cluster, *member.element, context, names.peripheralSize,
+                                       entry->second)) {
+          return false;
+        }
+        member.plan = &entry->second;
       }
       const SVDNames inner{prefix, names.appendToName, names.peripheralSize};
-      if (!writeRegisterCopies(group, entry->second, inner, top.offset)) return false;
+      if (!writeRegisterCopies(group, *member.plan, inner, top.offset)) return false;
     } else if (++top.copy < top.count) {
       if (!beginCopy(top)) return false;
     } else {
