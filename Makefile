@@ -2,16 +2,25 @@
 # Both install what a fresh Debian 12 machine lacks, then configure and build incrementally.
 
 BUILD_DIR ?= build
+SANITIZE_DIR ?= build-sanitize
+FUZZ_DIR ?= build-fuzz
+BENCH_DIR ?= build-bench
+RUNS ?= 5
+SECONDS ?= 60
 JOBS ?= $(shell nproc)
 PACKAGES := cmake ninja-build g++ make qt6-base-dev libgtest-dev
+FUZZ_PACKAGES := clang libclang-rt-dev
+BENCH_PACKAGES := libpugixml-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: all deps build run test clean
+PREFIX ?= /usr/local
+
+.PHONY: all deps build run test test-sanitize fuzz bench install package clean
 
 all: build
 
 deps:
-	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
+	@missing=$$(for p in $(PACKAGES) $(EXTRA_PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:" $$missing; \
 	  $(SUDO) apt-get update -qq && \
@@ -31,5 +40,41 @@ run: build
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
+# The program and its manual page under PREFIX.
+install: build
+	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+	-mandb -q 2>/dev/null || true
+
+# A Debian package in $(BUILD_DIR); install it with dpkg -i.
+package: build
+	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="dpkg-dev file"
+	cd $(BUILD_DIR) && cpack -G DEB
+	@ls $(BUILD_DIR)/*.deb
+
+# The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer; any report fails it.
+test-sanitize: deps
+	@[ -f $(SANITIZE_DIR)/build.ninja ] || cmake -S . -B $(SANITIZE_DIR) -G Ninja \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREGFORGE_SANITIZE=ON
+	cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
+	  ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
+
+# Every fuzz target for SECONDS seconds each (clang's libFuzzer with both sanitizers).
+fuzz:
+	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(FUZZ_PACKAGES)"
+	@[ -f $(FUZZ_DIR)/build.ninja ] || CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREGFORGE_FUZZ=ON -DREGFORGE_TESTS=OFF
+	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	fuzz/run-all $(FUZZ_DIR) $(SECONDS)
+
+# regforge against an XML round trip with pugixml; CHECK=1 compares output hashes with the
+# previous CHECK=1 run.
+bench:
+	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(BENCH_PACKAGES)"
+	@[ -f $(BENCH_DIR)/build.ninja ] || cmake -S . -B $(BENCH_DIR) -G Ninja \
+	  -DCMAKE_BUILD_TYPE=Release -DREGFORGE_BENCH=ON -DREGFORGE_TESTS=OFF
+	cmake --build $(BENCH_DIR) -j $(JOBS)
+	bench/run $(BENCH_DIR) $(RUNS) $(if $(CHECK),--check)
+
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(SANITIZE_DIR) $(FUZZ_DIR) $(BENCH_DIR)

@@ -100,6 +100,7 @@ class Conversion {
       return report("error: %s at %s:%d\n", input.errorText(), input_.constData(),
                     input.errorLine());
     }
+    map_.shareSources(input);  // names and numbers pass through without copies
     std::optional<std::string_view> ignorePrefix;
     if (options_.ignoreName) ignorePrefix = options_.ignoreName;
     if (!map_.readSvd(input, options_.readOptions, ignorePrefix)) {

@@ -69,10 +69,15 @@ XMLCDATASection* XMLDocument::createCDATASection(std::string_view text) {
 }
 
 std::string_view XMLDocument::storeText(std::string_view text) {
-  if (text.data() >= sourceBegin_ && text.data() + text.size() <= sourceEnd_ && sourceBegin_) {
-    return text;
+  for (const Source& source : sources_) {
+    if (text.data() >= source.buffer.data() && text.data() + text.size() <= source.end) return text;
   }
   return arena_.copy(text);
+}
+
+void XMLDocument::shareSources(XMLDocument& other) {
+  for (Source& source : other.sources_) sources_.push_back(std::move(source));
+  other.sources_.clear();
 }
 
 void XMLDocument::setError(int line, const char* format, ...) {

@@ -57,8 +57,11 @@ class XMLDocument {
   const char* errorText() const { return errorText_; }
   int errorLine() const { return errorLine_; }
 
-  /// text itself when it lies in storage this document owns, else a copy in the arena.
+  /// text itself when it lies in a buffer this document owns, else a copy in the arena.
   std::string_view storeText(std::string_view text);
+  /// Takes over the buffers other's tree points into (other's tree stays valid while this
+  /// document lives), so that texts copied from other need no copy of their own.
+  void shareSources(XMLDocument& other);
   Arena& arena() { return arena_; }
 
  protected:
@@ -69,9 +72,11 @@ class XMLDocument {
   bool parseOwned(PageBlock buffer, std::size_t size);
 
   Arena arena_;
-  std::vector<PageBlock> sources_;  // parsed buffers that the tree points into
-  const char* sourceBegin_ = nullptr;
-  const char* sourceEnd_ = nullptr;
+  struct Source {
+    PageBlock buffer;
+    const char* end;  // of the parsed bytes
+  };
+  std::vector<Source> sources_;  // parsed buffers that the tree points into
   bool keepContent_;
   XMLElement* root_ = nullptr;
   std::optional<std::string_view> doctype_;

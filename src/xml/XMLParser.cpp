@@ -333,9 +333,7 @@ bool XMLDocument::parseOwned(PageBlock buffer, std::size_t size) {
   char* begin = buffer.data();
   auto* end = static_cast<char*>(std::memchr(begin, '\0', size));  // a NUL ends the input
   if (!end) end = begin + size;
-  sourceBegin_ = begin;
-  sourceEnd_ = end;
-  sources_.push_back(std::move(buffer));
+  sources_.push_back({std::move(buffer), end});
   if (end - begin >= 3 && std::memcmp(begin, "\xEF\xBB\xBF", 3) == 0) begin += 3;
 
   XMLParser parser(*this, begin, end);

@@ -164,3 +164,23 @@ TEST(XMLDocumentTest, CutsLongMessagesAt1023Bytes) {
 
 }  // namespace
 }  // namespace regforge
+
+namespace regforge {
+namespace {
+
+TEST(XMLDocumentTest, SharedSourcesOutliveTheirParser) {
+  XMLDocument output(false);
+  XMLElement* copy = output.createElement("copy");
+  {
+    XMLDocument input(false);
+    ASSERT_TRUE(input.parse("<a name='shared text'/>"));
+    output.shareSources(input);
+    const std::string_view name = *input.root()->attribute("name");
+    copy->setAttribute("name", name);
+    EXPECT_EQ(copy->attribute("name")->data(), name.data());  // no copy was made
+  }
+  EXPECT_EQ(copy->attribute("name"), "shared text");
+}
+
+}  // namespace
+}  // namespace regforge
