@@ -1,13 +1,147 @@
+// The RDT reader: the CPU element of a register-definition file, and for each of its
+// instances one register group filled from the instance's own register file. Every value is
+// copied as text; nothing is converted.
 #include "readers/RdtReader.h"
 
-namespace regforge {
+#include "readers/ElementWalk.h"
+#include "text/ByteText.h"
 
-const XMLElement* findCpu(const XMLNode*, std::string_view) {
-  return nullptr;
+namespace regforge {
+namespace {
+
+bool isCpu(const XMLElement& element, std::string_view identifier) {
+  return element.tagName() == "cpu" && element.attribute("id") == identifier;
 }
 
-std::optional<RdtLoadError> readRdt(MemoryMap&, const XMLElement&) {
+// An attribute the source lacks is written with an empty value.
+std::string_view orEmpty(std::optional<std::string_view> text) {
+  return text.value_or(std::string_view());
+}
+
+// The register id without the instance prefix, and without one "_" right after it. An id
+// that does not begin with the prefix keeps its whole text.
+std::string_view registerName(std::string_view id, std::string_view prefix) {
+  if (id.compare(0, prefix.size(), prefix) != 0) return id;
+  id.remove_prefix(prefix.size());
+  if (!id.empty() && id.front() == '_') id.remove_prefix(1);
+  return id;
+}
+
+// Only the widths 16 and 8 give a size in bytes.
+std::optional<std::string_view> registerSize(std::optional<std::string_view> width) {
+  if (width == "16") return "2";
+  if (width == "8") return "1";
   return std::nullopt;
+}
+
+// Bit fields and enumeration entries whose id begins with "RESERVED", in any case, are
+// placeholders and left out.
+bool isReserved(const XMLElement& element) {
+  return startsWithIgnoreAsciiCase(orEmpty(element.attribute("id")), "RESERVED");
+}
+
+// The register file of an instance, relative to the working directory: "xml", behind
+// "xmlpath" and "/" when there is one. A missing "xml" counts as empty text, so the path
+// names no file (or the directory itself) and the load fails with its message.
+std::string registerFilePath(const XMLElement& instance) {
+  const std::string_view file = orEmpty(instance.attribute("xml"));
+  const std::optional<std::string_view> directory = instance.attribute("xmlpath");
+  std::string path;
+  if (directory) {
+    path.reserve(directory->size() + 1 + file.size());
+    path.append(*directory).push_back('/');
+  }
+  path.append(file);
+  return path;
+}
+
+class RdtBuilder {
+ public:
+  explicit RdtBuilder(MemoryMap& map) : map_(map) {}
+
+  std::optional<RdtLoadError> read(const XMLElement& cpu) {
+    MemoryMapElement* root = map_.createMapElement("Root");
+    map_.setRoot(root);
+    for (const XMLElement& instance : LeadingElements(cpu)) {
+      if (instance.tagName() != "instance") continue;
+      if (std::optional<RdtLoadError> error = addInstance(*root, instance)) return error;
+    }
+    return std::nullopt;
+  }
+
+ private:
+  std::optional<RdtLoadError> addInstance(XMLElement& root, const XMLElement& instance) {
+    const std::optional<std::string_view> id = instance.attribute("id");
+    MemoryMapElement* group = map_.addRegisterGroup(&root, orEmpty(instance.attribute("baseaddr")),
+                                                    std::nullopt, orEmpty(id), std::nullopt);
+    std::string path = registerFilePath(instance);
+    XMLDocument registers(false);
+    if (!registers.load(path.c_str())) {
+      return RdtLoadError{std::move(path), registers.errorLine(), registers.errorText()};
+    }
+    if (const XMLElement* module = registers.root()) {
+      for (const XMLElement& source : LeadingElements(*module)) {
+        if (source.tagName() == "register") addRegister(*group, source, orEmpty(id));
+      }
+    }
+    return std::nullopt;
+  }
+
+  void addRegister(XMLElement& group, const XMLElement& source, std::string_view prefix) {
+    // The offset as written, behind "+": a missing one leaves "+" alone.
+    start_.assign(1, '+').append(orEmpty(source.attribute("offset")));
+    MemoryMapElement* reg = map_.addRegister(
+        &group, start_, registerSize(source.attribute("width")), std::nullopt,
+        registerName(orEmpty(source.attribute("id")), prefix), source.attribute("description"));
+    for (const XMLElement& field : LeadingElements(source)) {
+      if (field.tagName() == "bitfield" && !isReserved(field)) addBitField(*reg, field);
+    }
+  }
+
+  void addBitField(XMLElement& reg, const XMLElement& source) {
+    MemoryMapElement* field =
+        map_.addBitField(&reg, orEmpty(source.attribute("end")), orEmpty(source.attribute("width")),
+                         orEmpty(source.attribute("id")), std::nullopt);
+    for (const XMLElement& entry : LeadingElements(source)) {
+      if (isReserved(entry)) continue;
+      map_.addElement(field, "Enum", orEmpty(entry.attribute("value")), std::nullopt, std::nullopt,
+                      orEmpty(entry.attribute("id")), std::nullopt);
+    }
+  }
+
+  MemoryMap& map_;
+  std::string start_;  // reused for every register's start text
+};
+
+}  // namespace
+
+const XMLElement* findCpu(const XMLNode* node, std::string_view identifier) {
+  const XMLElement* start = node ? node->toElement() : nullptr;
+  if (!start) return nullptr;
+  // Pre-order without recursion: down to the first child when it is an element, else on to
+  // the next element sibling of the nearest ancestor below start that has one.
+  const XMLElement* at = start;
+  for (;;) {
+    if (isCpu(*at, identifier)) return at;
+    const XMLNode* child = at->firstChild();
+    if (child && child->isElement()) {
+      at = child->toElement();
+      continue;
+    }
+    for (;;) {
+      if (at == start) return nullptr;
+      const XMLNode* next = at->nextSibling();
+      if (next && next->isElement()) {
+        at = next->toElement();
+        break;
+      }
+      at = at->parent();
+    }
+  }
+}
+
+std::optional<RdtLoadError> readRdt(MemoryMap& map, const XMLElement& cpu) {
+  return RdtBuilder(map).read(cpu);
 }
 
 }  // namespace regforge
