@@ -1,14 +1,158 @@
+// The device and peripheral levels of the SVD reader, its interrupts and its default hooks.
 #include "readers/SVDFile.h"
 
+#include "text/Numbers.h"
+
 namespace regforge {
+namespace {
+
+const XMLNode* firstChildOf(const XMLElement* element) {
+  return element ? element->firstChild() : nullptr;
+}
+
+// "INT_" in front of an interrupt name, else "_IRQ" behind it, is not part of the name.
+std::string_view trimInterruptName(std::string_view name) {
+  constexpr std::string_view kPrefix = "INT_";
+  constexpr std::string_view kSuffix = "_IRQ";
+  if (name.substr(0, kPrefix.size()) == kPrefix) return name.substr(kPrefix.size());
+  if (name.size() >= kSuffix.size() && name.substr(name.size() - kSuffix.size()) == kSuffix) {
+    return name.substr(0, name.size() - kSuffix.size());
+  }
+  return name;
+}
+
+}  // namespace
 
 bool SVDFile::readSvd(const XMLDocument& input, unsigned options,
                       std::optional<std::string_view> ignorePrefix) {
-  (void)input;
-  (void)options;
-  (void)ignorePrefix;
-  setRoot(createElement("Processor"));
+  joinedTexts_.clear();
+  derivation_.clear();
+  budget_ = ReadBudget();
+  XMLElement* processor = createElement("Processor");
+  setRoot(processor);
+  const bool read = readDevice(input, processor, processor, options, ignorePrefix);
+  // Both caches point into the input document, which the caller destroys next.
+  joinedTexts_.clear();
+  derivation_.clear();
+  return read;
+}
+
+bool SVDFile::readDevice(const XMLDocument& document, XMLElement* root, XMLElement* groupParent,
+                         unsigned options, std::optional<std::string_view> ignorePrefix) {
+  const XMLElement* device = findElement(document.root(), "device");
+  if (!device) return false;
+  SVDReadContext context;
+  context.options = options;
+  context.ignorePrefix = ignorePrefix;
+  context.documentFirst = document.root();
+  if (root) {
+    root->setAttribute("name", childText(device, "name"));
+    if (context.descriptions()) {
+      if (auto text = description(childText(device, "description"))) {
+        root->setAttribute("description", *text);
+      }
+    }
+  }
+  context.width = childText(device, "width");
+  context.size = childText(device, "size");
+  context.access = childText(device, "access");
+  context.resetValue = childText(device, "resetValue");
+  context.resetMask = childText(device, "resetMask");
+
+  if (const XMLElement* peripherals = findElement(device->firstChild(), "peripherals")) {
+    for (const XMLNode* node = peripherals->firstChild(); node; node = node->nextSibling()) {
+      const XMLElement* peripheral = node->toElement();
+      if (!peripheral || peripheral->tagName() != "peripheral") continue;
+      if (!readPeripheral(*peripherals, *peripheral, *groupParent, context)) return false;
+    }
+  }
+  if ((options & kIgnoreCpu) == 0) {
+    if (const XMLElement* cpu = findElement(device->firstChild(), "cpu")) readCpu(*cpu);
+  }
   return true;
+}
+
+bool SVDFile::readPeripheral(const XMLElement& peripherals, const XMLElement& peripheral,
+                             XMLElement& groupParent, const SVDReadContext& context) {
+  const XMLElement* base =
+      derivation_.resolveDerivedFrom(peripherals.firstChild(), "peripheral", false, peripheral);
+  // A derived peripheral re-reads its base, so the reading is paid for each time.
+  if (!spendChildren(&peripheral) || !spendChildren(base)) return false;
+  const std::string_view name = childText(&peripheral, "name");
+  const std::string_view baseAddress = childText(&peripheral, "baseAddress", true);
+  std::optional<std::string> text;
+  if (context.descriptions()) text = description(inheritedText(&peripheral, base, "description"));
+  SVDNames names;
+  names.prependToName = inheritedText(&peripheral, base, "prependToName");
+  names.appendToName = inheritedText(&peripheral, base, "appendToName");
+  names.peripheralSize = inheritedText(&peripheral, base, "size");
+
+  // A peripheral without <registers> of its own takes its base's whole register list.
+  const XMLElement* registers =
+      findElementIn(peripheral.firstChild(), firstChildOf(base), "registers");
+  if (registers) {
+    if (!spendChildren(registers)) return false;
+    if (isAlternateClusterForm(*registers)) {
+      if (!readAlternateClusters(*registers, groupParent, name, baseAddress, text, context,
+                                 names)) {
+        return false;
+      }
+    } else {
+      XMLElement* group = addGroup(groupParent, name, baseAddress, text);
+      if (!readRegisters(*registers, *group, context, names)) return false;
+    }
+  }
+  if ((context.options & kIgnoreInterrupts) == 0) readInterrupts(peripheral);
+  return withinStorage();
+}
+
+XMLElement* SVDFile::addGroup(XMLElement& groupParent, std::string_view name,
+                              std::string_view start,
+                              const std::optional<std::string>& description) {
+  XMLElement* group = createElement("RegisterGroup");
+  group->setAttribute("name", name);
+  group->setAttribute("start", start);
+  if (description && !description->empty()) group->setAttribute("description", *description);
+  groupParent.appendChild(group);
+  return group;
+}
+
+// One <interrupt> may hold several name and value pairs: each <value> after its <name>.
+void SVDFile::readInterrupts(const XMLElement& peripheral) {
+  for (const XMLNode* node = peripheral.firstChild(); node; node = node->nextSibling()) {
+    const XMLElement* interrupt = node->toElement();
+    if (!interrupt || interrupt->tagName() != "interrupt") continue;
+    const XMLNode* cursor = interrupt->firstChild();
+    while (const XMLElement* nameElement = findElement(cursor, "name")) {
+      const XMLElement* valueElement = findElement(nameElement, "value");
+      const std::string_view name = elementText(*nameElement);
+      const std::string_view value = valueElement ? elementText(*valueElement) : std::string_view();
+      if (!name.empty() && !value.empty()) {
+        // Only a plain decimal number counts; one of 2^31 or more is out of range too.
+        const std::optional<std::uint32_t> number = parseUnsigned(value, 10);
+        const int count = interruptCount();
+        if (number && count > 0 && *number < static_cast<std::uint32_t>(count)) {
+          setInterruptName(static_cast<int>(*number), trimInterruptName(name));
+        }
+      }
+      if (!valueElement) break;
+      cursor = valueElement;
+    }
+  }
+}
+
+std::optional<std::string> SVDFile::description(std::string_view text) {
+  if (text.empty()) return std::nullopt;
+  std::string formatted(text);
+  formatDescription(formatted);
+  return formatted;
+}
+
+bool SVDFile::spendChildren(const XMLElement* element) {
+  std::uint64_t count = 0;
+  for (const XMLNode* node = firstChildOf(element); node; node = node->nextSibling())
+    ++count;
+  return budget_.spend(count);
 }
 
 void SVDFile::formatDescription(std::string& text) {

@@ -2,12 +2,16 @@
 // hooks through which a subclass receives the core description and the interrupt names.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
 
 #include "memorymap/MemoryMap.h"
+#include "readers/ReadBudget.h"
+#include "readers/SVDDerivation.h"
+#include "readers/SVDRegisterPlan.h"
 
 namespace regforge {
 
@@ -19,11 +23,30 @@ enum ReadOption : unsigned {
   kIgnoreInterrupts = 8,     ///< <interrupt> elements are not read
 };
 
+/// What every level of one read needs: the options, the ignore prefix, the device defaults
+/// and the input document's first top-level node, where field look-ups start.
+struct SVDReadContext {
+  unsigned options = 0;
+  std::optional<std::string_view> ignorePrefix;
+  const XMLNode* documentFirst = nullptr;
+  std::string_view width, size, access, resetValue, resetMask;
+
+  bool descriptions() const { return (options & kNoDescriptions) == 0; }
+};
+
+/// The texts a peripheral hands down to its registers; clusters lengthen prependToName.
+struct SVDNames {
+  std::string_view prependToName;
+  std::string_view appendToName;
+  std::string_view peripheralSize;
+};
+
 class SVDFile : public MemoryMap {
  public:
   SVDFile() = default;
 
-  /// Makes a "Processor" root and fills it from input; false when input has no <device>.
+  /// Makes a "Processor" root and fills it from input; false when input has no <device> or
+  /// asks for more than a conversion may produce (see ReadBudget).
   bool readSvd(const XMLDocument& input, unsigned options,
                std::optional<std::string_view> ignorePrefix);
 
@@ -50,10 +73,59 @@ class SVDFile : public MemoryMap {
   /// fixHexPrefix, a leading "0X" is given as "0x".
   std::string_view childText(const XMLElement* element, std::string_view tag,
                              bool fixHexPrefix = false);
+  /// childText(element, tag), or childText(base, tag) when that is empty.
+  std::string_view inheritedText(const XMLElement* element, const XMLElement* base,
+                                 std::string_view tag);
 
  private:
+  bool readDevice(const XMLDocument& document, XMLElement* root, XMLElement* groupParent,
+                  unsigned options, std::optional<std::string_view> ignorePrefix);
+  bool readPeripheral(const XMLElement& peripherals, const XMLElement& peripheral,
+                      XMLElement& groupParent, const SVDReadContext& context);
+  void readInterrupts(const XMLElement& peripheral);
+  XMLElement* addGroup(XMLElement& groupParent, std::string_view name, std::string_view start,
+                       const std::optional<std::string>& description);
+
+  // Registers (SVDRegister.cpp).
+  bool readRegister(const XMLElement& container, XMLElement& group, const XMLElement& reg,
+                    const SVDReadContext& context, const SVDNames& names, std::uint32_t baseOffset);
+  bool makeRegisterPlan(const XMLElement& container, const XMLElement& reg,
+                        const SVDReadContext& context, std::string_view peripheralSize,
+                        SVDRegisterPlan& plan);
+  bool readFields(const XMLElement& fields, const SVDReadContext& context, SVDRegisterPlan& plan);
+  bool readEnumeratedValues(const XMLElement& field, const XMLElement* fieldBase,
+                            const SVDReadContext& context, SVDFieldPlan& plan);
+  bool writeRegisterCopies(XMLElement& group, const SVDRegisterPlan& plan, const SVDNames& names,
+                           std::uint32_t baseOffset);
+  void writeRegister(XMLElement& group, const SVDRegisterPlan& plan, const SVDNames& names,
+                     std::uint32_t copy, std::uint32_t offset);
+  void writeField(XMLElement& bitField, const SVDFieldPlan& plan);
+
+  // Clusters (SVDClusters.cpp).
+  bool readRegisters(const XMLElement& registers, XMLElement& group, const SVDReadContext& context,
+                     const SVDNames& names);
+  bool readCluster(XMLElement& group, const XMLElement& cluster, const SVDReadContext& context,
+                   const SVDNames& names, std::uint32_t baseOffset);
+  bool isAlternateClusterForm(const XMLElement& registers);
+  bool readAlternateClusters(const XMLElement& registers, XMLElement& groupParent,
+                             std::string_view peripheralName, std::string_view baseAddress,
+                             const std::optional<std::string>& description,
+                             const SVDReadContext& context, const SVDNames& names);
+
+  /// text after formatDescription, or none when text is empty.
+  std::optional<std::string> description(std::string_view text);
+  /// The register name of one array copy: prefix, own name with its "%s" filled, suffix.
+  std::string_view registerName(const SVDRegisterPlan& plan, const SVDNames& names,
+                                std::uint32_t copy);
+  /// Spends steps for every child node of element (none for null).
+  bool spendChildren(const XMLElement* element);
+  bool withinStorage() { return arena().capacity() <= ReadBudget::kMaxStorage; }
+
   // Joined texts of elements with more than one text piece, made once per element.
   std::unordered_map<const XMLElement*, std::string_view> joinedTexts_;
+  SVDDerivation derivation_{*this};
+  ReadBudget budget_;
+  std::string nameText_;  // a register name being built
 };
 
 }  // namespace regforge

@@ -19,21 +19,30 @@ const XMLElement* SVDFile::findElementIn(const XMLNode* firstA, const XMLNode* f
   return found ? found : findElement(firstB, tag);
 }
 
+// An element with one child, the usual case, needs no cache. Any other is looked up first and
+// remembered once read, so that its children are walked only once however often it is asked.
 std::string_view SVDFile::elementText(const XMLElement& element) {
+  const XMLNode* first = element.firstChild();
+  if (!first) return {};
+  if (first == element.lastChild()) {
+    return first->type() == XMLNode::Type::Data ? static_cast<const XMLData*>(first)->text()
+                                                : std::string_view();
+  }
+  auto [entry, added] = joinedTexts_.try_emplace(&element);
+  if (!added) return entry->second;
+
   const XMLData* single = nullptr;
   int pieces = 0;
-  for (const XMLNode* node = element.firstChild(); node; node = node->nextSibling()) {
+  for (const XMLNode* node = first; node && pieces < 2; node = node->nextSibling()) {
     if (node->type() != XMLNode::Type::Data) continue;
     single = static_cast<const XMLData*>(node);
     ++pieces;
   }
-  if (pieces == 0) return {};
-  if (pieces == 1) return single->text();
-
-  auto [entry, added] = joinedTexts_.try_emplace(&element);
-  if (added) {
+  if (pieces == 1) {
+    entry->second = single->text();
+  } else if (pieces == 2) {
     std::string joined;
-    for (const XMLNode* node = element.firstChild(); node; node = node->nextSibling()) {
+    for (const XMLNode* node = first; node; node = node->nextSibling()) {
       if (node->type() == XMLNode::Type::Data) joined += static_cast<const XMLData*>(node)->text();
     }
     entry->second = arena().copy(joined);
@@ -53,6 +62,12 @@ std::string_view SVDFile::childText(const XMLElement* element, std::string_view 
     text = arena().copy(fixed);
   }
   return text;
+}
+
+std::string_view SVDFile::inheritedText(const XMLElement* element, const XMLElement* base,
+                                        std::string_view tag) {
+  const std::string_view own = childText(element, tag);
+  return own.empty() ? childText(base, tag) : own;
 }
 
 }  // namespace regforge

@@ -1,0 +1,56 @@
+#include "readers/DimIndex.h"
+
+#include <algorithm>
+#include <charconv>
+
+#include "text/Numbers.h"
+
+namespace regforge {
+namespace {
+
+// The parts of text between separators, empty parts dropped; stops after max parts.
+std::vector<std::string_view> nonEmptyParts(std::string_view text, char separator,
+                                            std::size_t max) {
+  std::vector<std::string_view> parts;
+  std::size_t begin = 0;
+  while (begin <= text.size() && parts.size() < max) {
+    std::size_t end = text.find(separator, begin);
+    if (end == std::string_view::npos) end = text.size();
+    if (end > begin) parts.push_back(text.substr(begin, end - begin));
+    begin = end + 1;
+  }
+  return parts;
+}
+
+}  // namespace
+
+void DimIndex::appendEntry(std::size_t i, std::string& out) const {
+  if (!isRange_ && i < list_.size()) {
+    out += list_[i];
+    return;
+  }
+  char digits[24];
+  const std::uint64_t value = i < size() ? std::uint64_t{rangeFirst_} + i : i;
+  const auto result = std::to_chars(digits, digits + sizeof digits, value);
+  out.append(digits, result.ptr);
+}
+
+DimIndex parseDimIndex(std::string_view text, std::uint32_t limit) {
+  DimIndex index;
+  const std::vector<std::string_view> bounds = nonEmptyParts(text, '-', 3);
+  if (bounds.size() == 2) {
+    const std::uint32_t first = toUnsigned(bounds[0], 10);
+    const std::uint32_t last = toUnsigned(bounds[1], 10);
+    index.isRange_ = true;
+    index.rangeFirst_ = first;
+    if (first <= last) {
+      index.rangeSize_ =
+          static_cast<std::size_t>(std::min<std::uint64_t>(std::uint64_t{last} - first + 1, limit));
+    }
+    return index;
+  }
+  index.list_ = nonEmptyParts(text, ',', limit);
+  return index;
+}
+
+}  // namespace regforge

@@ -1,0 +1,38 @@
+// The index texts of a register or cluster array, from a <dimIndex> element: a numeric range
+// ("2-5") or a comma-separated list ("A,B,C").
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace regforge {
+
+/// The index texts of one array. A range is never written out: entry i is made when asked for.
+class DimIndex {
+ public:
+  DimIndex() = default;
+
+  std::size_t size() const { return isRange_ ? rangeSize_ : list_.size(); }
+  /// Appends entry i to out, or i in decimal when the index has no entry i.
+  void appendEntry(std::size_t i, std::string& out) const;
+
+ private:
+  friend DimIndex parseDimIndex(std::string_view text, std::uint32_t limit);
+
+  std::vector<std::string_view> list_;  // views into the parsed text
+  std::uint32_t rangeFirst_ = 0;
+  std::size_t rangeSize_ = 0;
+  bool isRange_ = false;
+};
+
+/// Reads a dimIndex text. Split at '-' with empty parts dropped, exactly two parts make the
+/// range of unsigned decimal numbers from the first to the second (empty when the first is
+/// larger); otherwise the parts between commas, empty ones dropped, are taken as written.
+/// Only the first limit entries are kept: an array never reads an index at or past its count,
+/// so "0-4294967295" costs nothing. The list views into text.
+DimIndex parseDimIndex(std::string_view text, std::uint32_t limit);
+
+}  // namespace regforge

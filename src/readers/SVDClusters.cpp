@@ -1,0 +1,186 @@
+// Clusters of the SVD reader: flattened into the peripheral's group with their name prefixes
+// and offsets, read with an explicit stack however deep they nest, and the alternate-cluster
+// form, in which each cluster of a peripheral becomes a group of its own.
+#include <vector>
+
+#include "readers/SVDFile.h"
+#include "text/Numbers.h"
+
+namespace regforge {
+namespace {
+
+// A <register> or <cluster> child of a cluster; a register's plan once it has been read.
+struct ClusterMember {
+  const XMLElement* element;
+  const SVDRegisterPlan* plan;
+};
+
+// One cluster being read: its array parameters, its members and where the walk stands.
+struct ClusterFrame {
+  const XMLElement* cluster = nullptr;
+  std::vector<ClusterMember> members;
+  std::string_view name;
+  DimIndex index;
+  std::uint32_t count = 1;
+  std::uint32_t step = 0;
+  std::uint32_t addressOffset = 0;
+  std::uint32_t outerOffset = 0;  // where the enclosing cluster's copy lies
+  std::uint32_t copy = 0;
+  std::uint32_t offset = 0;      // where this copy lies in the group
+  std::size_t prefixLength = 0;  // the name prefix outside this cluster
+  std::size_t next = 0;          // the member to read next
+};
+
+bool isMember(const XMLElement& element) {
+  return element.tagName() == "register" || element.tagName() == "cluster";
+}
+
+}  // namespace
+
+// The walk over a peripheral's <registers>, which the caller has paid for.
+bool SVDFile::readRegisters(const XMLElement& registers, XMLElement& group,
+                            const SVDReadContext& context, const SVDNames& names) {
+  for (const XMLNode* node = registers.firstChild(); node; node = node->nextSibling()) {
+    const XMLElement* member = node->toElement();
+    if (!member) continue;
+    if (member->tagName() == "register") {
+      if (!readRegister(registers, group, *member, context, names, 0)) return false;
+    } else if (member->tagName() == "cluster") {
+      if (!readCluster(group, *member, context, names, 0)) return false;
+    }
+  }
+  return true;
+}
+
+// A cluster makes no element: its registers land in group, named after the cluster path
+// ("OUTER.INNER.CTRL") and placed at the sum of the cluster offsets. Clusters are never
+// derived. Each register is read once, however many copies the clusters around it have.
+bool SVDFile::readCluster(XMLElement& group, const XMLElement& cluster,
+                          const SVDReadContext& context, const SVDNames& names,
+                          std::uint32_t baseOffset) {
+  std::string prefix(names.prependToName);
+  std::vector<ClusterFrame> stack;
+  std::unordered_map<const XMLElement*, SVDRegisterPlan> plans;
+
+  auto beginCopy = [&](ClusterFrame& frame) {
+    if (!budget_.spend(1 + frame.members.size())) return false;
+    prefix.resize(frame.prefixLength);
+    const std::size_t mark = frame.name.find("%s");
+    if (mark == std::string_view::npos) {
+      prefix += frame.name;
+    } else {
+      prefix += frame.name.substr(0, mark);
+      frame.index.appendEntry(frame.copy, prefix);
+      prefix += frame.name.substr(mark + 2);
+    }
+    prefix += '.';
+    frame.offset = frame.addressOffset + frame.copy * frame.step + frame.outerOffset;
+    frame.next = 0;
+    return true;
+  };
+  auto enter = [&](const XMLElement& inner, std::uint32_t outerOffset) {
+    if (!spendChildren(&inner)) return false;
+    ClusterFrame frame;
+    frame.cluster = &inner;
+    for (const XMLNode* node = inner.firstChild(); node; node = node->nextSibling()) {
+      if (const XMLElement* member = node->toElement(); member && isMember(*member)) {
+        frame.members.push_back({member, nullptr});
+      }
+    }
+    // Unlike a register's, an empty <dim> means one copy.
+    const std::string_view dim = childText(&inner, "dim");
+    frame.count = dim.empty() ? 1 : toUnsigned(dim, 0);
+    if (frame.count == 0 || frame.members.empty()) return true;
+    if (!budget_.fits(frame.count, 1 + frame.members.size())) return false;
+    frame.step = toUnsigned(childText(&inner, "dimIncrement"), 0);
+    if (const XMLElement* dimIndex = findElement(inner.firstChild(), "dimIndex")) {
+      frame.index = parseDimIndex(elementText(*dimIndex), frame.count);
+    }
+    frame.name = childText(&inner, "name");
+    frame.addressOffset = toUnsigned(childText(&inner, "addressOffset"), 0);
+    frame.outerOffset = outerOffset;
+    frame.prefixLength = prefix.size();
+    stack.push_back(std::move(frame));
+    return beginCopy(stack.back());
+  };
+
+  if (!enter(cluster, baseOffset)) return false;
+  while (!stack.empty()) {
+    ClusterFrame& top = stack.back();
+    if (top.next < top.members.size()) {
+      ClusterMember& member = top.members[top.next++];
+      if (member.element->tagName() == "cluster") {
+        if (!enter(*member.element, top.offset)) return false;
+        continue;
+      }
+      if (!member.plan) {
+        auto [entry, added] = plans.try_emplace(member.element);
+        if (added && !makeRegisterPlan(*top.cluster, *member.element, context, names.peripheralSize,
+                                       entry->second)) {
+          return false;
+        }
+        member.plan = &entry->second;
+      }
+      const SVDNames inner{prefix, names.appendToName, names.peripheralSize};
+      if (!writeRegisterCopies(group, *member.plan, inner, top.offset)) return false;
+    } else if (++top.copy < top.count) {
+      if (!beginCopy(top)) return false;
+    } else {
+      prefix.resize(top.prefixLength);
+      stack.pop_back();
+    }
+  }
+  return true;
+}
+
+// The form applies to two or more clusters and no register, every cluster after the first
+// at the first's offset (same text) and naming the first as its alternate.
+bool SVDFile::isAlternateClusterForm(const XMLElement& registers) {
+  const XMLElement* first = nullptr;
+  std::string_view firstOffset;
+  std::string_view firstName;
+  int clusters = 0;
+  for (const XMLNode* node = registers.firstChild(); node; node = node->nextSibling()) {
+    const XMLElement* member = node->toElement();
+    if (!member) continue;
+    if (member->tagName() == "register") return false;
+    if (member->tagName() != "cluster") continue;
+    ++clusters;
+    if (!first) {
+      first = member;
+      firstOffset = childText(member, "addressOffset");
+      firstName = childText(member, "name");
+    } else if (childText(member, "addressOffset") != firstOffset ||
+               childText(member, "alternateCluster") != firstName) {
+      return false;
+    }
+  }
+  return clusters >= 2;
+}
+
+// Each cluster becomes the group "PERIPH (CLUSTER)" at the peripheral's address, holding the
+// cluster's own registers with the peripheral's name affixes. The cluster's offset, arrays
+// and nested clusters play no part.
+bool SVDFile::readAlternateClusters(const XMLElement& registers, XMLElement& groupParent,
+                                    std::string_view peripheralName, std::string_view baseAddress,
+                                    const std::optional<std::string>& description,
+                                    const SVDReadContext& context, const SVDNames& names) {
+  for (const XMLNode* node = registers.firstChild(); node; node = node->nextSibling()) {
+    const XMLElement* cluster = node->toElement();
+    if (!cluster || cluster->tagName() != "cluster") continue;
+    if (!spendChildren(cluster)) return false;
+    std::string name(peripheralName);
+    name += " (";
+    name += childText(cluster, "name");
+    name += ')';
+    XMLElement* group = addGroup(groupParent, name, baseAddress, description);
+    for (const XMLNode* child = cluster->firstChild(); child; child = child->nextSibling()) {
+      const XMLElement* reg = child->toElement();
+      if (!reg || reg->tagName() != "register") continue;
+      if (!readRegister(*cluster, *group, *reg, context, names, 0)) return false;
+    }
+  }
+  return true;
+}
+
+}  // namespace regforge

@@ -1,0 +1,120 @@
+#include "readers/SVDDerivation.h"
+
+#include <vector>
+
+#include "readers/SVDFile.h"
+
+namespace regforge {
+namespace {
+
+const XMLNode* deepestFirstChild(const XMLNode* node) {
+  while (node->firstChild())
+    node = node->firstChild();
+  return node;
+}
+
+// Calls visit for first, its following siblings and, when recursive, all their descendants:
+// children before their parent, siblings in order. No recursion, whatever the depth.
+template <class Visit>
+void walkScope(const XMLNode* first, bool recursive, Visit visit) {
+  if (!recursive) {
+    for (const XMLNode* node = first; node; node = node->nextSibling())
+      visit(*node);
+    return;
+  }
+  const XMLElement* top = first->parent();
+  const XMLNode* node = deepestFirstChild(first);
+  while (node) {
+    visit(*node);
+    if (const XMLNode* next = node->nextSibling()) {
+      node = deepestFirstChild(next);
+    } else {
+      const XMLElement* up = node->parent();
+      node = up == top ? nullptr : up;
+    }
+  }
+}
+
+}  // namespace
+
+SVDDerivation::Scope& SVDDerivation::scope(const XMLNode* scopeFirst, std::string_view tag,
+                                           bool recursive) {
+  auto [entry, added] = scopes_.try_emplace(ScopeKey(scopeFirst, tag, recursive));
+  Scope& found = entry->second;
+  if (added && scopeFirst) {
+    walkScope(scopeFirst, recursive, [&](const XMLNode& node) { addCandidate(found, node, tag); });
+  }
+  return found;
+}
+
+// An element of the tag is a candidate when it has a <name> child; it is known by the text
+// of the first one, and the first candidate of each name wins.
+void SVDDerivation::addCandidate(Scope& scope, const XMLNode& node, std::string_view tag) {
+  const XMLElement* element = node.toElement();
+  if (!element || element->tagName() != tag) return;
+  const XMLElement* name = SVDFile::findElement(element->firstChild(), "name");
+  if (!name) return;
+  scope.byName.try_emplace(texts_.elementText(*name), element);
+  if (!scope.firstNamed) scope.firstNamed = element;
+}
+
+const XMLElement* SVDDerivation::lookUp(const Scope& scope, std::string_view name) {
+  if (name.empty()) return scope.firstNamed;
+  const auto found = scope.byName.find(name);
+  return found == scope.byName.end() ? nullptr : found->second;
+}
+
+const XMLElement* SVDDerivation::findNamedElement(const XMLNode* scopeFirst, std::string_view tag,
+                                                  bool recursive, std::string_view name) {
+  return lookUp(scope(scopeFirst, tag, recursive), name);
+}
+
+// The chain is walked once per element: every element on it gets its base remembered, so a
+// later walk stops at the first element already resolved. For a chain path[0] -> ... ->
+// path[k] that ends, each element's base is path[k] (path[k] itself has none). For a chain
+// that comes back to path[j], the walk from an element on the loop stops on returning to it,
+// so each gets the element just before it on the loop (one derived from itself gets none),
+// and the elements before path[j] get path[k].
+const XMLElement* SVDDerivation::resolveDerivedFrom(const XMLNode* scopeFirst, std::string_view tag,
+                                                    bool recursive, const XMLElement& element) {
+  if (!element.attribute("derivedFrom")) return nullptr;
+  Scope& chains = scope(scopeFirst, tag, recursive);
+  if (const auto known = chains.bases.find(&element); known != chains.bases.end()) {
+    return known->second;
+  }
+
+  std::vector<const XMLElement*> path{&element};
+  std::unordered_map<const XMLElement*, std::size_t> onPath{{&element, 0}};
+  auto settle = [&](std::size_t from, std::size_t to, const XMLElement* base) {
+    for (std::size_t i = from; i < to; ++i)
+      chains.bases[path[i]] = base;
+  };
+  for (;;) {
+    const XMLElement* current = path.back();
+    const std::optional<std::string_view> reference = current->attribute("derivedFrom");
+    const XMLElement* found = reference ? lookUp(chains, *reference) : nullptr;
+    if (!found) {
+      settle(0, path.size() - 1, current);
+      chains.bases[current] = nullptr;
+      break;
+    }
+    if (const auto known = chains.bases.find(found); known != chains.bases.end()) {
+      settle(0, path.size(), known->second ? known->second : found);
+      break;
+    }
+    if (const auto loop = onPath.find(found); loop != onPath.end()) {
+      const std::size_t j = loop->second;
+      const std::size_t k = path.size() - 1;
+      settle(0, j, current);
+      chains.bases[path[j]] = j == k ? nullptr : current;
+      for (std::size_t m = j + 1; m <= k; ++m)
+        chains.bases[path[m]] = path[m - 1];
+      break;
+    }
+    onPath.emplace(found, path.size());
+    path.push_back(found);
+  }
+  return chains.bases[&element];
+}
+
+}  // namespace regforge

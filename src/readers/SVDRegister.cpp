@@ -1,0 +1,284 @@
+// The register, field and enumeration levels of the SVD reader. Each register is read once
+// into a plan; every array copy is then written from the plan.
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <initializer_list>
+
+#include "readers/SVDFile.h"
+#include "text/ByteText.h"
+#include "text/Numbers.h"
+
+namespace regforge {
+namespace {
+
+struct AccessName {
+  std::string_view svd;
+  std::string_view output;
+};
+
+// Any access not listed here, none at all included, is read and write.
+constexpr AccessName kAccessNames[] = {
+    {"read-only", "ReadOnly"},
+    {"write-only", "WriteOnly"},
+    {"writeOnce", "WriteOnly"},
+};
+
+std::string_view accessName(std::string_view svd) {
+  for (const AccessName& entry : kAccessNames) {
+    if (entry.svd == svd) return entry.output;
+  }
+  return "Read/Write";
+}
+
+std::string_view firstNonEmpty(std::initializer_list<std::string_view> texts) {
+  for (std::string_view text : texts) {
+    if (!text.empty()) return text;
+  }
+  return {};
+}
+
+const XMLNode* firstChildOf(const XMLElement* element) {
+  return element ? element->firstChild() : nullptr;
+}
+
+// Register and bit-field numbers are signed 32-bit: a result outside that range keeps its low
+// 32 bits, as two's complement arithmetic would give it.
+std::int32_t wrapToInt32(std::int64_t value) {
+  const auto low = static_cast<std::uint32_t>(value);
+  return low <= INT32_MAX ? static_cast<std::int32_t>(low)
+                          : static_cast<std::int32_t>(std::int64_t{low} - (std::int64_t{1} << 32));
+}
+
+std::string decimal(std::int32_t value) {
+  char digits[16];
+  const auto result = std::to_chars(digits, digits + sizeof digits, value);
+  return std::string(digits, result.ptr);
+}
+
+// The size is read as an unsigned decimal number but held as a signed 32-bit one, so a value
+// of 2^31 or more stands for a negative size; bits become bytes by a division that truncates
+// toward zero.
+std::string registerSize(std::string_view text, bool inBytes) {
+  const std::int32_t size = wrapToInt32(toUnsigned(text, 10));
+  return decimal(inBytes ? size : size / 8);
+}
+
+struct BitPosition {
+  std::int32_t lsb = 0;
+  std::int32_t width = 0;
+};
+
+BitPosition fromMsbAndLsb(std::int32_t msb, std::int32_t lsb) {
+  return {lsb, wrapToInt32(std::int64_t{msb} - lsb + 1)};
+}
+
+// "[msb:lsb]": the first and last characters are dropped whatever they are, the rest is split
+// at ':' with empty parts dropped. A part that is not there reads as empty text, so as 0 like
+// any missing number ("[7]" is bits 7 to 0).
+BitPosition fromBitRange(std::string_view range) {
+  std::string_view inner = range.size() >= 2 ? range.substr(1, range.size() - 2) : "";
+  std::string_view parts[2];
+  std::size_t found = 0;
+  while (!inner.empty() && found < 2) {
+    const std::size_t colon = std::min(inner.find(':'), inner.size());
+    if (colon > 0) parts[found++] = inner.substr(0, colon);
+    inner.remove_prefix(std::min(colon + 1, inner.size()));
+  }
+  return fromMsbAndLsb(toSigned(parts[0], 10), toSigned(parts[1], 10));
+}
+
+}  // namespace
+
+bool SVDFile::readRegister(const XMLElement& container, XMLElement& group, const XMLElement& reg,
+                           const SVDReadContext& context, const SVDNames& names,
+                           std::uint32_t baseOffset) {
+  SVDRegisterPlan plan;
+  return makeRegisterPlan(container, reg, context, names.peripheralSize, plan) &&
+         writeRegisterCopies(group, plan, names, baseOffset);
+}
+
+bool SVDFile::makeRegisterPlan(const XMLElement& container, const XMLElement& reg,
+                               const SVDReadContext& context, std::string_view peripheralSize,
+                               SVDRegisterPlan& plan) {
+  const XMLElement* base =
+      derivation_.resolveDerivedFrom(container.firstChild(), "register", false, reg);
+  if (!spendChildren(&reg) || !spendChildren(base)) return false;
+  const XMLNode* own = reg.firstChild();
+  const XMLNode* inherited = firstChildOf(base);
+
+  // Without <dim> a register is read once; with one, its text gives the count.
+  if (const XMLElement* dim = findElementIn(own, inherited, "dim")) {
+    plan.count = toUnsigned(elementText(*dim), 0);
+    if (const XMLElement* increment = findElementIn(own, inherited, "dimIncrement")) {
+      plan.step = toUnsigned(elementText(*increment), 0);
+    }
+    if (const XMLElement* index = findElementIn(own, inherited, "dimIndex")) {
+      plan.index = parseDimIndex(elementText(*index), plan.count);
+    }
+  }
+  if (plan.count == 0) return true;
+
+  plan.name = childText(&reg, "name");
+  plan.addressOffset = toUnsigned(inheritedText(&reg, base, "addressOffset"), 0);
+  plan.size = registerSize(firstNonEmpty({inheritedText(&reg, base, "size"), peripheralSize,
+                                          context.size, context.width}),
+                           (context.options & kRegisterSizeInBytes) != 0);
+  plan.access =
+      childText(&reg, "readAction").empty()
+          ? accessName(firstNonEmpty({inheritedText(&reg, base, "access"), context.access}))
+          : "None";
+  if (context.descriptions())
+    plan.description = description(inheritedText(&reg, base, "description"));
+  plan.resetValue = firstNonEmpty({inheritedText(&reg, base, "resetValue"), context.resetValue});
+  plan.resetMask = firstNonEmpty({inheritedText(&reg, base, "resetMask"), context.resetMask});
+
+  // A register with <fields> of its own takes none from its base.
+  const XMLElement* fields = findElementIn(own, inherited, "fields");
+  return !fields || readFields(*fields, context, plan);
+}
+
+bool SVDFile::readFields(const XMLElement& fields, const SVDReadContext& context,
+                         SVDRegisterPlan& plan) {
+  if (!spendChildren(&fields)) return false;
+  for (const XMLNode* node = fields.firstChild(); node; node = node->nextSibling()) {
+    const XMLElement* field = node->toElement();
+    if (!field || field->tagName() != "field") continue;
+    if (!spendChildren(field)) return false;
+    const std::string_view name = childText(field, "name");
+    if (context.ignorePrefix && startsWithIgnoreAsciiCase(name, *context.ignorePrefix)) continue;
+    const XMLElement* base =
+        derivation_.resolveDerivedFrom(context.documentFirst, "field", true, *field);
+    if (!spendChildren(base)) return false;
+
+    SVDFieldPlan& entry = plan.fields.emplace_back();
+    entry.name = name;
+    BitPosition position;
+    if (const std::string_view offset = inheritedText(field, base, "bitOffset"); !offset.empty()) {
+      position = {toSigned(offset, 0), toSigned(inheritedText(field, base, "bitWidth"), 0)};
+    } else if (const std::string_view range = inheritedText(field, base, "bitRange");
+               !range.empty()) {
+      position = fromBitRange(range);
+    } else if (const std::string_view lsb = inheritedText(field, base, "lsb"); !lsb.empty()) {
+      position = fromMsbAndLsb(toSigned(inheritedText(field, base, "msb"), 10), toSigned(lsb, 10));
+    }
+    entry.lsb = position.lsb;
+    entry.start = decimal(position.lsb);
+    entry.size = decimal(position.width);
+    if (context.descriptions())
+      entry.description = description(inheritedText(field, base, "description"));
+    if (!readEnumeratedValues(*field, base, context, entry)) return false;
+    plan.elementsPerCopy += 1 + entry.enums.size();
+  }
+  return true;
+}
+
+// Only a field's first <enumeratedValues> counts; a derived list is replaced by its base's.
+bool SVDFile::readEnumeratedValues(const XMLElement& field, const XMLElement* fieldBase,
+                                   const SVDReadContext& context, SVDFieldPlan& plan) {
+  const XMLElement* own =
+      findElementIn(field.firstChild(), firstChildOf(fieldBase), "enumeratedValues");
+  if (!own) return true;
+  const XMLElement* base =
+      derivation_.resolveDerivedFrom(context.documentFirst, "enumeratedValues", true, *own);
+  const XMLElement& values = base ? *base : *own;
+  if (!spendChildren(&values)) return false;
+  for (const XMLNode* node = values.firstChild(); node; node = node->nextSibling()) {
+    const XMLElement* value = node->toElement();
+    if (!value || value->tagName() != "enumeratedValue") continue;
+    if (!spendChildren(value)) return false;
+    const std::string_view name = childText(value, "name");
+    std::string_view number = childText(value, "value");
+    // A value without a number (a default, say) makes no element.
+    if (name.empty() || number.empty()) continue;
+    SVDEnumPlan& entry = plan.enums.emplace_back();
+    entry.name = name;
+    entry.binary = number.front() == '#';
+    if (entry.binary) number.remove_prefix(1);
+    entry.value = number;
+    if (context.descriptions()) entry.description = description(childText(value, "description"));
+  }
+  return true;
+}
+
+bool SVDFile::writeRegisterCopies(XMLElement& group, const SVDRegisterPlan& plan,
+                                  const SVDNames& names, std::uint32_t baseOffset) {
+  if (!budget_.spend(plan.count, plan.elementsPerCopy)) return false;
+  for (std::uint32_t copy = 0; copy < plan.count; ++copy) {
+    writeRegister(group, plan, names, copy, baseOffset + copy * plan.step);
+    if (!withinStorage()) return false;
+  }
+  return true;
+}
+
+void SVDFile::writeRegister(XMLElement& group, const SVDRegisterPlan& plan, const SVDNames& names,
+                            std::uint32_t copy, std::uint32_t offset) {
+  XMLElement* reg = createElement("Register");
+  group.appendChild(reg);
+  char start[16];
+  std::snprintf(start, sizeof start, "+0x%X", static_cast<unsigned>(offset + plan.addressOffset));
+  reg->setAttribute("start", start);
+  reg->setAttribute("size", plan.size);
+  reg->setAttribute("name", registerName(plan, names, copy));
+  reg->setAttribute("access", plan.access);
+  if (plan.description) reg->setAttribute("description", *plan.description);
+  if (!plan.resetValue.empty()) reg->setAttribute("reset_value", plan.resetValue);
+  if (!plan.resetMask.empty()) reg->setAttribute("reset_mask", plan.resetMask);
+
+  // Only the first field's lsb is compared: a field at or below it goes in front.
+  std::optional<std::int32_t> firstLsb;
+  for (const SVDFieldPlan& field : plan.fields) {
+    XMLElement* bitField = createElement("BitField");
+    if (!firstLsb) {
+      reg->appendChild(bitField);
+      firstLsb = field.lsb;
+    } else if (field.lsb <= *firstLsb) {
+      reg->prependChild(bitField);
+    } else {
+      reg->appendChild(bitField);
+    }
+    writeField(*bitField, field);
+  }
+}
+
+// The first "%s" of the name takes the copy's index, only in arrays whose copies lie apart.
+std::string_view SVDFile::registerName(const SVDRegisterPlan& plan, const SVDNames& names,
+                                       std::uint32_t copy) {
+  const std::size_t mark = plan.step != 0 ? plan.name.find("%s") : std::string_view::npos;
+  if (mark == std::string_view::npos && names.prependToName.empty() && names.appendToName.empty()) {
+    return plan.name;
+  }
+  nameText_.assign(names.prependToName);
+  if (mark == std::string_view::npos) {
+    nameText_ += plan.name;
+  } else {
+    nameText_ += plan.name.substr(0, mark);
+    plan.index.appendEntry(copy, nameText_);
+    nameText_ += plan.name.substr(mark + 2);
+  }
+  nameText_ += names.appendToName;
+  return nameText_;
+}
+
+void SVDFile::writeField(XMLElement& bitField, const SVDFieldPlan& plan) {
+  bitField.setAttribute("start", plan.start);
+  bitField.setAttribute("size", plan.size);
+  bitField.setAttribute("name", plan.name);
+  if (plan.description) bitField.setAttribute("description", *plan.description);
+  for (const SVDEnumPlan& value : plan.enums) {
+    XMLElement* item = createElement("Enum");
+    bitField.appendChild(item);
+    item->setAttribute("name", value.name);
+    if (value.binary) {
+      nameText_.assign("0b");
+      nameText_ += value.value;
+      item->setAttribute("start", nameText_);
+    } else {
+      item->setAttribute("start", value.value);
+    }
+    if (value.description) item->setAttribute("description", *value.description);
+  }
+}
+
+}  // namespace regforge

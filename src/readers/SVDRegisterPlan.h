@@ -1,0 +1,46 @@
+// What one <register> makes in each of its array copies, read once per register: texts
+// inherited and formatted, numbers converted, fields and enumerations in source order.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "readers/DimIndex.h"
+
+namespace regforge {
+
+struct SVDEnumPlan {
+  std::string_view name;
+  std::string_view value;  // as written, without a leading '#'
+  bool binary = false;     // the value was written with '#': it is given "0b" instead
+  std::optional<std::string> description;
+};
+
+struct SVDFieldPlan {
+  std::string_view name;
+  std::int32_t lsb = 0;
+  std::string start;  // lsb and width in decimal
+  std::string size;
+  std::optional<std::string> description;
+  std::vector<SVDEnumPlan> enums;
+};
+
+struct SVDRegisterPlan {
+  std::string_view name;  // own name; may hold "%s"
+  std::uint32_t addressOffset = 0;
+  std::string size;         // bytes, decimal
+  std::string_view access;  // the output text
+  std::optional<std::string> description;
+  std::string_view resetValue;  // empty: no attribute
+  std::string_view resetMask;
+  std::uint32_t count = 1;  // array copies
+  std::uint32_t step = 0;   // offset between copies
+  DimIndex index;
+  std::vector<SVDFieldPlan> fields;
+  std::uint64_t elementsPerCopy = 1;
+};
+
+}  // namespace regforge

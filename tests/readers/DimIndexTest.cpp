@@ -1,0 +1,62 @@
+// Index texts of register and cluster arrays.
+#include "readers/DimIndex.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace regforge {
+namespace {
+
+std::vector<std::string> entries(std::string_view text, std::uint32_t limit = 100) {
+  const DimIndex index = parseDimIndex(text, limit);
+  std::vector<std::string> result;
+  for (std::size_t i = 0; i < index.size(); ++i) {
+    std::string entry;
+    index.appendEntry(i, entry);
+    result.push_back(entry);
+  }
+  return result;
+}
+
+using Texts = std::vector<std::string>;
+
+TEST(DimIndexTest, TwoNumbersAroundADashAreARange) {
+  EXPECT_EQ(entries("2-5"), (Texts{"2", "3", "4", "5"}));
+  EXPECT_EQ(entries("-2--3-"), (Texts{"2", "3"}));  // empty parts are dropped
+  EXPECT_EQ(entries(" 7 - 8 "), (Texts{"7", "8"}));
+  EXPECT_EQ(entries("A-B"), (Texts{"0"}));  // parts that are no numbers read as 0
+  EXPECT_EQ(entries("0x2-4"), (Texts{"0", "1", "2", "3", "4"}));  // decimal only
+  EXPECT_TRUE(entries("5-2").empty());
+}
+
+TEST(DimIndexTest, AnythingElseIsACommaListTakenAsWritten) {
+  EXPECT_EQ(entries("A,B,C"), (Texts{"A", "B", "C"}));
+  EXPECT_EQ(entries("A, B"), (Texts{"A", " B"}));
+  EXPECT_EQ(entries(",A,,B,"), (Texts{"A", "B"}));
+  EXPECT_EQ(entries("1-2-3"), (Texts{"1-2-3"}));
+  EXPECT_EQ(entries("7"), (Texts{"7"}));
+  EXPECT_TRUE(entries("").empty());
+}
+
+TEST(DimIndexTest, KeepsNoMoreEntriesThanTheArrayCanUse) {
+  const DimIndex range = parseDimIndex("0-4294967295", 3);
+  EXPECT_EQ(range.size(), 3u);
+  std::string last;
+  range.appendEntry(2, last);
+  EXPECT_EQ(last, "2");
+  EXPECT_EQ(entries("4294967294-4294967295", 5), (Texts{"4294967294", "4294967295"}));
+  EXPECT_EQ(entries("A,B,C", 2), (Texts{"A", "B"}));
+  EXPECT_TRUE(entries("1-9", 0).empty());
+}
+
+TEST(DimIndexTest, AMissingEntryIsTheCopyNumber) {
+  std::string text;
+  parseDimIndex("A", 10).appendEntry(4, text);
+  parseDimIndex("8-9", 10).appendEntry(2, text);
+  EXPECT_EQ(text, "42");
+}
+
+}  // namespace
+}  // namespace regforge

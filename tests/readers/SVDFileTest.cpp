@@ -1,0 +1,152 @@
+// The SVD reader's hooks (interrupts, cpu) seen through a subclass that records the calls, and
+// the limits that keep hostile files from exhausting the stack, time or memory.
+#include "readers/SVDFile.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace regforge {
+namespace {
+
+class RecordingSVDFile : public SVDFile {
+ public:
+  int interruptCount() const override { return 512; }
+  void setInterruptName(int number, std::string_view name) override {
+    interrupts.emplace_back(number, std::string(name));
+  }
+  void readCpu(const XMLElement& cpu) override { cpus.emplace_back(childText(&cpu, "name")); }
+
+  std::vector<std::pair<int, std::string>> interrupts;
+  std::vector<std::string> cpus;
+};
+
+using Interrupts = std::vector<std::pair<int, std::string>>;
+
+class SVDReaderTest : public testing::Test {
+ protected:
+  bool read(const std::string& text, unsigned options = 0) {
+    XMLDocument input(true);
+    EXPECT_TRUE(input.parse(text.c_str())) << input.errorText();
+    return map_.readSvd(input, options, std::nullopt);
+  }
+  // A device whose one peripheral holds body.
+  static std::string device(const std::string& body) {
+    return "<device><name>D</name><cpu><name>CM4</name></cpu><peripherals><peripheral>"
+           "<name>P</name><baseAddress>0x0</baseAddress>" +
+           body + "</peripheral></peripherals></device>";
+  }
+  std::string written() {
+    std::string text;
+    map_.writeTo(text);
+    return text;
+  }
+
+  RecordingSVDFile map_;
+};
+
+TEST_F(SVDReaderTest, OneInterruptElementMayHoldSeveralPairs) {
+  ASSERT_TRUE(
+      read(device("<interrupt><name>A</name><value>1</value><description>x</description>"
+                  "<name>B</name><value>2</value><value>9</value></interrupt>"
+                  "<interrupt><value>3</value><name>C</name></interrupt>")));
+  EXPECT_EQ(map_.interrupts, (Interrupts{{1, "A"}, {2, "B"}}));  // C's value comes too early
+}
+
+TEST_F(SVDReaderTest, InterruptNamesLoseTheirIntPrefixOrIrqSuffix) {
+  ASSERT_TRUE(
+      read(device("<interrupt><name>INT_TIMER</name><value>1</value></interrupt>"
+                  "<interrupt><name>UART_IRQ</name><value>2</value></interrupt>"
+                  "<interrupt><name>INT_DMA_IRQ</name><value>3</value></interrupt>"
+                  "<interrupt><name>int_adc_irq</name><value>4</value></interrupt>")));
+  EXPECT_EQ(map_.interrupts,
+            (Interrupts{{1, "TIMER"}, {2, "UART"}, {3, "DMA_IRQ"}, {4, "int_adc_irq"}}));
+}
+
+TEST_F(SVDReaderTest, InterruptValuesMustBeDecimalNumbersBelowTheCount) {
+  ASSERT_TRUE(
+      read(device("<interrupt><name>HEX</name><value>0x10</value></interrupt>"
+                  "<interrupt><name>OCTAL</name><value>017</value></interrupt>"
+                  "<interrupt><name>SPACED</name><value> 18 </value></interrupt>"
+                  "<interrupt><name>HIGH</name><value>512</value></interrupt>"
+                  "<interrupt><name>HUGE</name><value>4294967295</value></interrupt>"
+                  "<interrupt><name>WORD</name><value>five</value></interrupt>"
+                  "<interrupt><name></name><value>6</value></interrupt>")));
+  EXPECT_EQ(map_.interrupts, (Interrupts{{17, "OCTAL"}, {18, "SPACED"}}));
+}
+
+TEST_F(SVDReaderTest, InterruptsAreReadWithoutRegistersAndNeverInherited) {
+  ASSERT_TRUE(
+      read("<device><peripherals>"
+           "<peripheral><name>A</name><interrupt><name>A</name><value>1</value>"
+           "</interrupt></peripheral>"
+           "<peripheral derivedFrom='A'><name>B</name></peripheral>"
+           "</peripherals></device>"));
+  EXPECT_EQ(map_.interrupts, (Interrupts{{1, "A"}}));
+  EXPECT_EQ(written(), "<Processor name=\"\" />\n");
+}
+
+TEST_F(SVDReaderTest, OptionsTurnOffInterruptsAndCpu) {
+  const std::string text = device("<interrupt><name>A</name><value>1</value></interrupt>");
+  ASSERT_TRUE(read(text, kIgnoreInterrupts | kIgnoreCpu));
+  EXPECT_TRUE(map_.interrupts.empty());
+  EXPECT_TRUE(map_.cpus.empty());
+  ASSERT_TRUE(read(text));
+  EXPECT_EQ(map_.cpus, std::vector<std::string>{"CM4"});
+}
+
+TEST_F(SVDReaderTest, CpuIsReadWithoutPeripherals) {
+  ASSERT_TRUE(read("<device><cpu><name>CM0+</name></cpu></device>"));
+  EXPECT_EQ(map_.cpus, std::vector<std::string>{"CM0+"});
+}
+
+TEST_F(SVDReaderTest, WithoutDeviceTheBareProcessorStays) {
+  EXPECT_FALSE(read("<devices><device><name>D</name></device></devices>"));
+  EXPECT_EQ(written(), "<Processor/>\n");
+}
+
+TEST_F(SVDReaderTest, DeeplyNestedClustersNeedNoDeepStack) {
+  constexpr int kDepth = 100000;
+  std::string body = "<registers>";
+  for (int i = 0; i < kDepth; ++i)
+    body += "<cluster><name>C</name><addressOffset>1</addressOffset>";
+  body += "<register><name>R</name></register>";
+  for (int i = 0; i < kDepth; ++i)
+    body += "</cluster>";
+  ASSERT_TRUE(read(device(body + "</registers>")));
+  const XMLElement* reg = map_.root()->firstChild()->firstChild()->toElement();
+  ASSERT_NE(reg, nullptr);
+  EXPECT_EQ(reg->attribute("name")->size(), 2u * kDepth + 1);
+  EXPECT_EQ(reg->attribute("start"), "+0x186A0");
+}
+
+TEST_F(SVDReaderTest, ArraysBeyondTheBudgetFailAtOnce) {
+  EXPECT_FALSE(
+      read(device("<registers><register><name>R%s</name><dim>4294967295</dim>"
+                  "<dimIncrement>4</dimIncrement></register></registers>")));
+  EXPECT_FALSE(
+      read(device("<registers><cluster><name>C%s</name><dim>100000000</dim>"
+                  "<register><name>R</name><dim>0</dim></register>"
+                  "</cluster></registers>")));
+}
+
+TEST_F(SVDReaderTest, EveryRegisterOfALongChainGetsTheLastBase) {
+  constexpr int kCount = 20000;
+  std::string body = "<registers>";
+  for (int i = 0; i < kCount; ++i) {
+    body += "<register derivedFrom='R" + std::to_string(i + 1) + "'><name>R" + std::to_string(i) +
+            "</name></register>";
+  }
+  body += "<register><name>R" + std::to_string(kCount) +
+          "</name><addressOffset>8</addressOffset></register></registers>";
+  ASSERT_TRUE(read(device(body)));
+  for (const XMLNode* reg = map_.root()->firstChild()->firstChild(); reg;
+       reg = reg->nextSibling()) {
+    ASSERT_EQ(reg->toElement()->attribute("start"), "+0x8");
+  }
+}
+
+}  // namespace
+}  // namespace regforge
