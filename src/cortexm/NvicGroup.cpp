@@ -35,14 +35,14 @@ bool hasTargetSecurity(std::uint32_t coreType) {
 }
 
 // "NVIC_ISER1_NS" and the like.
-std::string registerName(const char* part, std::int64_t r, const char* suffix) {
+std::string nvicRegisterName(const char* part, std::int64_t r, const char* suffix) {
   char buffer[64];
   std::snprintf(buffer, sizeof buffer, "NVIC_%s%lld%s", part, static_cast<long long>(r), suffix);
   return buffer;
 }
 
 // "Interrupt Set-Enable Register 1" and the like.
-std::string registerDescription(const char* text, std::int64_t r) {
+std::string nvicRegisterDescription(const char* text, std::int64_t r) {
   char buffer[96];
   std::snprintf(buffer, sizeof buffer, "%s %lld", text, static_cast<long long>(r));
   return buffer;
@@ -83,8 +83,8 @@ void CortexMSVDFile::addNvicGroup(std::uint32_t coreType, std::uint32_t nvicPrio
         const std::int64_t r = b / 32;
         current = addRegister(
             group, hexText(base + kind.offset + 4 * static_cast<std::uint32_t>(r)), std::nullopt,
-            kind.readOnly ? "ReadOnly" : nullptr, registerName(kind.namePart, r, suffix),
-            description(registerDescription(kind.description, r)));
+            kind.readOnly ? "ReadOnly" : nullptr, nvicRegisterName(kind.namePart, r, suffix),
+            description(nvicRegisterDescription(kind.description, r)));
       }
       const std::string_view name = interruptName(irqStart + b);
       if (!name.empty()) addBitField(current, std::to_string(b % 32), "1", name, std::nullopt);
@@ -100,8 +100,8 @@ void CortexMSVDFile::addNvicGroup(std::uint32_t coreType, std::uint32_t nvicPrio
     if (i % 4 == 0) {
       const std::int64_t r = i / 4;
       current = addRegister(group, hexText(priorityBase + 4 * static_cast<std::uint32_t>(r)),
-                            std::nullopt, std::nullopt, registerName("IPR", r, suffix),
-                            description(registerDescription("Interrupt Priority Register", r)));
+                            std::nullopt, std::nullopt, nvicRegisterName("IPR", r, suffix),
+                            description(nvicRegisterDescription("Interrupt Priority Register", r)));
     }
     const std::string_view name = interruptName(irqStart + i);
     if (name.empty()) continue;
