@@ -66,15 +66,13 @@ void CortexMSVDFile::setInterruptName(int number, std::string_view name) {
   if (number > maxInterrupt_) maxInterrupt_ = number;
 }
 
-void CortexMSVDFile::setInterruptNames(const QStringList& names) {
+void CortexMSVDFile::setInterruptNames(const std::vector<std::string>& names) {
   clearInterruptNames();
   // Positions of 512 and more name no slot.
   const int count =
       names.size() < kInterruptSlots ? static_cast<int>(names.size()) : kInterruptSlots;
   for (int i = 0; i < count; ++i) {
-    if (names[i].isEmpty()) continue;
-    const QByteArray name = names[i].toLatin1();
-    setInterruptName(i, std::string_view(name.constData(), static_cast<std::size_t>(name.size())));
+    setInterruptName(i, names[static_cast<std::size_t>(i)]);
   }
 }
 

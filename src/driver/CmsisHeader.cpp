@@ -98,7 +98,7 @@ void readCoreData(std::FILE* file, CmsisHeader& header) {
 // position (out of order or repeated) takes the running position. The list is what that
 // rule builds, cut after 512 entries: no later position names a slot, and a huge number
 // must not make a huge list.
-QStringList buildInterruptList(const std::vector<HeaderEntry>& entries) {
+std::vector<std::string> buildInterruptList(const std::vector<HeaderEntry>& entries) {
   constexpr std::uint64_t kSlots = CortexMSVDFile::kInterruptSlots;
   std::vector<const std::string*> named;
   std::uint64_t position = 0;
@@ -110,12 +110,12 @@ QStringList buildInterruptList(const std::vector<HeaderEntry>& entries) {
     }
     ++position;
   }
-  QStringList list;
+  std::vector<std::string> list;
   const std::uint64_t size = position < kSlots ? position : kSlots;
-  list.reserve(static_cast<qsizetype>(size));
+  list.reserve(static_cast<std::size_t>(size));
   for (std::uint64_t i = 0; i < size; ++i) {
     const std::string* name = i < named.size() ? named[static_cast<std::size_t>(i)] : nullptr;
-    list.append(name ? fromBytes(*name) : QString());
+    list.push_back(name ? *name : std::string());
   }
   return list;
 }

@@ -102,7 +102,7 @@ TEST_F(CmsisCorpusTest, EveryHeaderScans) {
     const std::optional<CmsisHeader> header =
         scanCmsisHeader(entry.path().c_str(), 0, false, false);
     ASSERT_TRUE(header.has_value()) << entry.path();
-    EXPECT_FALSE(header->interrupts.isEmpty()) << entry.path();
+    EXPECT_FALSE(header->interrupts.empty()) << entry.path();
     EXPECT_LE(header->interrupts.size(), 512) << entry.path();
   }
   EXPECT_GT(headers, 0);

@@ -3,7 +3,9 @@
 #include "driver/CmsisHeader.h"
 
 #include <gtest/gtest.h>
+
 #include <unistd.h>
+#include <algorithm>
 
 #include <filesystem>
 #include <fstream>
@@ -42,19 +44,20 @@ TEST_F(CmsisHeaderTest, EnumerationLinesAfterSysTickGiveNames) {
                                   "  WWDG_IRQn   = 0,  /*!< Window WatchDog */\n"
                                   "  PVD_IRQn = 1,\n"
                                   "} IRQn_Type;\n");
-  EXPECT_EQ(header.interrupts, (QStringList{"WWDG", "PVD"}));
+  EXPECT_EQ(header.interrupts, (std::vector<std::string>{"WWDG", "PVD"}));
 }
 
 TEST_F(CmsisHeaderTest, GapsBecomeEmptyEntries) {
   const CmsisHeader header =
       scan(std::string(kEnumHead) + "  A_IRQn = 0,\n  B_IRQn = 1,\n  F_IRQn = 5,\n");
-  EXPECT_EQ(header.interrupts, (QStringList{"A", "B", "", "", "", "F"}));
+  EXPECT_EQ(header.interrupts, (std::vector<std::string>{"A", "B", "", "", "", "F"}));
 }
 
 TEST_F(CmsisHeaderTest, EntriesBelowTheRunningPositionTakeThatPosition) {
   const CmsisHeader header =
       scan(std::string(kEnumHead) + "  E_IRQn = 5,\n  C_IRQn = 2,\n  D_IRQn = 3,\n  J_IRQn = 9,\n");
-  EXPECT_EQ(header.interrupts, (QStringList{"", "", "", "", "", "E", "C", "D", "", "J"}));
+  EXPECT_EQ(header.interrupts,
+            (std::vector<std::string>{"", "", "", "", "", "E", "C", "D", "", "J"}));
 }
 
 TEST_F(CmsisHeaderTest, NumbersBeyondTheTableMakeNoHugeList) {
@@ -62,18 +65,20 @@ TEST_F(CmsisHeaderTest, NumbersBeyondTheTableMakeNoHugeList) {
       scan(std::string(kEnumHead) + "  A_IRQn = 1,\n  HUGE_IRQn = 0xFFFFFFFF,\n  B_IRQn = 2,\n");
   ASSERT_EQ(header.interrupts.size(), 512);
   EXPECT_EQ(header.interrupts[1], "A");
-  EXPECT_EQ(header.interrupts.count(""), 511);  // B follows HUGE, far beyond the table
+  EXPECT_EQ(std::count(header.interrupts.begin(), header.interrupts.end(), ""),
+            511);  // B follows HUGE, far beyond the table
 }
 
 TEST_F(CmsisHeaderTest, NumbersFollowTheCRules) {
   const CmsisHeader header =
       scan(std::string(kEnumHead) + "  H_IRQn = 0x2,\n  O_IRQn =010,\n  X_IRQn = none,\n");
-  EXPECT_EQ(header.interrupts, (QStringList{"", "", "H", "", "", "", "", "", "O", "X"}));
+  EXPECT_EQ(header.interrupts,
+            (std::vector<std::string>{"", "", "H", "", "", "", "", "", "O", "X"}));
 }
 
 TEST_F(CmsisHeaderTest, OnlyLeadingSpacesAreSkipped) {
   const CmsisHeader header = scan(std::string(kEnumHead) + "\t\tTAB_IRQn = 0,\n");
-  EXPECT_EQ(header.interrupts, (QStringList{"\t\tTAB"}));
+  EXPECT_EQ(header.interrupts, (std::vector<std::string>{"\t\tTAB"}));
 }
 
 TEST_F(CmsisHeaderTest, LinesWithoutAnEqualsSignAfterTheNameGiveNothing) {
@@ -81,12 +86,12 @@ TEST_F(CmsisHeaderTest, LinesWithoutAnEqualsSignAfterTheNameGiveNothing) {
                                   "  NOVALUE_IRQn,\n"
                                   "  x = LATE_IRQn\n"
                                   "  DONE_IRQn = 3,\n");
-  EXPECT_EQ(header.interrupts, (QStringList{"", "", "", "DONE"}));
+  EXPECT_EQ(header.interrupts, (std::vector<std::string>{"", "", "", "DONE"}));
 }
 
 TEST_F(CmsisHeaderTest, WithoutSysTickThereAreNoNames) {
   const CmsisHeader header = scan("  A_IRQn = 0,\n#define __NVIC_PRIO_BITS 3\n");
-  EXPECT_TRUE(header.interrupts.isEmpty());
+  EXPECT_TRUE(header.interrupts.empty());
   EXPECT_EQ(header.nvicPrioBits, 3u);
 }
 
@@ -94,7 +99,7 @@ TEST_F(CmsisHeaderTest, LongLinesArriveInPiecesOfAtMost1023Bytes) {
   // The first piece ends inside the name; the second piece is a line of its own.
   const CmsisHeader header =
       scan(std::string(kEnumHead) + std::string(1019, ' ') + "UARTX_IRQn = 3,\n");
-  EXPECT_EQ(header.interrupts, (QStringList{"", "", "", "X"}));
+  EXPECT_EQ(header.interrupts, (std::vector<std::string>{"", "", "", "X"}));
 }
 
 TEST_F(CmsisHeaderTest, MacroValueIsOneDigitAfterOneSkippedCharacter) {
