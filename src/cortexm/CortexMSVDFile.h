@@ -3,11 +3,11 @@
 // generators of the core's own register groups.
 #pragma once
 
-#include <QStringList>
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "readers/SVDFile.h"
 
@@ -30,7 +30,7 @@ class CortexMSVDFile : public SVDFile {
   /// the first name given for an interrupt wins.
   void setInterruptName(int number, std::string_view name) override;
   /// Empties every slot, then names slot i after entry i of names (empty entries skipped).
-  void setInterruptNames(const QStringList& names);
+  void setInterruptNames(const std::vector<std::string>& names);
   /// Empties every slot; maxInterrupt() keeps its value.
   void clearInterruptNames();
 

@@ -1,13 +1,140 @@
+// The CMSIS device-header scan. The header is read as C reads it with fgets into a 1024-byte
+// buffer: a longer line arrives in pieces, and each piece is a line of its own.
 #include "driver/CmsisHeader.h"
 
-namespace regforge {
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
 
-std::optional<CmsisHeader> scanCmsisHeader(const char*, std::uint32_t coreType, bool mpu,
+#include "cortexm/CortexMSVDFile.h"
+#include "text/ByteText.h"
+#include "text/Numbers.h"
+
+namespace regforge {
+namespace {
+
+constexpr int kLineBuffer = 1024;
+
+struct HeaderEntry {
+  std::string name;
+  std::uint32_t number;
+};
+
+struct CoreRevision {
+  const char* macro;
+  bool setsCoreType;  ///< else it sets cm0Plus
+  std::uint32_t coreType;
+  bool cm0Plus;
+};
+
+// The first of these that a line holds decides. Cortex-M0 and M0+ are both core type 0.
+constexpr CoreRevision kCoreRevisions[] = {
+    {"__CM0_REV", false, 0, false},  {"__CM0PLUS_REV", false, 0, true},
+    {"__CM3_REV", true, 3, false},   {"__CM4_REV", true, 4, false},
+    {"__CM7_REV", true, 7, false},   {"__CM23_REV", true, 23, false},
+    {"__CM33_REV", true, 33, false},
+};
+
+using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
+
+// The enumeration lines after "SysTick_IRQn": "  NAME_IRQn = number, ...".
+std::vector<HeaderEntry> readEntries(std::FILE* file) {
+  char line[kLineBuffer];
+  while (std::fgets(line, sizeof line, file)) {
+    if (std::strstr(line, "SysTick_IRQn")) break;
+  }
+  std::vector<HeaderEntry> entries;
+  while (std::fgets(line, sizeof line, file)) {
+    const char* name = line;
+    while (*name == ' ')  // spaces only: leading tabs stay part of the name
+      ++name;
+    const char* irqn = std::strstr(name, "_IRQn");
+    if (!irqn) continue;
+    const char* equals = std::strchr(irqn + 1, '=');
+    if (!equals) continue;
+    entries.push_back(
+        {std::string(name, static_cast<std::size_t>(irqn - name)), cNumber(equals + 1)});
+  }
+  return entries;
+}
+
+// The first decimal digit from the second character after the macro name on; the character
+// right after the name is skipped, whatever it is. 0 when there is none.
+unsigned digitAfter(const char* macroEnd) {
+  if (*macroEnd == '\0') return 0;
+  for (const char* at = macroEnd + 1; *at; ++at) {
+    if (*at >= '0' && *at <= '9') return static_cast<unsigned>(*at - '0');
+  }
+  return 0;
+}
+
+void readDigit(const char* line, const char* macro, unsigned& value) {
+  if (const char* at = std::strstr(line, macro)) value = digitAfter(at + std::strlen(macro));
+}
+
+// The core macros, over the whole file; later lines override earlier ones.
+void readCoreData(std::FILE* file, CmsisHeader& header) {
+  char line[kLineBuffer];
+  unsigned prioBits = 0;
+  while (std::fgets(line, sizeof line, file)) {
+    readDigit(line, "__MPU_PRESENT", header.mpu);
+    readDigit(line, "__NVIC_PRIO_BITS", prioBits);
+    readDigit(line, "__FPU_PRESENT", header.fpu);
+    for (const CoreRevision& row : kCoreRevisions) {
+      if (!std::strstr(line, row.macro)) continue;
+      if (row.setsCoreType)
+        header.coreType = row.coreType;
+      else
+        header.cm0Plus = row.cm0Plus;
+      break;
+    }
+  }
+  header.nvicPrioBits = prioBits;
+}
+
+// Entry n goes to position n, padded with empty entries; an entry numbered below the running
+// position (out of order or repeated) takes the running position. The list is what that
+// rule builds, cut after 512 entries: no later position names a slot, and a huge number
+// must not make a huge list.
+std::vector<std::string> buildInterruptList(const std::vector<HeaderEntry>& entries) {
+  constexpr std::uint64_t kSlots = CortexMSVDFile::kInterruptSlots;
+  std::vector<const std::string*> named;
+  std::uint64_t position = 0;
+  for (const HeaderEntry& entry : entries) {
+    if (entry.number > position) position = entry.number;
+    if (position < kSlots) {
+      named.resize(static_cast<std::size_t>(position) + 1);
+      named[static_cast<std::size_t>(position)] = &entry.name;
+    }
+    ++position;
+  }
+  std::vector<std::string> list;
+  const std::uint64_t size = position < kSlots ? position : kSlots;
+  list.reserve(static_cast<std::size_t>(size));
+  for (std::uint64_t i = 0; i < size; ++i) {
+    const std::string* name = i < named.size() ? named[static_cast<std::size_t>(i)] : nullptr;
+    list.push_back(name ? *name : std::string());
+  }
+  return list;
+}
+
+}  // namespace
+
+std::optional<CmsisHeader> scanCmsisHeader(const char* path, std::uint32_t coreType, bool mpu,
                                            bool fpu) {
+  File file(std::fopen(path, "rt"), &std::fclose);
+  if (!file) return std::nullopt;
+  const std::vector<HeaderEntry> entries = readEntries(file.get());
+
   CmsisHeader header;
   header.coreType = coreType;
   header.mpu = mpu ? 1 : 0;
   header.fpu = fpu ? 1 : 0;
+  std::rewind(file.get());
+  readCoreData(file.get(), header);
+  header.interrupts = buildInterruptList(entries);
   return header;
 }
 

@@ -1,15 +1,16 @@
 // The CMSIS device-header scan: interrupt names and core data of a device.
 #pragma once
 
-#include <QStringList>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <vector>
 
 namespace regforge {
 
 /// What a header yields: the interrupt list (position i names interrupt i) and the core data.
 struct CmsisHeader {
-  QStringList interrupts;
+  std::vector<std::string> interrupts;
   std::uint32_t coreType = 0;
   bool cm0Plus = false;
   std::uint32_t nvicPrioBits = 0;

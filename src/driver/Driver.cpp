@@ -34,9 +34,7 @@ bool isArmv8MainlineOrBaseline(std::int32_t coreType) {
 class Conversion {
  public:
   explicit Conversion(Options options)
-      : options_(std::move(options)),
-        input_(options_.files[0].toLatin1()),
-        output_(options_.files[1].toLatin1()) {}
+      : options_(std::move(options)), input_(options_.files[0]), output_(options_.files[1]) {}
 
   int run() {
     configureCore();
@@ -44,8 +42,7 @@ class Conversion {
     // Without a root element (a board file of another shape) the editing steps have
     // nothing to act on and are skipped; the file then holds the doctype line only.
     const bool hasRoot = map_.rootElement() != nullptr;
-    if (hasRoot && options_.remove)
-      map_.removeGroups(splitList(QString::fromLatin1(options_.remove)));
+    if (hasRoot && options_.remove) map_.removeGroups(splitList(options_.remove));
     const bool nonSecure = isArmv8MainlineOrBaseline(map_.coreType()) && !options_.nocmse;
     if (hasRoot) {
       addNvicGroup(nonSecure);
@@ -70,7 +67,7 @@ class Conversion {
   // interrupts and cpu of the SVD file.
   bool gatherInterruptNames() {
     if (options_.irqs) {
-      map_.setInterruptNames(splitList(QString::fromLatin1(options_.irqs)));
+      map_.setInterruptNames(splitList(options_.irqs));
       return true;
     }
     if (!options_.irqs2) return true;
@@ -96,28 +93,27 @@ class Conversion {
 
   bool readSvdInput() {
     XMLDocument input(true);
-    if (!input.read(options_.files[0])) {
-      return report("error: %s at %s:%d\n", input.errorText(), input_.constData(),
-                    input.errorLine());
+    if (!input.read(input_)) {
+      return report("error: %s at %s:%d\n", input.errorText(), input_.c_str(), input.errorLine());
     }
     map_.shareSources(input);  // names and numbers pass through without copies
     std::optional<std::string_view> ignorePrefix;
     if (options_.ignoreName) ignorePrefix = options_.ignoreName;
     if (!map_.readSvd(input, options_.readOptions, ignorePrefix)) {
-      return report("error: import of %s failed\n", input_.constData());
+      return report("error: import of %s failed\n", input_.c_str());
     }
     return true;
   }
 
   bool readTcfInput() {
     XMLDocument input(false);
-    if (!input.load(input_.constData())) return reportReadFailure();
+    if (!input.load(input_.c_str())) return reportReadFailure();
     readTcf(input, map_);
     return true;
   }
 
   bool readDdfInput() {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(input_.constData(), "rt"),
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(input_.c_str(), "rt"),
                                                          &std::fclose);
     if (!file) return reportReadFailure();
     readDdf(file.get(), map_);
@@ -126,7 +122,7 @@ class Conversion {
 
   bool readRdtInput() {
     XMLDocument input(false);
-    if (!input.load(input_.constData())) return reportReadFailure();
+    if (!input.load(input_.c_str())) return reportReadFailure();
     const XMLElement* cpu = findCpu(input.root(), options_.rdtCpu);
     if (!cpu) return report("error: failed to find CPU %s\n", options_.rdtCpu);
     if (const std::optional<RdtLoadError> error = readRdt(map_, *cpu)) {
@@ -136,13 +132,13 @@ class Conversion {
     return true;
   }
 
-  bool reportReadFailure() { return report("error: read of %s failed\n", input_.constData()); }
+  bool reportReadFailure() { return report("error: read of %s failed\n", input_.c_str()); }
 
   // "-nvic": the generated group replaces any group named "NVIC"; the non-secure flag picks
   // the one view that is made.
   void addNvicGroup(bool nonSecure) {
     if (options_.nvicPrioBits == 0) return;
-    map_.removeGroups({QStringLiteral("NVIC")});
+    map_.removeGroups({"NVIC"});
     map_.addNvicGroup(options_.core, options_.nvicPrioBits,
                       static_cast<std::int32_t>(options_.irqStart),
                       (options_.readOptions & kNoDescriptions) == 0, nonSecure);
@@ -159,8 +155,8 @@ class Conversion {
 
   bool writeMemoryMap() {
     map_.setDoctype("Register_Definition_File");
-    if (!map_.write(options_.files[1])) {
-      return report("error: write of %s failed\n", output_.constData());
+    if (!map_.write(output_)) {
+      return report("error: write of %s failed\n", output_.c_str());
     }
     return true;
   }
@@ -175,8 +171,8 @@ class Conversion {
   }
 
   Options options_;
-  const QByteArray input_;  // the paths as their command-line bytes, for opening and messages
-  const QByteArray output_;
+  const std::string input_;  // the paths as their command-line bytes, for opening and messages
+  const std::string output_;
   SVDFile2 map_;
 };
 

@@ -91,7 +91,7 @@ ScanResult scanArguments(int argc, const char* const* argv) {
   for (int i = 1; i < argc; ++i) {
     const OptionRow* option = findOption(argv[i]);
     if (!option) {
-      result.options.files.append(QString::fromLatin1(argv[i]));
+      result.options.files.emplace_back(argv[i]);
       continue;
     }
     const char* argument = nullptr;

@@ -2,8 +2,9 @@
 // scan that fills the set.
 #pragma once
 
-#include <QStringList>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 namespace regforge {
 
@@ -28,7 +29,8 @@ struct Options {
   bool fpu = false;
   bool nocmse = false;
   bool debug = false;
-  QStringList files;  ///< every word that is neither an option nor an option's argument
+  std::vector<std::string>
+      files;  ///< every word that is neither an option nor an option's argument
 };
 
 struct ScanResult {

@@ -12,7 +12,8 @@ namespace regforge {
 std::string vectorFileName(const char* baseName);
 
 /// Writes one line per interrupt index from irqStart to the highest named one into
-/// vectorFileName(baseName); false when the file can't be created.
+/// vectorFileName(baseName): a handler line for a named slot, a reserved line otherwise
+/// (indices below 0 included). False when the file can't be created.
 bool writeVectorTable(const char* baseName, std::int32_t irqStart, const CortexMSVDFile& map);
 
 }  // namespace regforge

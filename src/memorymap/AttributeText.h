@@ -2,8 +2,6 @@
 // "no such attribute". An empty text is not none: it gives an attribute with an empty value.
 #pragma once
 
-#include <QByteArray>
-#include <QString>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,19 +19,10 @@ class AttributeText {
   AttributeText(std::string_view text) : value_(text) {}
   AttributeText(const std::string& text) : value_(text) {}
   AttributeText(std::optional<std::string_view> text) : value_(text) {}
-  /// A null QString is none; each character becomes one byte (Latin-1).
-  AttributeText(const QString& text) {
-    if (text.isNull()) return;
-    bytes_ = text.toLatin1();
-    value_ = std::string_view(bytes_.constData(), static_cast<std::size_t>(bytes_.size()));
-  }
-  AttributeText(const AttributeText&) = delete;
-  AttributeText& operator=(const AttributeText&) = delete;
 
   const std::optional<std::string_view>& value() const { return value_; }
 
  private:
-  QByteArray bytes_;
   std::optional<std::string_view> value_;
 };
 

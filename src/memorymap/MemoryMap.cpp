@@ -1,6 +1,6 @@
 #include "memorymap/MemoryMap.h"
 
-#include <QSet>
+#include <unordered_set>
 
 #include "text/ByteText.h"
 
@@ -60,14 +60,14 @@ MemoryMapElement* MemoryMap::findElementByAttribute(MemoryMapElement* from, Elem
   return nullptr;
 }
 
-void MemoryMap::removeGroups(const QStringList& names) {
+void MemoryMap::removeGroups(const std::vector<std::string>& names) {
   MemoryMapElement* root = rootElement();
   if (!root) return;
-  const QSet<QString> wanted(names.begin(), names.end());
+  const std::unordered_set<std::string_view> wanted(names.begin(), names.end());
   for (XMLNode* child = root->firstChild(); child && child->isElement();) {
     XMLNode* next = child->nextSibling();
     const std::string_view name = child->toElement()->attribute("name").value_or("");
-    if (wanted.contains(fromBytes(name))) root->removeChild(child);
+    if (wanted.count(name)) root->removeChild(child);
     child = next;
   }
 }

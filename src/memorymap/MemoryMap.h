@@ -2,9 +2,10 @@
 // tag name gives; readers and generators build it with the operations below.
 #pragma once
 
-#include <QStringList>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "memorymap/AttributeText.h"
 #include "memorymap/ElementKind.h"
@@ -66,7 +67,7 @@ class MemoryMap : public XMLDocument {
 
   /// Unlinks the root's direct children (up to the first non-element) whose "name" is in
   /// names; an element without a name counts as named "". Deeper elements are not looked at.
-  void removeGroups(const QStringList& names);
+  void removeGroups(const std::vector<std::string>& names);
 };
 
 }  // namespace regforge

@@ -1,11 +1,11 @@
 // Small operations on 8-bit text: character classes, case-insensitive comparison,
-// white-space simplification and the Latin-1 bridge to QString.
+// white-space simplification and list splitting. Text is bytes throughout: nothing is
+// decoded, so every byte of the input, UTF-8 or not, comes out as it went in.
 #pragma once
 
-#include <QString>
-#include <QStringList>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace regforge {
 
@@ -28,12 +28,7 @@ bool startsWithIgnoreAsciiCase(std::string_view text, std::string_view prefix);
 /// blank. Only ASCII white space counts, so bytes of UTF-8 characters are never touched.
 std::string simplified(std::string_view text);
 
-/// The bytes of text as a QString, one character per byte.
-inline QString fromBytes(std::string_view text) {
-  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 /// A list option split at ';' with empty entries kept; an empty text gives an empty list.
-QStringList splitList(const QString& text);
+std::vector<std::string> splitList(std::string_view text);
 
 }  // namespace regforge

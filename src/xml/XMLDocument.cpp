@@ -76,7 +76,8 @@ std::string_view XMLDocument::storeText(std::string_view text) {
 }
 
 void XMLDocument::shareSources(XMLDocument& other) {
-  for (Source& source : other.sources_) sources_.push_back(std::move(source));
+  for (Source& source : other.sources_)
+    sources_.push_back(std::move(source));
   other.sources_.clear();
 }
 
@@ -105,10 +106,6 @@ bool XMLDocument::load(const char* path) {
   }
   file.reset();
   return parseOwned(std::move(buffer), size);
-}
-
-bool XMLDocument::read(const QString& path) {
-  return load(path.toLatin1().constData());
 }
 
 std::vector<XMLElement*> findElementsByTag(XMLNode* first, std::string_view tagName,

@@ -2,7 +2,6 @@
 // read, parse or write.
 #pragma once
 
-#include <QString>
 #include <memory>
 #include <optional>
 #include <string>
@@ -45,11 +44,11 @@ class XMLDocument {
   bool parse(const char* buffer);
   /// Reads and parses the file at the 8-bit path; "couldn't read %s" when it can't be opened.
   bool load(const char* path);
-  /// load() for a path whose characters are the path's bytes.
-  bool read(const QString& path);
+  /// load() for a path held in a string.
+  bool read(const std::string& path) { return load(path.c_str()); }
 
   /// Writes the document to path; false with "couldn't write %s" when it can't be opened.
-  bool write(const QString& path);
+  bool write(const std::string& path);
   /// Appends the written form of the document to out: the writer without the file.
   void writeTo(std::string& out) const;
 

@@ -163,12 +163,11 @@ void XMLDocument::writeTo(std::string& out) const {
   writeDocument(output, doctype_, root_);
 }
 
-bool XMLDocument::write(const QString& path) {
-  const QByteArray name = path.toLatin1();
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(name.constData(), "wb"),
+bool XMLDocument::write(const std::string& path) {
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"),
                                                        &std::fclose);
   if (!file) {
-    setError(0, "couldn't write %s", name.constData());
+    setError(0, "couldn't write %s", path.c_str());
     return false;
   }
   std::string buffer;

@@ -26,7 +26,7 @@ TEST(OptionsTest, NeedsExactlyTwoFileNames) {
 TEST(OptionsTest, UnknownWordsAreFileNames) {
   const ScanResult result = scan({"-PP", "in.svd", "out.xml"});
   EXPECT_EQ(result.status, ScanResult::Status::Usage);
-  EXPECT_EQ(result.options.files, (QStringList{"-PP", "in.svd", "out.xml"}));
+  EXPECT_EQ(result.options.files, (std::vector<std::string>{"-PP", "in.svd", "out.xml"}));
 }
 
 TEST(OptionsTest, AnOptionTakesTheNextWordWhateverItIs) {

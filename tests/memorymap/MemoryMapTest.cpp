@@ -28,7 +28,7 @@ TEST(MemoryMapTest, AddElementSetsOnlyTheTextsGiven) {
   MemoryMapElement* root = map.createMapElement("Root");
   map.setRoot(root);
   map.addElement(root, "Register", nullptr, nullptr, nullptr, nullptr, nullptr);
-  map.addRegister(root, "0x0", QString(), "ReadOnly", QStringLiteral("CR"), QString(""));
+  map.addRegister(root, "0x0", nullptr, "ReadOnly", "CR", "");
   map.addRegisterGroup(root, "0x1", "4", "G", nullptr);
   map.addBitField(root, "3", "1", "EN", "bit");
   EXPECT_EQ(written(map),

@@ -1,0 +1,157 @@
+// The device-header scan: which enumeration lines give interrupt names, how the list is laid
+// out, and how the core macros are read.
+#include "driver/CmsisHeader.h"
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <algorithm>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+namespace regforge {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CmsisHeaderTest : public testing::Test {
+ protected:
+  ~CmsisHeaderTest() override { fs::remove(path_); }
+
+  // Scans text as a header, with the command line's core 0 and no MPU or FPU.
+  CmsisHeader scan(const std::string& text, std::uint32_t core = 0, bool mpu = false,
+                   bool fpu = false) {
+    std::ofstream(path_, std::ios::binary) << text;
+    std::optional<CmsisHeader> header = scanCmsisHeader(path_.c_str(), core, mpu, fpu);
+    EXPECT_TRUE(header.has_value());
+    return header.value_or(CmsisHeader());
+  }
+
+  const fs::path path_ =
+      fs::temp_directory_path() / ("regforge-header-" + std::to_string(getpid()) + ".h");
+};
+
+constexpr char kEnumHead[] =
+    "typedef enum {\n"
+    "  NonMaskableInt_IRQn = -14, /* the core's own exceptions */\n"
+    "  HardFault_IRQn = -13,\n"
+    "  SysTick_IRQn = -1,\n";
+
+TEST_F(CmsisHeaderTest, EnumerationLinesAfterSysTickGiveNames) {
+  const CmsisHeader header = scan(std::string(kEnumHead) +
+                                  "  WWDG_IRQn   = 0,  /*!< Window WatchDog */\n"
+                                  "  PVD_IRQn = 1,\n"
+                                  "} IRQn_Type;\n");
+  EXPECT_EQ(header.interrupts, (std::vector<std::string>{"WWDG", "PVD"}));
+}
+
+TEST_F(CmsisHeaderTest, GapsBecomeEmptyEntries) {
+  const CmsisHeader header =
+      scan(std::string(kEnumHead) + "  A_IRQn = 0,\n  B_IRQn = 1,\n  F_IRQn = 5,\n");
+  EXPECT_EQ(header.interrupts, (std::vector<std::string>{"A", "B", "", "", "", "F"}));
+}
+
+TEST_F(CmsisHeaderTest, EntriesBelowTheRunningPositionTakeThatPosition) {
+  const CmsisHeader header =
+      scan(std::string(kEnumHead) + "  E_IRQn = 5,\n  C_IRQn = 2,\n  D_IRQn = 3,\n  J_IRQn = 9,\n");
+  EXPECT_EQ(header.interrupts,
+            (std::vector<std::string>{"", "", "", "", "", "E", "C", "D", "", "J"}));
+}
+
+TEST_F(CmsisHeaderTest, NumbersBeyondTheTableMakeNoHugeList) {
+  const CmsisHeader header =
+      scan(std::string(kEnumHead) + "  A_IRQn = 1,\n  HUGE_IRQn = 0xFFFFFFFF,\n  B_IRQn = 2,\n");
+  ASSERT_EQ(header.interrupts.size(), 512);
+  EXPECT_EQ(header.interrupts[1], "A");
+  EXPECT_EQ(std::count(header.interrupts.begin(), header.interrupts.end(), ""),
+            511);  // B follows HUGE, far beyond the table
+}
+
+TEST_F(CmsisHeaderTest, NumbersFollowTheCRules) {
+  const CmsisHeader header =
+      scan(std::string(kEnumHead) + "  H_IRQn = 0x2,\n  O_IRQn =010,\n  X_IRQn = none,\n");
+  EXPECT_EQ(header.interrupts,
+            (std::vector<std::string>{"", "", "H", "", "", "", "", "", "O", "X"}));
+}
+
+TEST_F(CmsisHeaderTest, OnlyLeadingSpacesAreSkipped) {
+  const CmsisHeader header = scan(std::string(kEnumHead) + "\t\tTAB_IRQn = 0,\n");
+  EXPECT_EQ(header.interrupts, (std::vector<std::string>{"\t\tTAB"}));
+}
+
+TEST_F(CmsisHeaderTest, LinesWithoutAnEqualsSignAfterTheNameGiveNothing) {
+  const CmsisHeader header = scan(std::string(kEnumHead) +
+                                  "  NOVALUE_IRQn,\n"
+                                  "  x = LATE_IRQn\n"
+                                  "  DONE_IRQn = 3,\n");
+  EXPECT_EQ(header.interrupts, (std::vector<std::string>{"", "", "", "DONE"}));
+}
+
+TEST_F(CmsisHeaderTest, WithoutSysTickThereAreNoNames) {
+  const CmsisHeader header = scan("  A_IRQn = 0,\n#define __NVIC_PRIO_BITS 3\n");
+  EXPECT_TRUE(header.interrupts.empty());
+  EXPECT_EQ(header.nvicPrioBits, 3u);
+}
+
+TEST_F(CmsisHeaderTest, LongLinesArriveInPiecesOfAtMost1023Bytes) {
+  // The first piece ends inside the name; the second piece is a line of its own.
+  const CmsisHeader header =
+      scan(std::string(kEnumHead) + std::string(1019, ' ') + "UARTX_IRQn = 3,\n");
+  EXPECT_EQ(header.interrupts, (std::vector<std::string>{"", "", "", "X"}));
+}
+
+TEST_F(CmsisHeaderTest, MacroValueIsOneDigitAfterOneSkippedCharacter) {
+  EXPECT_EQ(scan("#define __NVIC_PRIO_BITS      4U\n").nvicPrioBits, 4u);
+  EXPECT_EQ(scan("#define __NVIC_PRIO_BITS 3\n").nvicPrioBits, 3u);
+  EXPECT_EQ(scan("#define __NVIC_PRIO_BITS3\n").nvicPrioBits, 0u);
+  EXPECT_EQ(scan("#define __NVIC_PRIO_BITS7 2\n").nvicPrioBits, 2u);
+  EXPECT_EQ(scan("#define __NVIC_PRIO_BITS 0x0002U\n").nvicPrioBits, 0u);
+  EXPECT_EQ(scan("#define __NVIC_PRIO_BITS 12\n").nvicPrioBits, 1u);
+  EXPECT_EQ(scan("__NVIC_PRIO_BITS").nvicPrioBits, 0u);
+}
+
+TEST_F(CmsisHeaderTest, LaterMacroLinesOverrideEarlierOnes) {
+  const CmsisHeader header = scan(
+      "#define __MPU_PRESENT 0\n#define __FPU_PRESENT 1\n#define __NVIC_PRIO_BITS 4\n"
+      "#define __MPU_PRESENT 1\n#define __FPU_PRESENT 0\n#define __NVIC_PRIO_BITS 2\n");
+  EXPECT_EQ(header.mpu, 1u);
+  EXPECT_EQ(header.fpu, 0u);
+  EXPECT_EQ(header.nvicPrioBits, 2u);
+}
+
+TEST_F(CmsisHeaderTest, CommandLineValuesStandUntilAMacroSaysOtherwise) {
+  CmsisHeader header = scan("/* nothing */\n", 7, true, true);
+  EXPECT_EQ(header.coreType, 7u);
+  EXPECT_FALSE(header.cm0Plus);
+  EXPECT_EQ(header.mpu, 1u);
+  EXPECT_EQ(header.fpu, 1u);
+  EXPECT_EQ(header.nvicPrioBits, 0u);
+  header = scan("#define __FPU_PRESENT 0\n", 7, true, true);
+  EXPECT_EQ(header.fpu, 0u);
+  EXPECT_EQ(header.mpu, 1u);
+}
+
+TEST_F(CmsisHeaderTest, RevisionMacrosSetTheCore) {
+  EXPECT_EQ(scan("#define __CM4_REV 0x0001U\n").coreType, 4u);
+  EXPECT_EQ(scan("#define __CM33_REV 0x0000U\n", 3).coreType, 33u);
+  EXPECT_EQ(scan("#define __CM55_REV 0x0000U\n", 3).coreType, 3u);
+
+  CmsisHeader header = scan("#define __CM0PLUS_REV 0\n", 7);
+  EXPECT_EQ(header.coreType, 7u);
+  EXPECT_TRUE(header.cm0Plus);
+  header = scan("#define __CM0PLUS_REV 0\n#define __CM0_REV 0\n");
+  EXPECT_FALSE(header.cm0Plus);
+  // Only the first macro of the list that a line holds counts.
+  header = scan("__CM0PLUS_REV __CM7_REV\n");
+  EXPECT_TRUE(header.cm0Plus);
+  EXPECT_EQ(header.coreType, 0u);
+}
+
+TEST(CmsisHeaderFileTest, MissingFileGivesNothing) {
+  EXPECT_FALSE(scanCmsisHeader("no-such-dir/no-such-header.h", 0, false, false).has_value());
+}
+
+}  // namespace
+}  // namespace regforge
