@@ -19,13 +19,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   words.push_back(word);
   std::vector<const char*> argv;
-  for (const std::string& w : words) argv.push_back(w.c_str());
+  for (const std::string& w : words)
+    argv.push_back(w.c_str());
 
-  const regforge::ScanResult result = regforge::scanArguments(static_cast<int>(argv.size()), argv.data());
+  const regforge::ScanResult result =
+      regforge::scanArguments(static_cast<int>(argv.size()), argv.data());
   const bool twoFiles = result.options.files.size() == 2;
   if (result.status == regforge::ScanResult::Status::Run && !twoFiles) std::abort();
   if (result.status == regforge::ScanResult::Status::Usage && twoFiles) std::abort();
-  if ((result.status == regforge::ScanResult::Status::MissingArgument) != (result.message != nullptr)) {
+  if ((result.status == regforge::ScanResult::Status::MissingArgument) !=
+      (result.message != nullptr)) {
     std::abort();
   }
   return 0;

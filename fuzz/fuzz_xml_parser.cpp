@@ -19,7 +19,8 @@ std::string written(const XMLDocument& document) {
 // An element without a name and without attributes or children is written "</>", which reads
 // back as an end tag: such trees can't be written and read back the same.
 bool hasNamelessLeaf(const regforge::XMLNode* root) {
-  for (const auto* element : regforge::findElementsByTag(const_cast<regforge::XMLNode*>(root), "", true)) {
+  for (const auto* element :
+       regforge::findElementsByTag(const_cast<regforge::XMLNode*>(root), "", true)) {
     if (!element->firstChild() && element->attributes().empty()) return true;
   }
   return false;

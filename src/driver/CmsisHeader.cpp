@@ -126,14 +126,19 @@ std::optional<CmsisHeader> scanCmsisHeader(const char* path, std::uint32_t coreT
                                            bool fpu) {
   File file(std::fopen(path, "rt"), &std::fclose);
   if (!file) return std::nullopt;
-  const std::vector<HeaderEntry> entries = readEntries(file.get());
+  return scanCmsisHeader(file.get(), coreType, mpu, fpu);
+}
+
+CmsisHeader scanCmsisHeader(std::FILE* file, std::uint32_t coreType, bool mpu, bool fpu) {
+  std::rewind(file);
+  const std::vector<HeaderEntry> entries = readEntries(file);
 
   CmsisHeader header;
   header.coreType = coreType;
   header.mpu = mpu ? 1 : 0;
   header.fpu = fpu ? 1 : 0;
-  std::rewind(file.get());
-  readCoreData(file.get(), header);
+  std::rewind(file);
+  readCoreData(file, header);
   header.interrupts = buildInterruptList(entries);
   return header;
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,5 +23,7 @@ struct CmsisHeader {
 /// None when the file can't be opened.
 std::optional<CmsisHeader> scanCmsisHeader(const char* path, std::uint32_t coreType, bool mpu,
                                            bool fpu);
+/// The same scan over an open file, from its start; the file stays open.
+CmsisHeader scanCmsisHeader(std::FILE* file, std::uint32_t coreType, bool mpu, bool fpu);
 
 }  // namespace regforge

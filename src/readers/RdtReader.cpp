@@ -57,7 +57,7 @@ std::string registerFilePath(const XMLElement& instance) {
 
 class RdtBuilder {
  public:
-  explicit RdtBuilder(MemoryMap& map) : map_(map) {}
+  RdtBuilder(MemoryMap& map, const RdtFileLoader& load) : map_(map), load_(load) {}
 
   std::optional<RdtLoadError> read(const XMLElement& cpu) {
     MemoryMapElement* root = map_.createMapElement("Root");
@@ -76,7 +76,7 @@ class RdtBuilder {
                                                     std::nullopt, orEmpty(id), std::nullopt);
     std::string path = registerFilePath(instance);
     XMLDocument registers(false);
-    if (!registers.load(path.c_str())) {
+    if (!load_(registers, path)) {
       return RdtLoadError{std::move(path), registers.errorLine(), registers.errorText()};
     }
     if (const XMLElement* module = registers.root()) {
@@ -110,6 +110,7 @@ class RdtBuilder {
   }
 
   MemoryMap& map_;
+  const RdtFileLoader& load_;
   std::string start_;  // reused for every register's start text
 };
 
@@ -141,7 +142,14 @@ const XMLElement* findCpu(const XMLNode* node, std::string_view identifier) {
 }
 
 std::optional<RdtLoadError> readRdt(MemoryMap& map, const XMLElement& cpu) {
-  return RdtBuilder(map).read(cpu);
+  return readRdt(map, cpu, [](XMLDocument& document, const std::string& path) {
+    return document.load(path.c_str());
+  });
+}
+
+std::optional<RdtLoadError> readRdt(MemoryMap& map, const XMLElement& cpu,
+                                    const RdtFileLoader& load) {
+  return RdtBuilder(map, load).read(cpu);
 }
 
 }  // namespace regforge

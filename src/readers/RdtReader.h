@@ -2,6 +2,7 @@
 // files it names.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,8 +21,15 @@ struct RdtLoadError {
   std::string text;
 };
 
+/// Loads the register file at path into document; false with the document's errorText and
+/// errorLine set. XMLDocument::load is the loader of a run.
+using RdtFileLoader = std::function<bool(XMLDocument& document, const std::string& path)>;
+
 /// Makes a "Root" and one group per instance of cpu; stops at the first register file that
 /// can't be loaded.
 std::optional<RdtLoadError> readRdt(MemoryMap& map, const XMLElement& cpu);
+/// readRdt with the register files taken from load instead of the file system.
+std::optional<RdtLoadError> readRdt(MemoryMap& map, const XMLElement& cpu,
+                                    const RdtFileLoader& load);
 
 }  // namespace regforge

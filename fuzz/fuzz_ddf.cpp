@@ -1,0 +1,48 @@
+// The DDF reader on arbitrary bytes, read through a memory stream as the driver reads a file.
+// The memory map must nest as the format has it, every group must start at the lowest start
+// of its registers (0xffffffff when it has none), and the written file must parse back into
+// the same file.
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "MemoryMapCheck.h"
+#include "readers/DdfReader.h"
+#include "text/Numbers.h"
+
+using regforge::fuzz::require;
+
+namespace {
+
+void checkGroupStarts(const regforge::MemoryMap& map) {
+  for (const regforge::XMLNode* group = map.rootElement()->firstChild(); group;
+       group = group->nextSibling()) {
+    std::uint32_t lowest = UINT32_MAX;
+    for (const regforge::XMLNode* reg = group->firstChild(); reg; reg = reg->nextSibling()) {
+      const std::string start(reg->toElement()->attribute("start").value_or(""));
+      const std::uint32_t value = regforge::cNumber(start.c_str());
+      if (value < lowest) lowest = value;
+    }
+    char expected[16];
+    std::snprintf(expected, sizeof expected, "0x%x", static_cast<unsigned>(lowest));
+    require(group->toElement()->attribute("start") == std::string_view(expected));
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  std::string text(reinterpret_cast<const char*>(data), size);
+  if (text.empty()) text.push_back('\n');  // a stream needs at least one byte
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(fmemopen(text.data(), text.size(), "r"),
+                                                       &std::fclose);
+  require(file != nullptr);
+  regforge::MemoryMap map;
+  regforge::readDdf(file.get(), map);
+  require(map.rootElement() && map.rootElement()->tagName() == "Root");
+  regforge::fuzz::checkNesting(map, regforge::ElementKind::Root);
+  checkGroupStarts(map);
+  regforge::fuzz::checkRoundTrip(map);
+  return 0;
+}

@@ -1,0 +1,73 @@
+// The RDT reader on arbitrary input: the input is cut at NUL bytes into the CPU identifier,
+// the register-definition document and up to eight register files. An instance's register
+// file is piece d when its path ends in the digit d; any other path names no file.
+// Every instance read makes one group, a failing load names the failing path, and the memory
+// map nests as the format has it and is written back the same after a parse.
+#include <cstdint>
+#include <string>
+
+#include "MemoryMapCheck.h"
+#include "readers/ElementWalk.h"
+#include "readers/RdtReader.h"
+
+using regforge::fuzz::require;
+
+namespace {
+
+constexpr std::size_t kFirstFile = 2;
+constexpr std::size_t kMaxFiles = 8;
+
+std::size_t countChildren(const regforge::XMLElement& element) {
+  std::size_t count = 0;
+  for (const regforge::XMLNode* node = element.firstChild(); node; node = node->nextSibling())
+    ++count;
+  return count;
+}
+
+// The instances that readRdt walks: the cpu's leading element children named "instance".
+std::size_t countInstances(const regforge::XMLElement& cpu) {
+  std::size_t count = 0;
+  for (const regforge::XMLElement& child : regforge::LeadingElements(cpu)) {
+    if (child.tagName() == "instance") ++count;
+  }
+  return count;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::vector<std::string> pieces =
+      regforge::fuzz::splitInput(data, size, '\0', kFirstFile + kMaxFiles);
+  if (pieces.size() < kFirstFile) return 0;
+  regforge::XMLDocument input(false);
+  if (!input.parse(pieces[1].c_str())) return 0;
+  const regforge::XMLElement* cpu = regforge::findCpu(input.root(), pieces[0]);
+  if (!cpu) return 0;
+  require(cpu->tagName() == "cpu" && cpu->attribute("id") == pieces[0]);
+
+  std::string failedPath;
+  const auto load = [&](regforge::XMLDocument& document, const std::string& path) {
+    const char last = path.empty() ? '\0' : path.back();
+    const std::size_t file = kFirstFile + static_cast<std::size_t>(last - '0');
+    if (last >= '0' && last <= '9' && file < pieces.size()) {
+      if (document.parse(pieces[file].c_str())) return true;
+    } else {
+      require(!document.load("/nonexistent/register-file"));
+    }
+    failedPath = path;
+    return false;
+  };
+  regforge::MemoryMap map;
+  const std::optional<regforge::RdtLoadError> error = regforge::readRdt(map, *cpu, load);
+  require(map.rootElement() && map.rootElement()->tagName() == "Root");
+  const std::size_t groups = countChildren(*map.rootElement());
+  if (error) {
+    require(error->path == failedPath && !error->text.empty() && groups >= 1);
+    require(groups <= countInstances(*cpu));
+  } else {
+    require(groups == countInstances(*cpu));
+  }
+  regforge::fuzz::checkNesting(map, regforge::ElementKind::Root);
+  regforge::fuzz::checkRoundTrip(map);
+  return 0;
+}

@@ -1,0 +1,52 @@
+// The TCF reader on arbitrary input. A board file of the right shape gives a "Root" with one
+// group per peripheral; any other document gives no root. The memory map must nest as the
+// format has it and its written file must parse back into the same file.
+#include <cstdint>
+#include <string>
+
+#include "MemoryMapCheck.h"
+#include "readers/ElementWalk.h"
+#include "readers/TcfReader.h"
+
+using regforge::fuzz::require;
+
+namespace {
+
+// The board that readTcf reads: the first child of a "boards" root, when it is a "board".
+const regforge::XMLElement* boardOf(const regforge::XMLDocument& input) {
+  const regforge::XMLElement* boards = input.root();
+  if (!boards || boards->tagName() != "boards" || !boards->firstChild()) return nullptr;
+  const regforge::XMLElement* board = boards->firstChild()->toElement();
+  return board && board->tagName() == "board" ? board : nullptr;
+}
+
+std::size_t countPeripherals(const regforge::XMLElement& board) {
+  std::size_t count = 0;
+  for (const regforge::XMLElement& child : regforge::LeadingElements(board)) {
+    if (child.tagName() == "peripheral") ++count;
+  }
+  return count;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  regforge::XMLDocument input(false);
+  if (!input.parse(text.c_str())) return 0;
+  regforge::MemoryMap map;
+  regforge::readTcf(input, map);
+
+  const regforge::XMLElement* board = boardOf(input);
+  require((map.rootElement() != nullptr) == (board != nullptr));
+  if (board) {
+    std::size_t groups = 0;
+    for (const regforge::XMLNode* node = map.rootElement()->firstChild(); node;
+         node = node->nextSibling())
+      ++groups;
+    require(groups == countPeripherals(*board));
+  }
+  regforge::fuzz::checkNesting(map, regforge::ElementKind::Root);
+  regforge::fuzz::checkRoundTrip(map);
+  return 0;
+}
