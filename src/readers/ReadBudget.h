@@ -18,6 +18,16 @@ class ReadBudget {
   static constexpr std::uint64_t kMaxSteps = std::uint64_t{1} << 26;
   static constexpr std::size_t kMaxStorage = std::size_t{1} << 30;
 
+  /// The bounds of one conversion. The program uses the defaults; tools that run many
+  /// conversions in a row (the fuzz targets) pass smaller ones.
+  struct Limits {
+    std::uint64_t steps = kMaxSteps;
+    std::size_t storage = kMaxStorage;  ///< bytes of the output document
+  };
+
+  ReadBudget() = default;
+  explicit ReadBudget(Limits limits) : limits_(limits) {}
+
   /// Spends copies times perCopy steps; false, spending nothing, when they don't fit.
   bool spend(std::uint64_t copies, std::uint64_t perCopy = 1) {
     if (!fits(copies, perCopy)) return false;
@@ -27,10 +37,14 @@ class ReadBudget {
   std::uint64_t used() const { return used_; }
   /// Whether copies times perCopy steps would fit, spending nothing.
   bool fits(std::uint64_t copies, std::uint64_t perCopy) const {
-    return perCopy == 0 || copies <= (kMaxSteps - used_) / perCopy;
+    return perCopy == 0 || copies <= (limits_.steps - used_) / perCopy;
   }
+  /// Whether an output document holding bytes may grow on.
+  bool storageFits(std::size_t bytes) const { return bytes <= limits_.storage; }
+  const Limits& limits() const { return limits_; }
 
  private:
+  Limits limits_;
   std::uint64_t used_ = 0;
 };
 

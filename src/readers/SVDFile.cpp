@@ -27,7 +27,7 @@ bool SVDFile::readSvd(const XMLDocument& input, unsigned options,
                       std::optional<std::string_view> ignorePrefix) {
   joinedTexts_.clear();
   derivation_.clear();
-  budget_ = ReadBudget();
+  budget_ = ReadBudget(limits_);
   XMLElement* processor = createElement("Processor");
   setRoot(processor);
   const bool read = readDevice(input, processor, processor, options, ignorePrefix);

@@ -49,6 +49,8 @@ class SVDFile : public MemoryMap {
   /// asks for more than a conversion may produce (see ReadBudget).
   bool readSvd(const XMLDocument& input, unsigned options,
                std::optional<std::string_view> ignorePrefix);
+  /// Bounds for the following reads in place of the program's (see ReadBudget).
+  void setReadLimits(ReadBudget::Limits limits) { limits_ = limits; }
 
   /// Rewrites a description in place. Here: each backslash-n becomes "<br/>".
   virtual void formatDescription(std::string& text);
@@ -119,11 +121,12 @@ class SVDFile : public MemoryMap {
                                 std::uint32_t copy);
   /// Spends steps for every child node of element (none for null).
   bool spendChildren(const XMLElement* element);
-  bool withinStorage() { return arena().capacity() <= ReadBudget::kMaxStorage; }
+  bool withinStorage() { return budget_.storageFits(arena().capacity()); }
 
   // Joined texts of elements with more than one text piece, made once per element.
   std::unordered_map<const XMLElement*, std::string_view> joinedTexts_;
   SVDDerivation derivation_{*this};
+  ReadBudget::Limits limits_;
   ReadBudget budget_;
   std::string nameText_;  // a register name being built
 };
