@@ -99,16 +99,14 @@ class Conversion {
     map_.shareSources(input);  // names and numbers pass through without copies
     std::optional<std::string_view> ignorePrefix;
     if (options_.ignoreName) ignorePrefix = options_.ignoreName;
-    if (!map_.readSvd(input, options_.readOptions, ignorePrefix)) {
-      return report("error: import of %s failed\n", input_.c_str());
-    }
+    if (!map_.readSvd(input, options_.readOptions, ignorePrefix)) return reportImportFailure();
     return true;
   }
 
   bool readTcfInput() {
     XMLDocument input(false);
     if (!input.load(input_.c_str())) return reportReadFailure();
-    readTcf(input, map_);
+    if (!readTcf(input, map_)) return reportImportFailure();
     return true;
   }
 
@@ -126,6 +124,7 @@ class Conversion {
     const XMLElement* cpu = findCpu(input.root(), options_.rdtCpu);
     if (!cpu) return report("error: failed to find CPU %s\n", options_.rdtCpu);
     if (const std::optional<RdtLoadError> error = readRdt(map_, *cpu)) {
+      if (error->overBudget) return reportImportFailure();
       return report("error: load of %s:%d failed %s\n", error->path.c_str(), error->line,
                     error->text.c_str());
     }
@@ -133,6 +132,8 @@ class Conversion {
   }
 
   bool reportReadFailure() { return report("error: read of %s failed\n", input_.c_str()); }
+  // An input without what its reader needs, or one that asks for more than it may make.
+  bool reportImportFailure() { return report("error: import of %s failed\n", input_.c_str()); }
 
   // "-nvic": the generated group replaces any group named "NVIC"; the non-secure flag picks
   // the one view that is made.

@@ -3,6 +3,9 @@
 // copied as text; nothing is converted.
 #include "readers/RdtReader.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "readers/ElementWalk.h"
 #include "text/ByteText.h"
 
@@ -57,7 +60,8 @@ std::string registerFilePath(const XMLElement& instance) {
 
 class RdtBuilder {
  public:
-  RdtBuilder(MemoryMap& map, const RdtFileLoader& load) : map_(map), load_(load) {}
+  RdtBuilder(MemoryMap& map, const RdtFileLoader& load, ReadBudget::Limits limits)
+      : map_(map), load_(load), budget_(limits) {}
 
   std::optional<RdtLoadError> read(const XMLElement& cpu) {
     MemoryMapElement* root = map_.createMapElement("Root");
@@ -76,14 +80,20 @@ class RdtBuilder {
                                                     std::nullopt, orEmpty(id), std::nullopt);
     std::string path = registerFilePath(instance);
     XMLDocument registers(false);
-    if (!load_(registers, path)) {
+    const std::optional<std::uint64_t> bytes = load_(registers, path);
+    if (!bytes) {
       return RdtLoadError{std::move(path), registers.errorLine(), registers.errorText()};
     }
+    // What one instance reads and makes is in proportion to its register file; the sums
+    // over the instances are bounded.
+    loaded_ += *bytes;
+    if (!budget_.storageFits(loaded_)) return overBudget();
     if (const XMLElement* module = registers.root()) {
       for (const XMLElement& source : LeadingElements(*module)) {
         if (source.tagName() == "register") addRegister(*group, source, orEmpty(id));
       }
     }
+    if (!budget_.storageFits(map_.arena().capacity())) return overBudget();
     return std::nullopt;
   }
 
@@ -109,9 +119,17 @@ class RdtBuilder {
     }
   }
 
+  static RdtLoadError overBudget() {
+    RdtLoadError error;
+    error.overBudget = true;
+    return error;
+  }
+
   MemoryMap& map_;
   const RdtFileLoader& load_;
-  std::string start_;  // reused for every register's start text
+  ReadBudget budget_;
+  std::uint64_t loaded_ = 0;  // bytes of the register files read so far
+  std::string start_;         // reused for every register's start text
 };
 
 }  // namespace
@@ -142,14 +160,18 @@ const XMLElement* findCpu(const XMLNode* node, std::string_view identifier) {
 }
 
 std::optional<RdtLoadError> readRdt(MemoryMap& map, const XMLElement& cpu) {
-  return readRdt(map, cpu, [](XMLDocument& document, const std::string& path) {
-    return document.load(path.c_str());
-  });
+  return readRdt(
+      map, cpu, [](XMLDocument& document, const std::string& path) -> std::optional<std::uint64_t> {
+        if (!document.load(path.c_str())) return std::nullopt;
+        std::error_code failed;
+        const std::uintmax_t size = std::filesystem::file_size(path, failed);
+        return failed ? 0 : size;  // a special file counts as empty
+      });
 }
 
 std::optional<RdtLoadError> readRdt(MemoryMap& map, const XMLElement& cpu,
-                                    const RdtFileLoader& load) {
-  return RdtBuilder(map, load).read(cpu);
+                                    const RdtFileLoader& load, ReadBudget::Limits limits) {
+  return RdtBuilder(map, load, limits).read(cpu);
 }
 
 }  // namespace regforge

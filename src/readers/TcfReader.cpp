@@ -25,9 +25,9 @@ std::uint32_t bitNumber(std::optional<std::string_view> text) {
 
 class TcfBuilder {
  public:
-  explicit TcfBuilder(MemoryMap& map) : map_(map) {}
+  TcfBuilder(MemoryMap& map, ReadBudget::Limits limits) : map_(map), budget_(limits) {}
 
-  void read(const XMLElement& board) {
+  bool read(const XMLElement& board) {
     // The first enumeration of a name is the one found; one without a name is never found.
     for (const XMLElement& child : LeadingElements(board)) {
       if (child.tagName() != "enumeration") continue;
@@ -37,46 +37,53 @@ class TcfBuilder {
     MemoryMapElement* root = map_.createMapElement("Root");
     map_.setRoot(root);
     for (const XMLElement& child : LeadingElements(board)) {
-      if (child.tagName() == "peripheral") addPeripheral(*root, child);
+      if (child.tagName() == "peripheral" && !addPeripheral(*root, child)) return false;
     }
+    return true;
   }
 
  private:
-  void addPeripheral(XMLElement& root, const XMLElement& source) {
+  bool addPeripheral(XMLElement& root, const XMLElement& source) {
     MemoryMapElement* group =
         map_.addRegisterGroup(&root, orEmpty(source.attribute("offset")), std::nullopt,
                               orEmpty(source.attribute("name")), std::nullopt);
     for (const XMLElement& child : LeadingElements(source)) {
-      if (child.tagName() == "register") addRegister(*group, child);
+      if (child.tagName() == "register" && !addRegister(*group, child)) return false;
     }
+    return true;
   }
 
-  void addRegister(XMLElement& group, const XMLElement& source) {
+  bool addRegister(XMLElement& group, const XMLElement& source) {
     MemoryMapElement* reg = map_.addRegister(&group, orEmpty(source.attribute("offset")),
                                              orEmpty(source.attribute("size")), std::nullopt,
                                              orEmpty(source.attribute("name")), std::nullopt);
     for (const XMLElement& child : LeadingElements(source)) {
-      if (child.tagName() == "bitField") addBitField(*reg, child);
+      if (child.tagName() == "bitField" && !addBitField(*reg, child)) return false;
     }
+    return true;
   }
 
   // "start" is the low bit as written; "size" is computed, so a high bit below the low bit
   // gives a negative size, as the signed decimal of the 32-bit difference.
-  void addBitField(XMLElement& reg, const XMLElement& source) {
+  bool addBitField(XMLElement& reg, const XMLElement& source) {
     const std::optional<std::string_view> low = source.attribute("low_bit");
     const std::uint32_t size = bitNumber(source.attribute("high_bit")) + 1 - bitNumber(low);
     MemoryMapElement* field =
         map_.addBitField(&reg, orEmpty(low), std::to_string(static_cast<std::int32_t>(size)),
                          orEmpty(source.attribute("name")), std::nullopt);
     const std::optional<std::string_view> enumeration = source.attribute("enumerationId");
-    if (!enumeration) return;
+    if (!enumeration) return budget_.storageFits(map_.arena().capacity());
     const auto found = enumerations_.find(*enumeration);
-    if (found == enumerations_.end()) return;
+    if (found == enumerations_.end()) return budget_.storageFits(map_.arena().capacity());
+    const std::vector<std::string_view>& values = valuesOf(found->second);
+    // One step per value written; the memory the values take is checked once they are.
+    if (!budget_.spend(values.size())) return false;
     std::uint32_t position = 0;
-    for (const std::string_view value : valuesOf(found->second)) {
+    for (const std::string_view value : values) {
       map_.addElement(field, "Enum", std::to_string(position++), std::nullopt, std::nullopt, value,
                       std::nullopt);
     }
+    return budget_.storageFits(map_.arena().capacity());
   }
 
   // An enumeration's list is split once, when a bit field first refers to it.
@@ -102,18 +109,19 @@ class TcfBuilder {
   }
 
   MemoryMap& map_;
+  ReadBudget budget_;
   std::unordered_map<std::string_view, Enumeration> enumerations_;
 };
 
 }  // namespace
 
-void readTcf(const XMLDocument& input, MemoryMap& map) {
+bool readTcf(const XMLDocument& input, MemoryMap& map, ReadBudget::Limits limits) {
   const XMLElement* boards = input.root();
-  if (!boards || boards->tagName() != "boards") return;
+  if (!boards || boards->tagName() != "boards") return true;
   const XMLNode* first = boards->firstChild();
   const XMLElement* board = first ? first->toElement() : nullptr;
-  if (!board || board->tagName() != "board") return;
-  TcfBuilder(map).read(*board);
+  if (!board || board->tagName() != "board") return true;
+  return TcfBuilder(map, limits).read(*board);
 }
 
 }  // namespace regforge

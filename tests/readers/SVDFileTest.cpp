@@ -132,6 +132,21 @@ TEST_F(SVDReaderTest, ArraysBeyondTheBudgetFailAtOnce) {
                   "</cluster></registers>")));
 }
 
+TEST_F(SVDReaderTest, BoundsGivenByTheCallerReplaceTheProgramsOwn) {
+  const std::string body =
+      "<registers><register><name>R%s</name><dim>100</dim>"
+      "<dimIncrement>4</dimIncrement></register></registers>";
+  ASSERT_TRUE(read(device(body)));
+  ReadBudget::Limits steps;
+  steps.steps = 50;
+  map_.setReadLimits(steps);
+  EXPECT_FALSE(read(device(body)));
+  ReadBudget::Limits storage;
+  storage.storage = 1024;
+  map_.setReadLimits(storage);
+  EXPECT_FALSE(read(device(body)));
+}
+
 TEST_F(SVDReaderTest, EveryRegisterOfALongChainGetsTheLastBase) {
   constexpr int kCount = 20000;
   std::string body = "<registers>";
