@@ -86,7 +86,7 @@ int XMLParser::lineAt(const char* position) {
     ++line_;
   }
   if (position > lineMark_) lineMark_ = position;
-  return line_;
+  return static_cast<int>(line_);
 }
 
 void XMLParser::skipSpace() {

@@ -3,6 +3,7 @@
 // into the buffer, so nothing is copied.
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -48,7 +49,9 @@ class XMLParser {
   char* p_;
   char* const end_;
   const char* lineMark_;  // line feeds before this position are counted in line_
-  int line_ = 0;
+  // Counted unsigned: a buffer of up to 4 GiB may hold more than INT_MAX line feeds, and
+  // the line is then given in its low 32 bits.
+  std::uint32_t line_ = 0;
   bool keepContent_;
   Error error_ = Error::None;
   XMLElement* result_ = nullptr;
