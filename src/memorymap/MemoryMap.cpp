@@ -64,11 +64,19 @@ void MemoryMap::removeGroups(const std::vector<std::string>& names) {
   MemoryMapElement* root = rootElement();
   if (!root) return;
   const std::unordered_set<std::string_view> wanted(names.begin(), names.end());
-  for (XMLNode* child = root->firstChild(); child && child->isElement();) {
-    XMLNode* next = child->nextSibling();
-    const std::string_view name = child->toElement()->attribute("name").value_or("");
-    if (wanted.count(name)) root->removeChild(child);
-    child = next;
+  // Each child is taken off the front, where unlinking costs nothing, and put back at the
+  // end unless it goes: one pass, however many children go. Unlinking them where they stand
+  // would search the list for each one.
+  std::size_t count = 0;
+  for (const XMLNode* child = root->firstChild(); child; child = child->nextSibling())
+    ++count;
+  bool looking = true;  // up to the first child that is no element
+  for (std::size_t i = 0; i < count; ++i) {
+    XMLNode* child = root->firstChild();
+    root->removeChild(child);
+    looking = looking && child->isElement();
+    if (looking && wanted.count(child->toElement()->attribute("name").value_or(""))) continue;
+    root->appendChild(child);
   }
 }
 
