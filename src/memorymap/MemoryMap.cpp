@@ -20,7 +20,7 @@ bool matches(const MemoryMapElement& element, ElementKind kind,
 }  // namespace
 
 XMLElement* MemoryMap::createElement(std::string_view tagName) {
-  return arena().make<MemoryMapElement>(*this, storeText(tagName));
+  return arena().make<MemoryMapElement>(*this, storeName(tagName));
 }
 
 MemoryMapElement* MemoryMap::addElement(XMLElement* parent, std::string_view tagName,
@@ -58,6 +58,24 @@ MemoryMapElement* MemoryMap::findElementByAttribute(MemoryMapElement* from, Elem
     node = node == from ? nullptr : node->nextSibling();
   }
   return nullptr;
+}
+
+void MemoryMap::startGroupContent() {
+  useArena(&scratch_);
+}
+
+void MemoryMap::finishGroupContent(XMLElement& group) {
+  useArena(nullptr);
+  int level = 1;
+  for (const XMLNode* above = group.parent(); above; above = above->parent())
+    ++level;
+  written_.clear();
+  while (XMLNode* child = group.firstChild()) {
+    writeNodeTo(written_, *child, level);
+    group.removeChild(child);
+  }
+  if (!written_.empty()) group.appendChild(createRawText(written_));
+  scratch_.reset();
 }
 
 void MemoryMap::removeGroups(const std::vector<std::string>& names) {

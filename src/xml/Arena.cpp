@@ -7,13 +7,8 @@
 #include <new>
 
 namespace regforge {
-namespace {
 
-constexpr std::size_t kHugePage = 2 << 20;
-
-}  // namespace
-
-PageBlock::PageBlock(std::size_t size) : size_(size) {
+PageBlock::PageBlock(std::size_t size, bool hugePages) : size_(size) {
   if (size < kHugePage) {
     data_ = new char[size];
     return;
@@ -31,7 +26,7 @@ PageBlock::PageBlock(std::size_t size) : size_(size) {
   if (mappedEnd > tail) munmap(reinterpret_cast<void*>(tail), mappedEnd - tail);
   data_ = reinterpret_cast<char*>(aligned);
   size_ = rounded;
-  madvise(data_, size_, MADV_HUGEPAGE);
+  if (hugePages) madvise(data_, size_, MADV_HUGEPAGE);
 }
 
 PageBlock& PageBlock::operator=(PageBlock&& other) noexcept {
@@ -57,7 +52,7 @@ void* Arena::allocate(std::size_t size, std::size_t align) {
   if (cursor_ == nullptr || aligned + size > reinterpret_cast<std::uintptr_t>(end_)) {
     // A request larger than a block gets a block of its own; the current block stays open.
     const std::size_t blockSize = size + align > nextBlock_ ? size + align : nextBlock_;
-    blocks_.emplace_back(blockSize);
+    blocks_.emplace_back(blockSize, capacity_ >= PageBlock::kHugePagesFrom);
     capacity_ += blockSize;
     char* block = blocks_.back().data();
     address = reinterpret_cast<std::uintptr_t>(block);
@@ -72,6 +67,20 @@ void* Arena::allocate(std::size_t size, std::size_t align) {
   }
   cursor_ = reinterpret_cast<char*>(aligned + size);
   return reinterpret_cast<void*>(aligned);
+}
+
+void Arena::reset() {
+  if (blocks_.empty()) return;
+  std::size_t largest = 0;
+  for (std::size_t i = 1; i < blocks_.size(); ++i) {
+    if (blocks_[i].size() > blocks_[largest].size()) largest = i;
+  }
+  PageBlock kept = std::move(blocks_[largest]);
+  blocks_.clear();
+  capacity_ = kept.size();
+  cursor_ = kept.data();
+  end_ = kept.data() + kept.size();
+  blocks_.push_back(std::move(kept));
 }
 
 std::string_view Arena::copy(std::string_view text) {

@@ -25,7 +25,7 @@ bool readWholeFile(std::FILE* file, PageBlock& buffer, std::size_t& size) {
     std::rewind(file);
   }
   size = 0;
-  buffer = PageBlock(capacity + 1);
+  buffer = PageBlock(capacity + 1, capacity >= PageBlock::kHugePagesFrom);
   // A file whose length can't be seen (a pipe) or that grew is read on in growing steps.
   for (;;) {
     size += std::fread(buffer.data() + size, 1, capacity - size, file);
@@ -35,7 +35,7 @@ bool readWholeFile(std::FILE* file, PageBlock& buffer, std::size_t& size) {
     if (capacity >= kLimit) return false;
     const std::size_t grown =
         capacity < 65536 ? 65536 : (capacity > kLimit / 2 ? kLimit : capacity * 2);
-    PageBlock larger(grown + 1);
+    PageBlock larger(grown + 1, grown >= PageBlock::kHugePagesFrom);
     std::memcpy(larger.data(), buffer.data(), size);
     larger.data()[size++] = static_cast<char>(next);
     buffer = std::move(larger);
@@ -48,31 +48,69 @@ bool readWholeFile(std::FILE* file, PageBlock& buffer, std::size_t& size) {
 
 }  // namespace
 
-XMLDocument::XMLDocument(bool keepContent) : keepContent_(keepContent) {}
+XMLDocument::XMLDocument(Content content) : content_(content) {}
+
+std::optional<std::string_view> XMLDocument::elementTextPiece(const XMLElement& element) const {
+  if (element.text_ || element.textSize_ == 0) {
+    return std::string_view(element.text_ ? element.text_ : "", element.textSize_);
+  }
+  return std::nullopt;
+}
+
+void XMLDocument::appendElementText(const XMLElement& element, std::string& out) const {
+  if (const std::optional<std::string_view> piece = elementTextPiece(element)) {
+    out += *piece;
+    return;
+  }
+  const std::size_t first = element.textSize_;  // the run's leading entry sits just before it
+  const TextPiece& run = textPieces_[first - 1];
+  const char* buffer = parsedBuffers_[run.offset];
+  for (std::size_t i = first; i < first + run.size; ++i) {
+    out.append(buffer + textPieces_[i].offset, textPieces_[i].size);
+  }
+}
 
 XMLDocument::~XMLDocument() = default;
 
 XMLElement* XMLDocument::createElement(std::string_view tagName) {
-  return arena_.make<XMLElement>(*this, storeText(tagName));
+  return arena().make<XMLElement>(*this, storeName(tagName));
 }
 
 XMLData* XMLDocument::createData(std::string_view text) {
-  return arena_.make<XMLData>(storeText(text));
+  return arena().make<XMLData>(storeText(text));
 }
 
 XMLComment* XMLDocument::createComment(std::string_view text) {
-  return arena_.make<XMLComment>(storeText(text));
+  return arena().make<XMLComment>(storeText(text));
 }
 
 XMLCDATASection* XMLDocument::createCDATASection(std::string_view text) {
-  return arena_.make<XMLCDATASection>(storeText(text));
+  return arena().make<XMLCDATASection>(storeText(text));
+}
+
+XMLRawText* XMLDocument::createRawText(std::string_view text) {
+  return arena().make<XMLRawText>(storeText(text));
+}
+
+bool XMLDocument::ownsText(std::string_view text) const {
+  for (const Source& source : sources_) {
+    if (text.data() >= source.buffer.data() && text.data() + text.size() <= source.end) return true;
+  }
+  return false;
 }
 
 std::string_view XMLDocument::storeText(std::string_view text) {
-  for (const Source& source : sources_) {
-    if (text.data() >= source.buffer.data() && text.data() + text.size() <= source.end) return text;
+  return ownsText(text) ? text : arena().copy(text);
+}
+
+std::string_view XMLDocument::storeName(std::string_view name) {
+  constexpr std::size_t kRemembered = 64;  // a memory map uses about ten names
+  for (const std::string_view stored : names_) {
+    if (stored == name) return stored;
   }
-  return arena_.copy(text);
+  const std::string_view stored = ownsText(name) ? name : arena_.copy(name);
+  if (names_.size() < kRemembered) names_.push_back(stored);
+  return stored;
 }
 
 void XMLDocument::shareSources(XMLDocument& other) {
@@ -91,7 +129,7 @@ void XMLDocument::setError(int line, const char* format, ...) {
 
 bool XMLDocument::parse(const char* buffer) {
   const std::size_t size = std::strlen(buffer);
-  PageBlock copy(size + 1);
+  PageBlock copy(size + 1, size >= PageBlock::kHugePagesFrom);
   std::memcpy(copy.data(), buffer, size + 1);
   return parseOwned(std::move(copy), size);
 }

@@ -14,7 +14,8 @@ class XMLElement;
 /// destroyed.
 class XMLNode {
  public:
-  enum class Type : std::uint8_t { Element, Data, Comment, CDATASection };
+  /// Raw: markup that is already in its written form (see MemoryMap::finishGroupContent).
+  enum class Type : std::uint8_t { Element, Data, Comment, CDATASection, Raw };
 
   Type type() const { return type_; }
   bool isElement() const { return type_ == Type::Element; }
@@ -73,6 +74,12 @@ class XMLComment : public XMLTextNode {
 class XMLCDATASection : public XMLTextNode {
  public:
   explicit XMLCDATASection(std::string_view text) : XMLTextNode(Type::CDATASection, text) {}
+};
+
+/// Written lines of markup, copied to the output as they are.
+class XMLRawText : public XMLTextNode {
+ public:
+  explicit XMLRawText(std::string_view text) : XMLTextNode(Type::Raw, text) {}
 };
 
 }  // namespace regforge

@@ -73,11 +73,7 @@ std::size_t matchReference(const char* r, const char* end, unsigned char& byte) 
 }  // namespace
 
 XMLParser::XMLParser(XMLDocument& document, char* begin, char* end)
-    : document_(document),
-      p_(begin),
-      end_(end),
-      lineMark_(begin),
-      keepContent_(document.keepContent()) {}
+    : document_(document), p_(begin), end_(end), lineMark_(begin), content_(document.content()) {}
 
 int XMLParser::lineAt(const char* position) {
   for (const char* at = lineMark_; at < position; ++at) {
@@ -147,11 +143,23 @@ void XMLParser::readContent() {
   char* start = p_;
   auto* next = static_cast<char*>(std::memchr(p_, '<', static_cast<std::size_t>(end_ - p_)));
   p_ = next ? next : end_;
-  if (open_.empty() || !keepContent_) return;
+  if (open_.empty()) return;
+  switch (content_) {
+    case XMLDocument::Content::Dropped:
+      return;
+    case XMLDocument::Content::ElementText:
+      // Empty pieces add nothing to an element's text.
+      if (const std::string_view text = decode(start, p_, true); !text.empty()) {
+        pieces_.push_back(text);
+      }
+      return;
+    case XMLDocument::Content::Nodes:
+      break;
+  }
   const int line = lineAt(start);
   XMLData* data = document_.arena().make<XMLData>(decode(start, p_, true));
   data->setLine(line);
-  open_.back()->appendChild(data);
+  open_.back().element->appendChild(data);
 }
 
 bool XMLParser::readMarkup() {
@@ -198,11 +206,11 @@ bool XMLParser::readComment() {
   char* body = p_ + 4;
   auto* close = static_cast<char*>(memmem(body, static_cast<std::size_t>(end_ - body), "-->", 3));
   p_ = close ? close + 3 : end_;
-  if (close && keepContent_ && !open_.empty()) {
+  if (close && content_ == XMLDocument::Content::Nodes && !open_.empty()) {
     XMLComment* comment = document_.arena().make<XMLComment>(
         std::string_view(body, static_cast<std::size_t>(close - body)));
     comment->setLine(line);
-    open_.back()->appendChild(comment);
+    open_.back().element->appendChild(comment);
   }
   return true;
 }
@@ -216,7 +224,7 @@ bool XMLParser::readCDATASection() {
     XMLCDATASection* section = document_.arena().make<XMLCDATASection>(
         std::string_view(body, static_cast<std::size_t>(close - body)));
     section->setLine(line);
-    open_.back()->appendChild(section);
+    open_.back().element->appendChild(section);
   }
   return true;
 }
@@ -238,7 +246,7 @@ bool XMLParser::readEndTag() {
   const std::string_view name = readName();
   skipSpace();
   if (open_.empty()) return true;
-  if (name != open_.back()->tagName()) {
+  if (name != open_.back().element->tagName()) {
     error_ = Error::TagMismatch;
     return false;
   }
@@ -256,7 +264,7 @@ bool XMLParser::readStartTag() {
   skipSpace();
   XMLElement* element = document_.createElement(name);
   element->setLine(line);
-  open_.push_back(element);
+  open_.push_back({element, pieces_.size()});
   const bool ok = readAttributes();
   attachAttributes(element);
   if (!ok) return false;
@@ -316,13 +324,36 @@ void XMLParser::attachAttributes(XMLElement* element) {
 }
 
 void XMLParser::completeElement() {
-  XMLElement* element = open_.back();
+  const OpenElement completed = open_.back();
   open_.pop_back();
-  if (open_.empty()) {
-    result_ = element;  // a later top-level element replaces an earlier one
-  } else {
-    open_.back()->appendChild(element);
+  if (content_ == XMLDocument::Content::ElementText) {
+    keepElementText(*completed.element, completed.firstPiece);
   }
+  if (open_.empty()) {
+    result_ = completed.element;  // a later top-level element replaces an earlier one
+  } else {
+    open_.back().element->appendChild(completed.element);
+  }
+}
+
+// An element's own pieces are the last ones collected: its children's went when they closed.
+void XMLParser::keepElementText(XMLElement& element, std::size_t firstPiece) {
+  const std::size_t count = pieces_.size() - firstPiece;
+  if (count == 1) {
+    element.text_ = pieces_.back().data();
+    element.textSize_ = static_cast<std::uint32_t>(pieces_.back().size());
+  } else if (count > 1) {
+    auto& table = document_.textPieces_;
+    const char* buffer = document_.parsedBuffers_.back();
+    table.push_back({static_cast<std::uint32_t>(document_.parsedBuffers_.size() - 1),
+                     static_cast<std::uint32_t>(count)});
+    element.textSize_ = static_cast<std::uint32_t>(table.size());
+    for (std::size_t i = firstPiece; i < pieces_.size(); ++i) {
+      table.push_back({static_cast<std::uint32_t>(pieces_[i].data() - buffer),
+                       static_cast<std::uint32_t>(pieces_[i].size())});
+    }
+  }
+  pieces_.resize(firstPiece);
 }
 
 }  // namespace regforge
@@ -334,6 +365,7 @@ bool XMLDocument::parseOwned(PageBlock buffer, std::size_t size) {
   auto* end = static_cast<char*>(std::memchr(begin, '\0', size));  // a NUL ends the input
   if (!end) end = begin + size;
   sources_.push_back({std::move(buffer), end});
+  parsedBuffers_.push_back(begin);
   if (end - begin >= 3 && std::memcmp(begin, "\xEF\xBB\xBF", 3) == 0) begin += 3;
 
   XMLParser parser(*this, begin, end);

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "xml/XMLDocument.h"
+
 namespace regforge {
 
 class XMLDocument;
@@ -36,6 +38,7 @@ class XMLParser {
   bool readAttributes();
   void attachAttributes(XMLElement* element);
   void completeElement();
+  void keepElementText(XMLElement& element, std::size_t firstPiece);
   void readContent();
 
   std::string_view readName();
@@ -49,10 +52,15 @@ class XMLParser {
   char* const end_;
   const char* lineMark_;  // line feeds before this position are counted in line_
   int line_ = 0;
-  bool keepContent_;
+  const XMLDocument::Content content_;
   Error error_ = Error::None;
   XMLElement* result_ = nullptr;
-  std::vector<XMLElement*> open_;
+  struct OpenElement {
+    XMLElement* element;
+    std::size_t firstPiece;  // its text pieces so far are pieces_[firstPiece...]
+  };
+  std::vector<OpenElement> open_;
+  std::vector<std::string_view> pieces_;  // texts of the open elements, when kept per element
   std::vector<std::pair<std::string_view, std::string_view>> attributes_;
 };
 

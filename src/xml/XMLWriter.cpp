@@ -79,6 +79,10 @@ void Output::escaped(std::string_view bytes) {
 }
 
 void writeStart(Output& out, const XMLNode& node, int level) {
+  if (node.type() == XMLNode::Type::Raw) {  // lines written already, indentation included
+    out.put(static_cast<const XMLRawText&>(node).text());
+    return;
+  }
   out.indent(level);
   if (const XMLElement* element = node.toElement()) {
     out.put('<');
@@ -126,9 +130,9 @@ void writeEnd(Output& out, const XMLElement& element, int level) {
 }
 
 // Iterative, so that the depth of a tree never exhausts the stack.
-void writeTree(Output& out, const XMLNode& root) {
+void writeTree(Output& out, const XMLNode& root, int rootLevel) {
   const XMLNode* node = &root;
-  int level = 0;
+  int level = rootLevel;
   for (;;) {
     writeStart(out, *node, level);
     out.lineDone();
@@ -153,10 +157,15 @@ void writeDocument(Output& out, std::optional<std::string_view> doctype, const X
     out.put(*doctype);
     out.put(">\n");
   }
-  if (root) writeTree(out, *root);
+  if (root) writeTree(out, *root, 0);
 }
 
 }  // namespace
+
+void XMLDocument::writeNodeTo(std::string& out, const XMLNode& node, int level) {
+  Output output(out, nullptr);
+  writeTree(output, node, level);
+}
 
 void XMLDocument::writeTo(std::string& out) const {
   Output output(out, nullptr);
