@@ -28,6 +28,7 @@ class PageBlock {
     other.data_ = nullptr;
     other.size_ = 0;
   }
+
   PageBlock& operator=(PageBlock&& other) noexcept;
   ~PageBlock();
 

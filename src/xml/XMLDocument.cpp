@@ -1,5 +1,8 @@
 #include "xml/XMLDocument.h"
 
+#include "xml/CharacterReferences.h"
+
+#include <algorithm>
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
@@ -15,7 +18,7 @@ using File = std::unique_ptr<std::FILE, FileCloser>;
 
 // The whole file in a buffer of its length plus one, NUL after the last byte.
 bool readWholeFile(std::FILE* file, PageBlock& buffer, std::size_t& size) {
-  constexpr std::size_t kLimit = UINT32_MAX - 1;  // node texts hold 32-bit lengths
+  constexpr std::size_t kLimit = INT32_MAX - 1;  // texts hold 31-bit lengths
   std::size_t capacity = 0;
   if (std::fseek(file, 0, SEEK_END) == 0) {
     const long length = std::ftell(file);
@@ -66,7 +69,16 @@ void XMLDocument::appendElementText(const XMLElement& element, std::string& out)
   const TextPiece& run = textPieces_[first - 1];
   const char* buffer = parsedBuffers_[run.offset];
   for (std::size_t i = first; i < first + run.size; ++i) {
-    out.append(buffer + textPieces_[i].offset, textPieces_[i].size);
+    const char* piece = buffer + textPieces_[i].offset;
+    const std::size_t size = textPieces_[i].size & ~kDecode;
+    if ((textPieces_[i].size & kDecode) == 0) {
+      out.append(piece, size);
+      continue;
+    }
+    const std::size_t at = out.size();
+    out.resize(at + size);
+    out.resize(
+        static_cast<std::size_t>(decodeText(piece, piece + size, &out[at], true) - out.data()));
   }
 }
 
@@ -128,12 +140,16 @@ void XMLDocument::setError(int line, const char* format, ...) {
 }
 
 bool XMLDocument::parse(const char* buffer) {
-  const std::size_t size = std::strlen(buffer);
+  // Text lengths are 31-bit: a buffer is read up to its first 2 GiB.
+  const std::size_t size = std::min<std::size_t>(std::strlen(buffer), INT32_MAX - 1);
   PageBlock copy(size + 1, size >= PageBlock::kHugePagesFrom);
-  std::memcpy(copy.data(), buffer, size + 1);
+  std::memcpy(copy.data(), buffer, size);
+  copy.data()[size] = '\0';
   return parseOwned(std::move(copy), size);
 }
 
+// The file is read into memory of its own rather than mapped: a mapped file that shrinks
+// while it is used (the output written over the input, say) would end the process.
 bool XMLDocument::load(const char* path) {
   File file(std::fopen(path, "rb"));
   PageBlock buffer;

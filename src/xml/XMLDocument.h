@@ -52,7 +52,7 @@ class XMLDocument {
   // The text of an element's direct character data, joined in order, in a document parsed
   // with Content::ElementText.
 
-  /// The text when it came in one piece (or none); none when it came in several.
+  /// The text when it came in one piece that needs no decoding (or none); none otherwise.
   std::optional<std::string_view> elementTextPiece(const XMLElement& element) const;
   /// Appends the pieces of the text to out.
   void appendElementText(const XMLElement& element, std::string& out) const;
@@ -112,8 +112,9 @@ class XMLDocument {
   // of the parsed buffer the pieces lie in and their count.
   struct TextPiece {
     std::uint32_t offset;  // or, leading a run: the index in parsedBuffers_
-    std::uint32_t size;    // or, leading a run: the number of pieces
+    std::uint32_t size;    // with kDecode for text to decode; or, leading a run: the count
   };
+  static constexpr std::uint32_t kDecode = 0x80000000;  // parsed buffers are below 2 GiB
   std::vector<TextPiece> textPieces_;
   std::vector<const char*> parsedBuffers_;  // every buffer parsed, shared with another or not
   XMLElement* root_ = nullptr;

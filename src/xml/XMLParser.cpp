@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "xml/CharacterReferences.h"
 #include "xml/XMLDocument.h"
 
 namespace regforge {
@@ -29,45 +30,6 @@ constexpr ByteClasses kClasses;
 
 bool is(char c, unsigned char byteClass) {
   return (kClasses.of[static_cast<unsigned char>(c)] & byteClass) != 0;
-}
-
-struct NamedReference {
-  const char* text;  // after the '&'
-  char byte;
-};
-constexpr NamedReference kNamedReferences[] = {
-    {"amp;", '&'}, {"lt;", '<'}, {"gt;", '>'}, {"quot;", '"'}, {"apos;", '\''}};
-
-int hexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-// The reference starting at the '&' at r, within [r, end): its length and byte, or 0.
-std::size_t matchReference(const char* r, const char* end, unsigned char& byte) {
-  const std::size_t room = static_cast<std::size_t>(end - r) - 1;
-  for (const NamedReference& named : kNamedReferences) {
-    const std::size_t length = std::strlen(named.text);
-    if (length <= room && std::memcmp(r + 1, named.text, length) == 0) {
-      byte = static_cast<unsigned char>(named.byte);
-      return length + 1;
-    }
-  }
-  if (room < 3 || r[1] != '#') return 0;
-  const bool hex = r[2] == 'x';
-  const char* digit = r + (hex ? 3 : 2);
-  const char* first = digit;
-  unsigned value = 0;  // only the low 8 bits are kept
-  for (; digit < end; ++digit) {
-    const int d = hex ? hexDigit(*digit) : (*digit >= '0' && *digit <= '9' ? *digit - '0' : -1);
-    if (d < 0) break;
-    value = (value * (hex ? 16 : 10) + static_cast<unsigned>(d)) & 0xFF;
-  }
-  if (digit == first || digit == end || *digit != ';') return 0;
-  byte = static_cast<unsigned char>(value);
-  return static_cast<std::size_t>(digit + 1 - r);
 }
 
 }  // namespace
@@ -106,28 +68,11 @@ bool XMLParser::at(const char* literal) const {
 }
 
 std::string_view XMLParser::decode(char* begin, char* end, bool dropCarriageReturns) {
-  char* r = begin;
-  while (r < end && *r != '&' && !(dropCarriageReturns && *r == '\r'))
-    ++r;
-  if (r == end) return {begin, static_cast<std::size_t>(end - begin)};
+  char* first = begin + (firstToDecode(begin, end, dropCarriageReturns) - begin);
+  if (first == end) return {begin, static_cast<std::size_t>(end - begin)};
   lineAt(end);  // count the span's lines before its bytes move
-  char* w = r;
-  while (r < end) {
-    if (*r == '&') {
-      unsigned char byte = 0;
-      if (const std::size_t length = matchReference(r, end, byte)) {
-        if (byte == 0) break;  // a NUL ends the text, as in any C string
-        *w++ = static_cast<char>(byte);
-        r += length;
-        continue;
-      }
-    } else if (dropCarriageReturns && *r == '\r') {
-      ++r;
-      continue;
-    }
-    *w++ = *r++;
-  }
-  return {begin, static_cast<std::size_t>(w - begin)};
+  char* written = decodeText(first, end, first, dropCarriageReturns);
+  return {begin, static_cast<std::size_t>(written - begin)};
 }
 
 XMLParser::Error XMLParser::run() {
@@ -148,9 +93,12 @@ void XMLParser::readContent() {
     case XMLDocument::Content::Dropped:
       return;
     case XMLDocument::Content::ElementText:
-      // Empty pieces add nothing to an element's text.
-      if (const std::string_view text = decode(start, p_, true); !text.empty()) {
-        pieces_.push_back(text);
+      // Kept as written and decoded only when asked for: most such texts (the line ends
+      // and indentation between tags) never are, and the buffer stays unwritten. Empty
+      // pieces add nothing to an element's text.
+      if (start != p_) {
+        pieces_.push_back({std::string_view(start, static_cast<std::size_t>(p_ - start)),
+                           firstToDecode(start, p_, true) != p_});
       }
       return;
     case XMLDocument::Content::Nodes:
@@ -339,18 +287,20 @@ void XMLParser::completeElement() {
 // An element's own pieces are the last ones collected: its children's went when they closed.
 void XMLParser::keepElementText(XMLElement& element, std::size_t firstPiece) {
   const std::size_t count = pieces_.size() - firstPiece;
-  if (count == 1) {
-    element.text_ = pieces_.back().data();
-    element.textSize_ = static_cast<std::uint32_t>(pieces_.back().size());
-  } else if (count > 1) {
+  if (count == 1 && !pieces_.back().decode) {
+    element.text_ = pieces_.back().text.data();
+    element.textSize_ = static_cast<std::uint32_t>(pieces_.back().text.size());
+  } else if (count > 0) {
     auto& table = document_.textPieces_;
     const char* buffer = document_.parsedBuffers_.back();
     table.push_back({static_cast<std::uint32_t>(document_.parsedBuffers_.size() - 1),
                      static_cast<std::uint32_t>(count)});
     element.textSize_ = static_cast<std::uint32_t>(table.size());
     for (std::size_t i = firstPiece; i < pieces_.size(); ++i) {
-      table.push_back({static_cast<std::uint32_t>(pieces_[i].data() - buffer),
-                       static_cast<std::uint32_t>(pieces_[i].size())});
+      const std::size_t size = pieces_[i].text.size();
+      table.push_back(
+          {static_cast<std::uint32_t>(pieces_[i].text.data() - buffer),
+           static_cast<std::uint32_t>(size | (pieces_[i].decode ? XMLDocument::kDecode : 0))});
     }
   }
   pieces_.resize(firstPiece);

@@ -36,7 +36,7 @@ class Output {
   }
 
  private:
-  static constexpr std::size_t kChunk = 1 << 20;
+  static constexpr std::size_t kChunk = 64 << 10;
   void flush() {
     if (!file_) return;
     std::fwrite(text_.data(), 1, text_.size(), file_);  // write errors are not reported
