@@ -74,7 +74,7 @@ void MemoryMap::finishGroupContent(XMLElement& group) {
     writeNodeTo(written_, *child, level);
     group.removeChild(child);
   }
-  if (!written_.empty()) group.appendChild(createRawText(written_));
+  if (!written_.empty()) group.appendChild(createWrittenText(written_));
   scratch_.reset();
 }
 

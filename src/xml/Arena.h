@@ -62,7 +62,7 @@ class Arena {
   /// Bytes held from the system.
   std::size_t capacity() const { return capacity_; }
 
-  /// Ends the life of everything allocated here; the largest block is kept for reuse.
+  /// Ends the life of everything allocated here; the memory is kept for what comes next.
   void reset();
 
  private:
@@ -70,6 +70,7 @@ class Arena {
   static constexpr std::size_t kLargestBlock = PageBlock::kHugePage;
 
   std::vector<PageBlock> blocks_;
+  std::size_t current_ = 0;  // the block cursor_ is in
   char* cursor_ = nullptr;
   char* end_ = nullptr;
   std::size_t nextBlock_ = kFirstBlock;

@@ -104,6 +104,17 @@ XMLRawText* XMLDocument::createRawText(std::string_view text) {
   return arena().make<XMLRawText>(storeText(text));
 }
 
+XMLNode* XMLDocument::createWrittenText(std::string_view text) {
+  constexpr std::size_t kInMemory = 1 << 20;  // below this a file costs more than it saves
+  if (writtenInMemory_ + text.size() > kInMemory && text.size() < UINT32_MAX) {
+    if (const std::optional<std::uint64_t> offset = spill_.append(text)) {
+      return arena().make<XMLSpilledText>(*offset, static_cast<std::uint32_t>(text.size()));
+    }
+  }
+  writtenInMemory_ += text.size();
+  return createRawText(text);
+}
+
 bool XMLDocument::ownsText(std::string_view text) const {
   for (const Source& source : sources_) {
     if (text.data() >= source.buffer.data() && text.data() + text.size() <= source.end) return true;

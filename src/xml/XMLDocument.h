@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "xml/Arena.h"
+#include "xml/TextSpill.h"
 #include "xml/XMLElement.h"
 #include "xml/XMLNode.h"
 
@@ -38,6 +39,9 @@ class XMLDocument {
   XMLComment* createComment(std::string_view text);
   XMLCDATASection* createCDATASection(std::string_view text);
   XMLRawText* createRawText(std::string_view text);
+  /// A node for written markup: kept in memory while the document holds little of it, then
+  /// in an unnamed temporary file (in memory still when no such file can be written).
+  XMLNode* createWrittenText(std::string_view text);
 
   /// Makes element (or nothing) the root, in place of any root there was.
   void setRoot(XMLElement* element) { root_ = element; }
@@ -107,6 +111,8 @@ class XMLDocument {
   };
   std::vector<Source> sources_;          // parsed buffers that the tree points into
   std::vector<std::string_view> names_;  // the names stored so far (up to a few dozen)
+  TextSpill spill_;
+  std::size_t writtenInMemory_ = 0;  // bytes of written markup held in memory
   Content content_;
   // Element texts that came in several pieces: each run is led by an entry holding the index
   // of the parsed buffer the pieces lie in and their count.

@@ -14,8 +14,9 @@ class XMLElement;
 /// destroyed.
 class XMLNode {
  public:
-  /// Raw: markup that is already in its written form (see MemoryMap::finishGroupContent).
-  enum class Type : std::uint8_t { Element, Data, Comment, CDATASection, Raw };
+  /// Raw and Spilled: markup already in its written form, held in memory or in the
+  /// document's spill file (see MemoryMap::finishGroupContent).
+  enum class Type : std::uint8_t { Element, Data, Comment, CDATASection, Raw, Spilled };
 
   Type type() const { return type_; }
   bool isElement() const { return type_ == Type::Element; }
@@ -80,6 +81,19 @@ class XMLCDATASection : public XMLTextNode {
 class XMLRawText : public XMLTextNode {
  public:
   explicit XMLRawText(std::string_view text) : XMLTextNode(Type::Raw, text) {}
+};
+
+/// Written lines of markup kept in the document's spill file.
+class XMLSpilledText : public XMLNode {
+ public:
+  XMLSpilledText(std::uint64_t offset, std::uint32_t size)
+      : XMLNode(Type::Spilled), offset_(offset), size_(size) {}
+  std::uint64_t offset() const { return offset_; }
+  std::uint32_t size() const { return size_; }
+
+ private:
+  std::uint64_t offset_;
+  std::uint32_t size_;
 };
 
 }  // namespace regforge

@@ -24,8 +24,22 @@ constexpr EscapeTable kEscapes;
 // Collects the written text and hands it to the file in large pieces (or keeps it all).
 class Output {
  public:
-  Output(std::string& text, std::FILE* file) : text_(text), file_(file) {}
+  Output(std::string& text, std::FILE* file, const TextSpill* spill = nullptr)
+      : text_(text), file_(file), spill_(spill) {}
   ~Output() { flush(); }
+
+  /// Copies markup kept in the spill file; a failure makes the output incomplete.
+  void spilled(const XMLSpilledText& node) {
+    if (!spill_) {
+      failed_ = true;
+    } else if (!file_) {
+      failed_ |= !spill_->appendTo(text_, node.offset(), node.size());
+    } else {
+      flush();
+      failed_ |= !spill_->copyTo(file_, node.offset(), node.size());
+    }
+  }
+  bool failed() const { return failed_; }
 
   void put(std::string_view bytes) { text_.append(bytes.data(), bytes.size()); }
   void put(char c) { text_.push_back(c); }
@@ -45,6 +59,8 @@ class Output {
 
   std::string& text_;
   std::FILE* file_;
+  const TextSpill* spill_;
+  bool failed_ = false;
 };
 
 void Output::escaped(std::string_view bytes) {
@@ -81,6 +97,10 @@ void Output::escaped(std::string_view bytes) {
 void writeStart(Output& out, const XMLNode& node, int level) {
   if (node.type() == XMLNode::Type::Raw) {  // lines written already, indentation included
     out.put(static_cast<const XMLRawText&>(node).text());
+    return;
+  }
+  if (node.type() == XMLNode::Type::Spilled) {
+    out.spilled(static_cast<const XMLSpilledText&>(node));
     return;
   }
   out.indent(level);
@@ -168,7 +188,7 @@ void XMLDocument::writeNodeTo(std::string& out, const XMLNode& node, int level) 
 }
 
 void XMLDocument::writeTo(std::string& out) const {
-  Output output(out, nullptr);
+  Output output(out, nullptr, &spill_);
   writeDocument(output, doctype_, root_);
 }
 
@@ -180,8 +200,13 @@ bool XMLDocument::write(const std::string& path) {
     return false;
   }
   std::string buffer;
-  Output output(buffer, file.get());
+  Output output(buffer, file.get(), &spill_);
   writeDocument(output, doctype_, root_);
+  // Only markup kept aside that can't be read back is reported: it would leave a gap.
+  if (output.failed()) {
+    setError(0, "couldn't write %s", path.c_str());
+    return false;
+  }
   return true;
 }
 

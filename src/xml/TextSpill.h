@@ -1,0 +1,35 @@
+// Written markup kept in an unnamed temporary file instead of memory: a large memory map
+// then costs its size in the file cache, not in fresh pages of the process.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace regforge {
+
+class TextSpill {
+ public:
+  TextSpill() = default;
+  TextSpill(const TextSpill&) = delete;
+  TextSpill& operator=(const TextSpill&) = delete;
+  ~TextSpill();
+
+  /// Appends text and gives its offset; none when the file can't be made or written, in
+  /// which case the caller keeps the text itself (and later texts too: the spill is off).
+  std::optional<std::uint64_t> append(std::string_view text);
+
+  /// Appends the size bytes at offset to out; false on a read error.
+  bool appendTo(std::string& out, std::uint64_t offset, std::uint32_t size) const;
+  /// Copies the size bytes at offset to the end of file; false on an error.
+  bool copyTo(std::FILE* file, std::uint64_t offset, std::uint32_t size) const;
+
+ private:
+  int descriptor_ = -1;
+  bool broken_ = false;
+  std::uint64_t size_ = 0;
+};
+
+}  // namespace regforge
