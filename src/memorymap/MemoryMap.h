@@ -71,8 +71,10 @@ class MemoryMap : public XMLDocument {
   /// written form, exactly as the file will hold them, and the scratch storage is released.
   /// A finished group thus costs its text only, however large the device.
   void finishGroupContent(XMLElement& group);
-  /// Bytes of storage the document holds.
-  std::size_t storageCapacity() { return ownArena().capacity() + scratch_.capacity(); }
+  /// Bytes of storage the document holds, in memory or set aside in its spill file.
+  std::uint64_t storageCapacity() {
+    return ownArena().capacity() + scratch_.capacity() + spilledSize();
+  }
 
   /// Unlinks the root's direct children (up to the first non-element) whose "name" is in
   /// names; an element without a name counts as named "". Deeper elements are not looked at.

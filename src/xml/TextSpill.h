@@ -25,6 +25,8 @@ class TextSpill {
   bool appendTo(std::string& out, std::uint64_t offset, std::uint32_t size) const;
   /// Copies the size bytes at offset to the end of file; false on an error.
   bool copyTo(std::FILE* file, std::uint64_t offset, std::uint32_t size) const;
+  /// Bytes set aside so far.
+  std::uint64_t size() const { return size_; }
 
  private:
   int descriptor_ = -1;

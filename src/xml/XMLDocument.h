@@ -42,6 +42,8 @@ class XMLDocument {
   /// A node for written markup: kept in memory while the document holds little of it, then
   /// in an unnamed temporary file (in memory still when no such file can be written).
   XMLNode* createWrittenText(std::string_view text);
+  /// Bytes of written markup the document holds in its spill file.
+  std::uint64_t spilledSize() const { return spill_.size(); }
 
   /// Makes element (or nothing) the root, in place of any root there was.
   void setRoot(XMLElement* element) { root_ = element; }
