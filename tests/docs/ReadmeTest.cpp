@@ -12,39 +12,20 @@
 #include <string>
 #include <vector>
 
+#include "ProgramRun.h"
 #include "ReadmeExamples.h"
 
 namespace regforge::docs {
 namespace {
 
 namespace fs = std::filesystem;
+using regforge::testsupport::filesBelow;
+using regforge::testsupport::readArguments;
+using regforge::testsupport::readFile;
 
 const fs::path kSourceDir = REGFORGE_SOURCE_DIR;
 const fs::path kCasesDir = kSourceDir / "tests" / "golden" / "cases";
 const fs::path kExamplesDir = kSourceDir / "examples";
-
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// One argument per line, as the golden harness reads them.
-std::vector<std::string> readArguments(const fs::path& path) {
-  std::vector<std::string> arguments;
-  std::istringstream lines(readFile(path));
-  for (std::string line; std::getline(lines, line);)
-    arguments.push_back(line);
-  return arguments;
-}
-
-std::set<std::string> filesBelow(const fs::path& dir) {
-  std::set<std::string> files;
-  if (!fs::exists(dir)) return files;
-  for (const auto& entry : fs::recursive_directory_iterator(dir)) {
-    if (entry.is_regular_file()) files.insert(fs::relative(entry.path(), dir).generic_string());
-  }
-  return files;
-}
 
 // The cases the README is meant to show, by their names below the golden cases.
 std::set<std::string> readmeCases() {
