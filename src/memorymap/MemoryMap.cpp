@@ -69,12 +69,13 @@ void MemoryMap::finishGroupContent(XMLElement& group) {
   int level = 1;
   for (const XMLNode* above = group.parent(); above; above = above->parent())
     ++level;
+  // The group itself is written too, so that finished groups lie one after the other and
+  // are copied to the file together.
   written_.clear();
-  while (XMLNode* child = group.firstChild()) {
-    writeNodeTo(written_, *child, level);
+  writeNodeTo(written_, group, level - 1);
+  while (XMLNode* child = group.firstChild())
     group.removeChild(child);
-  }
-  if (!written_.empty()) group.appendChild(createWrittenText(written_));
+  group.appendChild(createWrittenText(written_));
   scratch_.reset();
 }
 

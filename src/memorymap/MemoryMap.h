@@ -67,9 +67,10 @@ class MemoryMap : public XMLDocument {
 
   /// From now on new elements and texts go to scratch storage, for the content of one group.
   void startGroupContent();
-  /// Ends the content started by startGroupContent: group's children are replaced by their
-  /// written form, exactly as the file will hold them, and the scratch storage is released.
-  /// A finished group thus costs its text only, however large the device.
+  /// Ends the content started by startGroupContent: group's children are replaced by the
+  /// group's written form, exactly as the file will hold it, and the scratch storage is
+  /// released. A finished group thus costs its text only, however large the device; it keeps
+  /// its attributes, and must not change any more.
   void finishGroupContent(XMLElement& group);
   /// Bytes of storage the document holds, in memory or set aside in its spill file.
   std::uint64_t storageCapacity() {

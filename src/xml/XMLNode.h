@@ -14,8 +14,9 @@ class XMLElement;
 /// destroyed.
 class XMLNode {
  public:
-  /// Raw and Spilled: markup already in its written form, held in memory or in the
-  /// document's spill file (see MemoryMap::finishGroupContent).
+  /// Raw and Spilled: the whole written form of the element that holds them (its tags
+  /// included), kept in memory or in the document's spill file. The writer writes that text
+  /// in place of the element (see MemoryMap::finishGroupContent).
   enum class Type : std::uint8_t { Element, Data, Comment, CDATASection, Raw, Spilled };
 
   Type type() const { return type_; }

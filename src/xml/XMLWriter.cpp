@@ -26,20 +26,40 @@ class Output {
  public:
   Output(std::string& text, std::FILE* file, const TextSpill* spill = nullptr)
       : text_(text), file_(file), spill_(spill) {}
-  ~Output() { flush(); }
+  ~Output() {
+    settle();
+    flush();
+  }
 
-  /// Copies markup kept in the spill file; a failure makes the output incomplete.
+  /// Markup kept in the spill file. Neighbours there are copied together: consecutive
+  /// finished groups lie one after the other.
   void spilled(const XMLSpilledText& node) {
+    if (spillSize_ > 0 && spillOffset_ + spillSize_ == node.offset()) {
+      spillSize_ += node.size();
+      return;
+    }
+    settle();
+    spillOffset_ = node.offset();
+    spillSize_ = node.size();
+  }
+  /// Copies the spilled markup waiting to be copied; called before anything else is put.
+  /// A failure makes the output incomplete.
+  void settle() {
+    if (spillSize_ == 0) return;
     if (!spill_) {
       failed_ = true;
     } else if (!file_) {
-      failed_ |= !spill_->appendTo(text_, node.offset(), node.size());
+      failed_ |= !spill_->appendTo(text_, spillOffset_, spillSize_);
     } else {
       flush();
-      failed_ |= !spill_->copyTo(file_, node.offset(), node.size());
+      failed_ |= !spill_->copyTo(file_, spillOffset_, spillSize_);
     }
+    spillSize_ = 0;
   }
-  bool failed() const { return failed_; }
+  bool failed() {
+    settle();
+    return failed_;
+  }
 
   void put(std::string_view bytes) { text_.append(bytes.data(), bytes.size()); }
   void put(char c) { text_.push_back(c); }
@@ -61,6 +81,8 @@ class Output {
   std::FILE* file_;
   const TextSpill* spill_;
   bool failed_ = false;
+  std::uint64_t spillOffset_ = 0;
+  std::uint64_t spillSize_ = 0;
 };
 
 void Output::escaped(std::string_view bytes) {
@@ -95,12 +117,13 @@ void Output::escaped(std::string_view bytes) {
 }
 
 void writeStart(Output& out, const XMLNode& node, int level) {
-  if (node.type() == XMLNode::Type::Raw) {  // lines written already, indentation included
-    out.put(static_cast<const XMLRawText&>(node).text());
-    return;
-  }
   if (node.type() == XMLNode::Type::Spilled) {
     out.spilled(static_cast<const XMLSpilledText&>(node));
+    return;
+  }
+  out.settle();
+  if (node.type() == XMLNode::Type::Raw) {  // lines written already, indentation included
+    out.put(static_cast<const XMLRawText&>(node).text());
     return;
   }
   out.indent(level);
@@ -143,10 +166,15 @@ void writeStart(Output& out, const XMLNode& node, int level) {
 }
 
 void writeEnd(Output& out, const XMLElement& element, int level) {
+  out.settle();
   out.indent(level);
   out.put("</");
   out.put(element.tagName());
   out.put(">\n");
+}
+
+bool isWrittenForm(const XMLNode* node) {
+  return node && (node->type() == XMLNode::Type::Raw || node->type() == XMLNode::Type::Spilled);
 }
 
 // Iterative, so that the depth of a tree never exhausts the stack.
@@ -154,9 +182,11 @@ void writeTree(Output& out, const XMLNode& root, int rootLevel) {
   const XMLNode* node = &root;
   int level = rootLevel;
   for (;;) {
-    writeStart(out, *node, level);
+    // An element whose written form is kept stands as that text, tags and all.
+    const bool written = isWrittenForm(node->firstChild());
+    writeStart(out, written ? *node->firstChild() : *node, level);
     out.lineDone();
-    if (node->firstChild()) {
+    if (!written && node->firstChild()) {
       node = node->firstChild();
       ++level;
       continue;
