@@ -14,8 +14,9 @@ BENCH_PACKAGES := libpugixml-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
 PREFIX ?= /usr/local
+CORPUS ?= ../shared/corpus
 
-.PHONY: all deps build run test test-sanitize fuzz bench install package clean
+.PHONY: all deps build run test smoke test-sanitize fuzz bench install package clean
 
 all: build
 
@@ -39,6 +40,11 @@ run: build
 
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
+
+# Every file of CORPUS converted in each way it can be read, with and without -pp -nb; one line
+# of counts, and a failure when any conversion failed.
+smoke: build
+	tools/smoke $(BUILD_DIR)/src/regforge $(CORPUS)
 
 # The program and its manual page under PREFIX.
 install: build

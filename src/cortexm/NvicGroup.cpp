@@ -93,8 +93,9 @@ void CortexMSVDFile::addNvicGroup(std::uint32_t coreType, std::uint32_t nvicPrio
 
   // The field is the implemented, most significant part of the interrupt's priority byte. A
   // priority-bit count of 0 or above 8 is taken as it is: a field of size 0, or one that
-  // starts below its byte (a negative start for position 0).
-  const std::string fieldSize = std::to_string(nvicPrioBits);
+  // starts below its byte. Start and size are 32-bit numbers written signed, as the system
+  // handler priority fields are, so a huge count gives the same kind of text in both.
+  const std::string fieldSize = std::to_string(static_cast<std::int32_t>(nvicPrioBits));
   MemoryMapElement* current = nullptr;
   for (std::int64_t i = 0; i <= last; ++i) {
     if (i % 4 == 0) {
@@ -105,8 +106,9 @@ void CortexMSVDFile::addNvicGroup(std::uint32_t coreType, std::uint32_t nvicPrio
     }
     const std::string_view name = interruptName(irqStart + i);
     if (name.empty()) continue;
-    const std::int64_t start = 8 * (i % 4) + 8 - static_cast<std::int64_t>(nvicPrioBits);
-    addBitField(current, std::to_string(start), fieldSize, name, std::nullopt);
+    const std::uint32_t start = static_cast<std::uint32_t>(8 * (i % 4) + 8) - nvicPrioBits;
+    addBitField(current, std::to_string(static_cast<std::int32_t>(start)), fieldSize, name,
+                std::nullopt);
   }
 }
 

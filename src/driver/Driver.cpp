@@ -92,7 +92,8 @@ class Conversion {
   }
 
   bool readSvdInput() {
-    XMLDocument input(true);
+    // The reader asks only for whole element texts, so no text nodes are needed.
+    XMLDocument input(XMLDocument::Content::ElementText);
     if (!input.read(input_)) {
       return report("error: %s at %s:%d\n", input.errorText(), input_.c_str(), input.errorLine());
     }

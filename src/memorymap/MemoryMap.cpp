@@ -20,7 +20,7 @@ bool matches(const MemoryMapElement& element, ElementKind kind,
 }  // namespace
 
 XMLElement* MemoryMap::createElement(std::string_view tagName) {
-  return arena().make<MemoryMapElement>(*this, storeText(tagName));
+  return arena().make<MemoryMapElement>(*this, storeName(tagName));
 }
 
 MemoryMapElement* MemoryMap::addElement(XMLElement* parent, std::string_view tagName,
@@ -58,6 +58,25 @@ MemoryMapElement* MemoryMap::findElementByAttribute(MemoryMapElement* from, Elem
     node = node == from ? nullptr : node->nextSibling();
   }
   return nullptr;
+}
+
+void MemoryMap::startGroupContent() {
+  useArena(&scratch_);
+}
+
+void MemoryMap::finishGroupContent(XMLElement& group) {
+  useArena(nullptr);
+  int level = 1;
+  for (const XMLNode* above = group.parent(); above; above = above->parent())
+    ++level;
+  // The group itself is written too, so that finished groups lie one after the other and
+  // are copied to the file together.
+  written_.clear();
+  writeNodeTo(written_, group, level - 1);
+  while (XMLNode* child = group.firstChild())
+    group.removeChild(child);
+  group.appendChild(createWrittenText(written_));
+  scratch_.reset();
 }
 
 void MemoryMap::removeGroups(const std::vector<std::string>& names) {

@@ -65,9 +65,25 @@ class MemoryMap : public XMLDocument {
                                                   std::optional<std::string_view> value,
                                                   bool caseSensitive);
 
+  /// From now on new elements and texts go to scratch storage, for the content of one group.
+  void startGroupContent();
+  /// Ends the content started by startGroupContent: group's children are replaced by the
+  /// group's written form, exactly as the file will hold it, and the scratch storage is
+  /// released. A finished group thus costs its text only, however large the device; it keeps
+  /// its attributes, and must not change any more.
+  void finishGroupContent(XMLElement& group);
+  /// Bytes of storage the document holds, in memory or set aside in its spill file.
+  std::uint64_t storageCapacity() {
+    return ownArena().capacity() + scratch_.capacity() + spilledSize();
+  }
+
   /// Unlinks the root's direct children (up to the first non-element) whose "name" is in
   /// names; an element without a name counts as named "". Deeper elements are not looked at.
   void removeGroups(const std::vector<std::string>& names);
+
+ private:
+  Arena scratch_;
+  std::string written_;  // the text of the group being finished
 };
 
 }  // namespace regforge

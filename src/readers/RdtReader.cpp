@@ -93,7 +93,7 @@ class RdtBuilder {
         if (source.tagName() == "register") addRegister(*group, source, orEmpty(id));
       }
     }
-    if (!budget_.storageFits(map_.arena().capacity())) return overBudget();
+    if (!budget_.storageFits(map_.storageCapacity())) return overBudget();
     return std::nullopt;
   }
 

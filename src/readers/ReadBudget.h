@@ -22,7 +22,7 @@ class ReadBudget {
   /// conversions in a row (the fuzz targets) pass smaller ones.
   struct Limits {
     std::uint64_t steps = kMaxSteps;
-    std::size_t storage = kMaxStorage;  ///< bytes of the output document
+    std::uint64_t storage = kMaxStorage;  ///< bytes of the output document
   };
 
   ReadBudget() = default;
@@ -40,7 +40,7 @@ class ReadBudget {
     return perCopy == 0 || copies <= (limits_.steps - used_) / perCopy;
   }
   /// Whether an output document holding bytes may grow on.
-  bool storageFits(std::size_t bytes) const { return bytes <= limits_.storage; }
+  bool storageFits(std::uint64_t bytes) const { return bytes <= limits_.storage; }
   const Limits& limits() const { return limits_; }
 
  private:

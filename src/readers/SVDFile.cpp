@@ -27,6 +27,7 @@ bool SVDFile::readSvd(const XMLDocument& input, unsigned options,
                       std::optional<std::string_view> ignorePrefix) {
   joinedTexts_.clear();
   derivation_.clear();
+  inputTexts_.reset();
   budget_ = ReadBudget(limits_);
   XMLElement* processor = createElement("Processor");
   setRoot(processor);
@@ -34,6 +35,7 @@ bool SVDFile::readSvd(const XMLDocument& input, unsigned options,
   // Both caches point into the input document, which the caller destroys next.
   joinedTexts_.clear();
   derivation_.clear();
+  inputTexts_.reset();
   return read;
 }
 
@@ -99,7 +101,10 @@ bool SVDFile::readPeripheral(const XMLElement& peripherals, const XMLElement& pe
       }
     } else {
       XMLElement* group = addGroup(groupParent, name, baseAddress, text);
-      if (!readRegisters(*registers, *group, context, names)) return false;
+      startGroupContent();
+      const bool read = readRegisters(*registers, *group, context, names);
+      finishGroupContent(*group);
+      if (!read) return false;
     }
   }
   if ((context.options & kIgnoreInterrupts) == 0) readInterrupts(peripheral);

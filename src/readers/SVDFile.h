@@ -69,7 +69,7 @@ class SVDFile : public MemoryMap {
   static const XMLElement* findElementIn(const XMLNode* firstA, const XMLNode* firstB,
                                          std::string_view tag);
   /// The texts of element's direct character-data children, joined in order. The view stays
-  /// valid while this document and element's document live.
+  /// valid while element's document lives and readSvd has not ended.
   std::string_view elementText(const XMLElement& element);
   /// elementText of element's first child element named tag; empty when there is none. With
   /// fixHexPrefix, a leading "0X" is given as "0x".
@@ -121,10 +121,11 @@ class SVDFile : public MemoryMap {
                                 std::uint32_t copy);
   /// Spends steps for every child node of element (none for null).
   bool spendChildren(const XMLElement* element);
-  bool withinStorage() { return budget_.storageFits(arena().capacity()); }
+  bool withinStorage() { return budget_.storageFits(storageCapacity()); }
 
   // Joined texts of elements with more than one text piece, made once per element.
   std::unordered_map<const XMLElement*, std::string_view> joinedTexts_;
+  Arena inputTexts_;  // texts made from the input: joined and "0X"-fixed ones
   SVDDerivation derivation_{*this};
   ReadBudget::Limits limits_;
   ReadBudget budget_;

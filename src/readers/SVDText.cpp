@@ -22,6 +22,19 @@ const XMLElement* SVDFile::findElementIn(const XMLNode* firstA, const XMLNode* f
 // An element with one child, the usual case, needs no cache. Any other is looked up first and
 // remembered once read, so that its children are walked only once however often it is asked.
 std::string_view SVDFile::elementText(const XMLElement& element) {
+  const XMLDocument& document = element.document();
+  if (document.content() == XMLDocument::Content::ElementText) {
+    if (const std::optional<std::string_view> piece = document.elementTextPiece(element)) {
+      return *piece;
+    }
+    auto [entry, added] = joinedTexts_.try_emplace(&element);
+    if (added) {
+      std::string joined;
+      document.appendElementText(element, joined);
+      entry->second = inputTexts_.copy(joined);
+    }
+    return entry->second;
+  }
   const XMLNode* first = element.firstChild();
   if (!first) return {};
   if (first == element.lastChild()) {
@@ -45,7 +58,7 @@ std::string_view SVDFile::elementText(const XMLElement& element) {
     for (const XMLNode* node = first; node; node = node->nextSibling()) {
       if (node->type() == XMLNode::Type::Data) joined += static_cast<const XMLData*>(node)->text();
     }
-    entry->second = arena().copy(joined);
+    entry->second = inputTexts_.copy(joined);
   }
   return entry->second;
 }
@@ -59,7 +72,7 @@ std::string_view SVDFile::childText(const XMLElement* element, std::string_view 
   if (fixHexPrefix && text.size() >= 2 && text[0] == '0' && text[1] == 'X') {
     std::string fixed(text);
     fixed[1] = 'x';
-    text = arena().copy(fixed);
+    text = inputTexts_.copy(fixed);
   }
   return text;
 }

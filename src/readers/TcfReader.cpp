@@ -72,9 +72,9 @@ class TcfBuilder {
         map_.addBitField(&reg, orEmpty(low), std::to_string(static_cast<std::int32_t>(size)),
                          orEmpty(source.attribute("name")), std::nullopt);
     const std::optional<std::string_view> enumeration = source.attribute("enumerationId");
-    if (!enumeration) return budget_.storageFits(map_.arena().capacity());
+    if (!enumeration) return budget_.storageFits(map_.storageCapacity());
     const auto found = enumerations_.find(*enumeration);
-    if (found == enumerations_.end()) return budget_.storageFits(map_.arena().capacity());
+    if (found == enumerations_.end()) return budget_.storageFits(map_.storageCapacity());
     const std::vector<std::string_view>& values = valuesOf(found->second);
     // One step per value written; the memory the values take is checked once they are.
     if (!budget_.spend(values.size())) return false;
@@ -83,7 +83,7 @@ class TcfBuilder {
       map_.addElement(field, "Enum", std::to_string(position++), std::nullopt, std::nullopt, value,
                       std::nullopt);
     }
-    return budget_.storageFits(map_.arena().capacity());
+    return budget_.storageFits(map_.storageCapacity());
   }
 
   // An enumeration's list is split once, when a bit field first refers to it.

@@ -7,13 +7,8 @@
 #include <new>
 
 namespace regforge {
-namespace {
 
-constexpr std::size_t kHugePage = 2 << 20;
-
-}  // namespace
-
-PageBlock::PageBlock(std::size_t size) : size_(size) {
+PageBlock::PageBlock(std::size_t size, bool hugePages) : size_(size) {
   if (size < kHugePage) {
     data_ = new char[size];
     return;
@@ -31,7 +26,7 @@ PageBlock::PageBlock(std::size_t size) : size_(size) {
   if (mappedEnd > tail) munmap(reinterpret_cast<void*>(tail), mappedEnd - tail);
   data_ = reinterpret_cast<char*>(aligned);
   size_ = rounded;
-  madvise(data_, size_, MADV_HUGEPAGE);
+  if (hugePages) madvise(data_, size_, MADV_HUGEPAGE);
 }
 
 PageBlock& PageBlock::operator=(PageBlock&& other) noexcept {
@@ -51,27 +46,49 @@ PageBlock::~PageBlock() {
   }
 }
 
+namespace {
+
+std::uintptr_t alignUp(const char* at, std::size_t align) {
+  const auto address = reinterpret_cast<std::uintptr_t>(at);
+  return (address + align - 1) & ~static_cast<std::uintptr_t>(align - 1);
+}
+
+}  // namespace
+
 void* Arena::allocate(std::size_t size, std::size_t align) {
-  auto address = reinterpret_cast<std::uintptr_t>(cursor_);
-  std::uintptr_t aligned = (address + align - 1) & ~static_cast<std::uintptr_t>(align - 1);
-  if (cursor_ == nullptr || aligned + size > reinterpret_cast<std::uintptr_t>(end_)) {
-    // A request larger than a block gets a block of its own; the current block stays open.
-    const std::size_t blockSize = size + align > nextBlock_ ? size + align : nextBlock_;
-    blocks_.emplace_back(blockSize);
-    capacity_ += blockSize;
-    char* block = blocks_.back().data();
-    address = reinterpret_cast<std::uintptr_t>(block);
-    aligned = (address + align - 1) & ~static_cast<std::uintptr_t>(align - 1);
-    if (blockSize == nextBlock_) {
-      cursor_ = block;
-      end_ = block + blockSize;
-      if (nextBlock_ < kLargestBlock) nextBlock_ *= 2;
-    } else {
+  std::uintptr_t aligned = alignUp(cursor_, align);
+  if (cursor_ && aligned + size <= reinterpret_cast<std::uintptr_t>(end_)) {
+    cursor_ = reinterpret_cast<char*>(aligned + size);
+    return reinterpret_cast<void*>(aligned);
+  }
+  // Blocks kept by reset() are used again, in order, before new ones are made.
+  while (current_ + 1 < blocks_.size()) {
+    const PageBlock& block = blocks_[++current_];
+    aligned = alignUp(block.data(), align);
+    if (aligned + size <= reinterpret_cast<std::uintptr_t>(block.data() + block.size())) {
+      cursor_ = reinterpret_cast<char*>(aligned + size);
+      end_ = block.data() + block.size();
       return reinterpret_cast<void*>(aligned);
     }
   }
+  // A request larger than a block gets a block of its own size.
+  const std::size_t blockSize = size + align > nextBlock_ ? size + align : nextBlock_;
+  blocks_.emplace_back(blockSize, capacity_ >= PageBlock::kHugePagesFrom);
+  capacity_ += blocks_.back().size();
+  current_ = blocks_.size() - 1;
+  if (blockSize == nextBlock_ && nextBlock_ < kLargestBlock) nextBlock_ *= 2;
+  char* block = blocks_.back().data();
+  aligned = alignUp(block, align);
   cursor_ = reinterpret_cast<char*>(aligned + size);
+  end_ = block + blocks_.back().size();
   return reinterpret_cast<void*>(aligned);
+}
+
+void Arena::reset() {
+  if (blocks_.empty()) return;
+  current_ = 0;
+  cursor_ = blocks_[0].data();
+  end_ = cursor_ + blocks_[0].size();
 }
 
 std::string_view Arena::copy(std::string_view text) {

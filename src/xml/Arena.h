@@ -12,17 +12,23 @@
 
 namespace regforge {
 
-/// Memory straight from the system, for big allocations. Blocks of 2 MiB and more are
-/// aligned so that the kernel may back them with huge pages: large documents then take a
-/// page fault per 2 MiB instead of per 4 KiB.
+/// Memory straight from the system, for big allocations. Blocks of 2 MiB and more may ask
+/// for huge pages: a large document then takes a page fault per 2 MiB instead of per 4 KiB,
+/// which matters where faults are slow. Small documents don't ask, since a huge page counts
+/// in full as soon as one byte of it is touched.
 class PageBlock {
  public:
+  static constexpr std::size_t kHugePage = 2 << 20;
+  /// Totals from which huge pages pay for their rounding.
+  static constexpr std::size_t kHugePagesFrom = 8 << 20;
+
   PageBlock() = default;
-  explicit PageBlock(std::size_t size);
+  PageBlock(std::size_t size, bool hugePages);
   PageBlock(PageBlock&& other) noexcept : data_(other.data_), size_(other.size_) {
     other.data_ = nullptr;
     other.size_ = 0;
   }
+
   PageBlock& operator=(PageBlock&& other) noexcept;
   ~PageBlock();
 
@@ -53,14 +59,18 @@ class Arena {
   /// A NUL-terminated copy of text owned by the arena.
   std::string_view copy(std::string_view text);
 
-  /// Bytes requested from the system so far.
+  /// Bytes held from the system.
   std::size_t capacity() const { return capacity_; }
+
+  /// Ends the life of everything allocated here; the memory is kept for what comes next.
+  void reset();
 
  private:
   static constexpr std::size_t kFirstBlock = 4096;
-  static constexpr std::size_t kLargestBlock = 2 << 20;
+  static constexpr std::size_t kLargestBlock = PageBlock::kHugePage;
 
   std::vector<PageBlock> blocks_;
+  std::size_t current_ = 0;  // the block cursor_ is in
   char* cursor_ = nullptr;
   char* end_ = nullptr;
   std::size_t nextBlock_ = kFirstBlock;

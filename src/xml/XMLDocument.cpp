@@ -1,5 +1,8 @@
 #include "xml/XMLDocument.h"
 
+#include "xml/CharacterReferences.h"
+
+#include <algorithm>
 #include <cstdarg>
 #include <cstdint>
 #include <cstdio>
@@ -15,7 +18,7 @@ using File = std::unique_ptr<std::FILE, FileCloser>;
 
 // The whole file in a buffer of its length plus one, NUL after the last byte.
 bool readWholeFile(std::FILE* file, PageBlock& buffer, std::size_t& size) {
-  constexpr std::size_t kLimit = UINT32_MAX - 1;  // node texts hold 32-bit lengths
+  constexpr std::size_t kLimit = INT32_MAX - 1;  // texts hold 31-bit lengths
   std::size_t capacity = 0;
   if (std::fseek(file, 0, SEEK_END) == 0) {
     const long length = std::ftell(file);
@@ -25,7 +28,7 @@ bool readWholeFile(std::FILE* file, PageBlock& buffer, std::size_t& size) {
     std::rewind(file);
   }
   size = 0;
-  buffer = PageBlock(capacity + 1);
+  buffer = PageBlock(capacity + 1, capacity >= PageBlock::kHugePagesFrom);
   // A file whose length can't be seen (a pipe) or that grew is read on in growing steps.
   for (;;) {
     size += std::fread(buffer.data() + size, 1, capacity - size, file);
@@ -35,7 +38,7 @@ bool readWholeFile(std::FILE* file, PageBlock& buffer, std::size_t& size) {
     if (capacity >= kLimit) return false;
     const std::size_t grown =
         capacity < 65536 ? 65536 : (capacity > kLimit / 2 ? kLimit : capacity * 2);
-    PageBlock larger(grown + 1);
+    PageBlock larger(grown + 1, grown >= PageBlock::kHugePagesFrom);
     std::memcpy(larger.data(), buffer.data(), size);
     larger.data()[size++] = static_cast<char>(next);
     buffer = std::move(larger);
@@ -48,31 +51,89 @@ bool readWholeFile(std::FILE* file, PageBlock& buffer, std::size_t& size) {
 
 }  // namespace
 
-XMLDocument::XMLDocument(bool keepContent) : keepContent_(keepContent) {}
+XMLDocument::XMLDocument(Content content) : content_(content) {}
+
+std::optional<std::string_view> XMLDocument::elementTextPiece(const XMLElement& element) const {
+  if (element.text_ || element.textSize_ == 0) {
+    return std::string_view(element.text_ ? element.text_ : "", element.textSize_);
+  }
+  return std::nullopt;
+}
+
+void XMLDocument::appendElementText(const XMLElement& element, std::string& out) const {
+  if (const std::optional<std::string_view> piece = elementTextPiece(element)) {
+    out += *piece;
+    return;
+  }
+  const std::size_t first = element.textSize_;  // the run's leading entry sits just before it
+  const TextPiece& run = textPieces_[first - 1];
+  const char* buffer = parsedBuffers_[run.offset];
+  for (std::size_t i = first; i < first + run.size; ++i) {
+    const char* piece = buffer + textPieces_[i].offset;
+    const std::size_t size = textPieces_[i].size & ~kDecode;
+    if ((textPieces_[i].size & kDecode) == 0) {
+      out.append(piece, size);
+      continue;
+    }
+    const std::size_t at = out.size();
+    out.resize(at + size);
+    out.resize(
+        static_cast<std::size_t>(decodeText(piece, piece + size, &out[at], true) - out.data()));
+  }
+}
 
 XMLDocument::~XMLDocument() = default;
 
 XMLElement* XMLDocument::createElement(std::string_view tagName) {
-  return arena_.make<XMLElement>(*this, storeText(tagName));
+  return arena().make<XMLElement>(*this, storeName(tagName));
 }
 
 XMLData* XMLDocument::createData(std::string_view text) {
-  return arena_.make<XMLData>(storeText(text));
+  return arena().make<XMLData>(storeText(text));
 }
 
 XMLComment* XMLDocument::createComment(std::string_view text) {
-  return arena_.make<XMLComment>(storeText(text));
+  return arena().make<XMLComment>(storeText(text));
 }
 
 XMLCDATASection* XMLDocument::createCDATASection(std::string_view text) {
-  return arena_.make<XMLCDATASection>(storeText(text));
+  return arena().make<XMLCDATASection>(storeText(text));
+}
+
+XMLRawText* XMLDocument::createRawText(std::string_view text) {
+  return arena().make<XMLRawText>(storeText(text));
+}
+
+XMLNode* XMLDocument::createWrittenText(std::string_view text) {
+  constexpr std::size_t kInMemory = 1 << 20;  // below this a file costs more than it saves
+  if (writtenInMemory_ + text.size() > kInMemory && text.size() < UINT32_MAX) {
+    if (const std::optional<std::uint64_t> offset = spill_.append(text)) {
+      return arena().make<XMLSpilledText>(*offset, static_cast<std::uint32_t>(text.size()));
+    }
+  }
+  writtenInMemory_ += text.size();
+  return createRawText(text);
+}
+
+bool XMLDocument::ownsText(std::string_view text) const {
+  for (const Source& source : sources_) {
+    if (text.data() >= source.buffer.data() && text.data() + text.size() <= source.end) return true;
+  }
+  return false;
 }
 
 std::string_view XMLDocument::storeText(std::string_view text) {
-  for (const Source& source : sources_) {
-    if (text.data() >= source.buffer.data() && text.data() + text.size() <= source.end) return text;
+  return ownsText(text) ? text : arena().copy(text);
+}
+
+std::string_view XMLDocument::storeName(std::string_view name) {
+  constexpr std::size_t kRemembered = 64;  // a memory map uses about ten names
+  for (const std::string_view stored : names_) {
+    if (stored == name) return stored;
   }
-  return arena_.copy(text);
+  const std::string_view stored = ownsText(name) ? name : arena_.copy(name);
+  if (names_.size() < kRemembered) names_.push_back(stored);
+  return stored;
 }
 
 void XMLDocument::shareSources(XMLDocument& other) {
@@ -90,12 +151,16 @@ void XMLDocument::setError(int line, const char* format, ...) {
 }
 
 bool XMLDocument::parse(const char* buffer) {
-  const std::size_t size = std::strlen(buffer);
-  PageBlock copy(size + 1);
-  std::memcpy(copy.data(), buffer, size + 1);
+  // Text lengths are 31-bit: a buffer is read up to its first 2 GiB.
+  const std::size_t size = std::min<std::size_t>(std::strlen(buffer), INT32_MAX - 1);
+  PageBlock copy(size + 1, size >= PageBlock::kHugePagesFrom);
+  std::memcpy(copy.data(), buffer, size);
+  copy.data()[size] = '\0';
   return parseOwned(std::move(copy), size);
 }
 
+// The file is read into memory of its own rather than mapped: a mapped file that shrinks
+// while it is used (the output written over the input, say) would end the process.
 bool XMLDocument::load(const char* path) {
   File file(std::fopen(path, "rb"));
   PageBlock buffer;

@@ -2,6 +2,7 @@
 // read, parse or write.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "xml/Arena.h"
+#include "xml/TextSpill.h"
 #include "xml/XMLElement.h"
 #include "xml/XMLNode.h"
 
@@ -16,8 +18,15 @@ namespace regforge {
 
 class XMLDocument {
  public:
+  /// What parsing keeps of the text between tags: nothing; text and comment nodes; or, for a
+  /// reader that only ever asks for the whole text of an element, that text per element
+  /// (see elementText) without nodes, which takes a fraction of the memory.
+  enum class Content : std::uint8_t { Dropped, Nodes, ElementText };
+
   /// keepContent decides whether parsing keeps text and comment nodes.
-  explicit XMLDocument(bool keepContent);
+  explicit XMLDocument(bool keepContent)
+      : XMLDocument(keepContent ? Content::Nodes : Content::Dropped) {}
+  explicit XMLDocument(Content content);
   virtual ~XMLDocument();
   XMLDocument(const XMLDocument&) = delete;
   XMLDocument& operator=(const XMLDocument&) = delete;
@@ -29,6 +38,12 @@ class XMLDocument {
   XMLData* createData(std::string_view text);
   XMLComment* createComment(std::string_view text);
   XMLCDATASection* createCDATASection(std::string_view text);
+  XMLRawText* createRawText(std::string_view text);
+  /// A node for written markup: kept in memory while the document holds little of it, then
+  /// in an unnamed temporary file (in memory still when no such file can be written).
+  XMLNode* createWrittenText(std::string_view text);
+  /// Bytes of written markup the document holds in its spill file.
+  std::uint64_t spilledSize() const { return spill_.size(); }
 
   /// Makes element (or nothing) the root, in place of any root there was.
   void setRoot(XMLElement* element) { root_ = element; }
@@ -37,7 +52,16 @@ class XMLDocument {
   std::optional<std::string_view> doctype() const { return doctype_; }
   void setDoctype(std::string_view name) { doctype_ = storeText(name); }
 
-  bool keepContent() const { return keepContent_; }
+  bool keepContent() const { return content_ == Content::Nodes; }
+  Content content() const { return content_; }
+
+  // The text of an element's direct character data, joined in order, in a document parsed
+  // with Content::ElementText.
+
+  /// The text when it came in one piece that needs no decoding (or none); none otherwise.
+  std::optional<std::string_view> elementTextPiece(const XMLElement& element) const;
+  /// Appends the pieces of the text to out.
+  void appendElementText(const XMLElement& element, std::string& out) const;
 
   /// Parses the NUL-terminated buffer (a copy is kept). False on a parse error, with the
   /// message in errorText() and its line in errorLine().
@@ -51,6 +75,8 @@ class XMLDocument {
   bool write(const std::string& path);
   /// Appends the written form of the document to out: the writer without the file.
   void writeTo(std::string& out) const;
+  /// Appends the written form of node and its subtree at indentation level to out.
+  static void writeNodeTo(std::string& out, const XMLNode& node, int level);
 
   /// Message of the last failed read, parse or write (at most 1023 bytes).
   const char* errorText() const { return errorText_; }
@@ -58,25 +84,47 @@ class XMLDocument {
 
   /// text itself when it lies in a buffer this document owns, else a copy in the arena.
   std::string_view storeText(std::string_view text);
+  /// storeText for tag and attribute names, which repeat: each name is stored once, and
+  /// always in the document's own arena.
+  std::string_view storeName(std::string_view name);
   /// Takes over the buffers other's tree points into (other's tree stays valid while this
   /// document lives), so that texts copied from other need no copy of their own.
   void shareSources(XMLDocument& other);
-  Arena& arena() { return arena_; }
+  /// Where new nodes and texts go: the document's own arena unless a subclass lends another.
+  Arena& arena() { return *active_; }
 
  protected:
+  /// Makes new nodes and texts go to arena (null: back to the document's own).
+  void useArena(Arena* arena) { active_ = arena ? arena : &arena_; }
+  Arena& ownArena() { return arena_; }
+
   void setError(int line, const char* format, ...) __attribute__((format(printf, 3, 4)));
 
  private:
   friend class XMLParser;
+  bool ownsText(std::string_view text) const;
   bool parseOwned(PageBlock buffer, std::size_t size);
 
   Arena arena_;
+  Arena* active_ = &arena_;
   struct Source {
     PageBlock buffer;
     const char* end;  // of the parsed bytes
   };
-  std::vector<Source> sources_;  // parsed buffers that the tree points into
-  bool keepContent_;
+  std::vector<Source> sources_;          // parsed buffers that the tree points into
+  std::vector<std::string_view> names_;  // the names stored so far (up to a few dozen)
+  TextSpill spill_;
+  std::size_t writtenInMemory_ = 0;  // bytes of written markup held in memory
+  Content content_;
+  // Element texts that came in several pieces: each run is led by an entry holding the index
+  // of the parsed buffer the pieces lie in and their count.
+  struct TextPiece {
+    std::uint32_t offset;  // or, leading a run: the index in parsedBuffers_
+    std::uint32_t size;    // with kDecode for text to decode; or, leading a run: the count
+  };
+  static constexpr std::uint32_t kDecode = 0x80000000;  // parsed buffers are below 2 GiB
+  std::vector<TextPiece> textPieces_;
+  std::vector<const char*> parsedBuffers_;  // every buffer parsed, shared with another or not
   XMLElement* root_ = nullptr;
   std::optional<std::string_view> doctype_;
   char errorText_[1024] = {};

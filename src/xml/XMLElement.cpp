@@ -39,7 +39,7 @@ void XMLElement::setAttribute(std::string_view name, std::optional<std::string_v
   std::optional<std::string_view> storedValue;
   if (value) storedValue = document_->storeText(*value);
   XMLAttribute* added =
-      document_->arena().make<XMLAttribute>(document_->storeText(name), storedValue);
+      document_->arena().make<XMLAttribute>(document_->storeName(name), storedValue);
   added->next_ = found;
   *link = added;
 }

@@ -102,13 +102,18 @@ class XMLElement : public XMLNode {
  private:
   friend class XMLNode;
   friend class XMLParser;
+  friend class XMLDocument;
 
   XMLNode* firstChild_ = nullptr;
   XMLNode* lastChild_ = nullptr;
   XMLDocument* document_;
   const char* tag_;
   XMLAttribute* firstAttribute_ = nullptr;
+  // The element's own text in a document parsed for element texts: the one piece, or, with
+  // text_ null, where its pieces start in the document's piece list (0: no text).
+  const char* text_ = nullptr;
   std::uint32_t tagSize_;
+  std::uint32_t textSize_ = 0;
 };
 
 }  // namespace regforge

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "xml/CharacterReferences.h"
 #include "xml/XMLDocument.h"
 
 namespace regforge {
@@ -31,53 +32,10 @@ bool is(char c, unsigned char byteClass) {
   return (kClasses.of[static_cast<unsigned char>(c)] & byteClass) != 0;
 }
 
-struct NamedReference {
-  const char* text;  // after the '&'
-  char byte;
-};
-constexpr NamedReference kNamedReferences[] = {
-    {"amp;", '&'}, {"lt;", '<'}, {"gt;", '>'}, {"quot;", '"'}, {"apos;", '\''}};
-
-int hexDigit(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
-
-// The reference starting at the '&' at r, within [r, end): its length and byte, or 0.
-std::size_t matchReference(const char* r, const char* end, unsigned char& byte) {
-  const std::size_t room = static_cast<std::size_t>(end - r) - 1;
-  for (const NamedReference& named : kNamedReferences) {
-    const std::size_t length = std::strlen(named.text);
-    if (length <= room && std::memcmp(r + 1, named.text, length) == 0) {
-      byte = static_cast<unsigned char>(named.byte);
-      return length + 1;
-    }
-  }
-  if (room < 3 || r[1] != '#') return 0;
-  const bool hex = r[2] == 'x';
-  const char* digit = r + (hex ? 3 : 2);
-  const char* first = digit;
-  unsigned value = 0;  // only the low 8 bits are kept
-  for (; digit < end; ++digit) {
-    const int d = hex ? hexDigit(*digit) : (*digit >= '0' && *digit <= '9' ? *digit - '0' : -1);
-    if (d < 0) break;
-    value = (value * (hex ? 16 : 10) + static_cast<unsigned>(d)) & 0xFF;
-  }
-  if (digit == first || digit == end || *digit != ';') return 0;
-  byte = static_cast<unsigned char>(value);
-  return static_cast<std::size_t>(digit + 1 - r);
-}
-
 }  // namespace
 
 XMLParser::XMLParser(XMLDocument& document, char* begin, char* end)
-    : document_(document),
-      p_(begin),
-      end_(end),
-      lineMark_(begin),
-      keepContent_(document.keepContent()) {}
+    : document_(document), p_(begin), end_(end), lineMark_(begin), content_(document.content()) {}
 
 int XMLParser::lineAt(const char* position) {
   for (const char* at = lineMark_; at < position; ++at) {
@@ -110,28 +68,11 @@ bool XMLParser::at(const char* literal) const {
 }
 
 std::string_view XMLParser::decode(char* begin, char* end, bool dropCarriageReturns) {
-  char* r = begin;
-  while (r < end && *r != '&' && !(dropCarriageReturns && *r == '\r'))
-    ++r;
-  if (r == end) return {begin, static_cast<std::size_t>(end - begin)};
+  char* first = begin + (firstToDecode(begin, end, dropCarriageReturns) - begin);
+  if (first == end) return {begin, static_cast<std::size_t>(end - begin)};
   lineAt(end);  // count the span's lines before its bytes move
-  char* w = r;
-  while (r < end) {
-    if (*r == '&') {
-      unsigned char byte = 0;
-      if (const std::size_t length = matchReference(r, end, byte)) {
-        if (byte == 0) break;  // a NUL ends the text, as in any C string
-        *w++ = static_cast<char>(byte);
-        r += length;
-        continue;
-      }
-    } else if (dropCarriageReturns && *r == '\r') {
-      ++r;
-      continue;
-    }
-    *w++ = *r++;
-  }
-  return {begin, static_cast<std::size_t>(w - begin)};
+  char* written = decodeText(first, end, first, dropCarriageReturns);
+  return {begin, static_cast<std::size_t>(written - begin)};
 }
 
 XMLParser::Error XMLParser::run() {
@@ -147,11 +88,26 @@ void XMLParser::readContent() {
   char* start = p_;
   auto* next = static_cast<char*>(std::memchr(p_, '<', static_cast<std::size_t>(end_ - p_)));
   p_ = next ? next : end_;
-  if (open_.empty() || !keepContent_) return;
+  if (open_.empty()) return;
+  switch (content_) {
+    case XMLDocument::Content::Dropped:
+      return;
+    case XMLDocument::Content::ElementText:
+      // Kept as written and decoded only when asked for: most such texts (the line ends
+      // and indentation between tags) never are, and the buffer stays unwritten. Empty
+      // pieces add nothing to an element's text.
+      if (start != p_) {
+        pieces_.push_back({std::string_view(start, static_cast<std::size_t>(p_ - start)),
+                           firstToDecode(start, p_, true) != p_});
+      }
+      return;
+    case XMLDocument::Content::Nodes:
+      break;
+  }
   const int line = lineAt(start);
   XMLData* data = document_.arena().make<XMLData>(decode(start, p_, true));
   data->setLine(line);
-  open_.back()->appendChild(data);
+  open_.back().element->appendChild(data);
 }
 
 bool XMLParser::readMarkup() {
@@ -198,11 +154,11 @@ bool XMLParser::readComment() {
   char* body = p_ + 4;
   auto* close = static_cast<char*>(memmem(body, static_cast<std::size_t>(end_ - body), "-->", 3));
   p_ = close ? close + 3 : end_;
-  if (close && keepContent_ && !open_.empty()) {
+  if (close && content_ == XMLDocument::Content::Nodes && !open_.empty()) {
     XMLComment* comment = document_.arena().make<XMLComment>(
         std::string_view(body, static_cast<std::size_t>(close - body)));
     comment->setLine(line);
-    open_.back()->appendChild(comment);
+    open_.back().element->appendChild(comment);
   }
   return true;
 }
@@ -216,7 +172,7 @@ bool XMLParser::readCDATASection() {
     XMLCDATASection* section = document_.arena().make<XMLCDATASection>(
         std::string_view(body, static_cast<std::size_t>(close - body)));
     section->setLine(line);
-    open_.back()->appendChild(section);
+    open_.back().element->appendChild(section);
   }
   return true;
 }
@@ -238,7 +194,7 @@ bool XMLParser::readEndTag() {
   const std::string_view name = readName();
   skipSpace();
   if (open_.empty()) return true;
-  if (name != open_.back()->tagName()) {
+  if (name != open_.back().element->tagName()) {
     error_ = Error::TagMismatch;
     return false;
   }
@@ -256,7 +212,7 @@ bool XMLParser::readStartTag() {
   skipSpace();
   XMLElement* element = document_.createElement(name);
   element->setLine(line);
-  open_.push_back(element);
+  open_.push_back({element, pieces_.size()});
   const bool ok = readAttributes();
   attachAttributes(element);
   if (!ok) return false;
@@ -316,13 +272,38 @@ void XMLParser::attachAttributes(XMLElement* element) {
 }
 
 void XMLParser::completeElement() {
-  XMLElement* element = open_.back();
+  const OpenElement completed = open_.back();
   open_.pop_back();
-  if (open_.empty()) {
-    result_ = element;  // a later top-level element replaces an earlier one
-  } else {
-    open_.back()->appendChild(element);
+  if (content_ == XMLDocument::Content::ElementText) {
+    keepElementText(*completed.element, completed.firstPiece);
   }
+  if (open_.empty()) {
+    result_ = completed.element;  // a later top-level element replaces an earlier one
+  } else {
+    open_.back().element->appendChild(completed.element);
+  }
+}
+
+// An element's own pieces are the last ones collected: its children's went when they closed.
+void XMLParser::keepElementText(XMLElement& element, std::size_t firstPiece) {
+  const std::size_t count = pieces_.size() - firstPiece;
+  if (count == 1 && !pieces_.back().decode) {
+    element.text_ = pieces_.back().text.data();
+    element.textSize_ = static_cast<std::uint32_t>(pieces_.back().text.size());
+  } else if (count > 0) {
+    auto& table = document_.textPieces_;
+    const char* buffer = document_.parsedBuffers_.back();
+    table.push_back({static_cast<std::uint32_t>(document_.parsedBuffers_.size() - 1),
+                     static_cast<std::uint32_t>(count)});
+    element.textSize_ = static_cast<std::uint32_t>(table.size());
+    for (std::size_t i = firstPiece; i < pieces_.size(); ++i) {
+      const std::size_t size = pieces_[i].text.size();
+      table.push_back(
+          {static_cast<std::uint32_t>(pieces_[i].text.data() - buffer),
+           static_cast<std::uint32_t>(size | (pieces_[i].decode ? XMLDocument::kDecode : 0))});
+    }
+  }
+  pieces_.resize(firstPiece);
 }
 
 }  // namespace regforge
@@ -334,6 +315,7 @@ bool XMLDocument::parseOwned(PageBlock buffer, std::size_t size) {
   auto* end = static_cast<char*>(std::memchr(begin, '\0', size));  // a NUL ends the input
   if (!end) end = begin + size;
   sources_.push_back({std::move(buffer), end});
+  parsedBuffers_.push_back(begin);
   if (end - begin >= 3 && std::memcmp(begin, "\xEF\xBB\xBF", 3) == 0) begin += 3;
 
   XMLParser parser(*this, begin, end);

@@ -8,6 +8,8 @@
 #include <utility>
 #include <vector>
 
+#include "xml/XMLDocument.h"
+
 namespace regforge {
 
 class XMLDocument;
@@ -37,6 +39,7 @@ class XMLParser {
   bool readAttributes();
   void attachAttributes(XMLElement* element);
   void completeElement();
+  void keepElementText(XMLElement& element, std::size_t firstPiece);
   void readContent();
 
   std::string_view readName();
@@ -52,10 +55,19 @@ class XMLParser {
   // Counted unsigned: a buffer of up to 4 GiB may hold more than INT_MAX line feeds, and
   // the line is then given in its low 32 bits.
   std::uint32_t line_ = 0;
-  bool keepContent_;
+  const XMLDocument::Content content_;
   Error error_ = Error::None;
   XMLElement* result_ = nullptr;
-  std::vector<XMLElement*> open_;
+  struct OpenElement {
+    XMLElement* element;
+    std::size_t firstPiece;  // its text pieces so far are pieces_[firstPiece...]
+  };
+  std::vector<OpenElement> open_;
+  struct Piece {
+    std::string_view text;  // as written
+    bool decode;            // holds references or carriage returns
+  };
+  std::vector<Piece> pieces_;  // texts of the open elements, when kept per element
   std::vector<std::pair<std::string_view, std::string_view>> attributes_;
 };
 

@@ -24,8 +24,42 @@ constexpr EscapeTable kEscapes;
 // Collects the written text and hands it to the file in large pieces (or keeps it all).
 class Output {
  public:
-  Output(std::string& text, std::FILE* file) : text_(text), file_(file) {}
-  ~Output() { flush(); }
+  Output(std::string& text, std::FILE* file, const TextSpill* spill = nullptr)
+      : text_(text), file_(file), spill_(spill) {}
+  ~Output() {
+    settle();
+    flush();
+  }
+
+  /// Markup kept in the spill file. Neighbours there are copied together: consecutive
+  /// finished groups lie one after the other.
+  void spilled(const XMLSpilledText& node) {
+    if (spillSize_ > 0 && spillOffset_ + spillSize_ == node.offset()) {
+      spillSize_ += node.size();
+      return;
+    }
+    settle();
+    spillOffset_ = node.offset();
+    spillSize_ = node.size();
+  }
+  /// Copies the spilled markup waiting to be copied; called before anything else is put.
+  /// A failure makes the output incomplete.
+  void settle() {
+    if (spillSize_ == 0) return;
+    if (!spill_) {
+      failed_ = true;
+    } else if (!file_) {
+      failed_ |= !spill_->appendTo(text_, spillOffset_, spillSize_);
+    } else {
+      flush();
+      failed_ |= !spill_->copyTo(file_, spillOffset_, spillSize_);
+    }
+    spillSize_ = 0;
+  }
+  bool failed() {
+    settle();
+    return failed_;
+  }
 
   void put(std::string_view bytes) { text_.append(bytes.data(), bytes.size()); }
   void put(char c) { text_.push_back(c); }
@@ -36,7 +70,7 @@ class Output {
   }
 
  private:
-  static constexpr std::size_t kChunk = 1 << 20;
+  static constexpr std::size_t kChunk = 64 << 10;
   void flush() {
     if (!file_) return;
     std::fwrite(text_.data(), 1, text_.size(), file_);  // write errors are not reported
@@ -45,6 +79,10 @@ class Output {
 
   std::string& text_;
   std::FILE* file_;
+  const TextSpill* spill_;
+  bool failed_ = false;
+  std::uint64_t spillOffset_ = 0;
+  std::uint64_t spillSize_ = 0;
 };
 
 void Output::escaped(std::string_view bytes) {
@@ -79,6 +117,15 @@ void Output::escaped(std::string_view bytes) {
 }
 
 void writeStart(Output& out, const XMLNode& node, int level) {
+  if (node.type() == XMLNode::Type::Spilled) {
+    out.spilled(static_cast<const XMLSpilledText&>(node));
+    return;
+  }
+  out.settle();
+  if (node.type() == XMLNode::Type::Raw) {  // lines written already, indentation included
+    out.put(static_cast<const XMLRawText&>(node).text());
+    return;
+  }
   out.indent(level);
   if (const XMLElement* element = node.toElement()) {
     out.put('<');
@@ -119,20 +166,27 @@ void writeStart(Output& out, const XMLNode& node, int level) {
 }
 
 void writeEnd(Output& out, const XMLElement& element, int level) {
+  out.settle();
   out.indent(level);
   out.put("</");
   out.put(element.tagName());
   out.put(">\n");
 }
 
+bool isWrittenForm(const XMLNode* node) {
+  return node && (node->type() == XMLNode::Type::Raw || node->type() == XMLNode::Type::Spilled);
+}
+
 // Iterative, so that the depth of a tree never exhausts the stack.
-void writeTree(Output& out, const XMLNode& root) {
+void writeTree(Output& out, const XMLNode& root, int rootLevel) {
   const XMLNode* node = &root;
-  int level = 0;
+  int level = rootLevel;
   for (;;) {
-    writeStart(out, *node, level);
+    // An element whose written form is kept stands as that text, tags and all.
+    const bool written = isWrittenForm(node->firstChild());
+    writeStart(out, written ? *node->firstChild() : *node, level);
     out.lineDone();
-    if (node->firstChild()) {
+    if (!written && node->firstChild()) {
       node = node->firstChild();
       ++level;
       continue;
@@ -153,13 +207,18 @@ void writeDocument(Output& out, std::optional<std::string_view> doctype, const X
     out.put(*doctype);
     out.put(">\n");
   }
-  if (root) writeTree(out, *root);
+  if (root) writeTree(out, *root, 0);
 }
 
 }  // namespace
 
-void XMLDocument::writeTo(std::string& out) const {
+void XMLDocument::writeNodeTo(std::string& out, const XMLNode& node, int level) {
   Output output(out, nullptr);
+  writeTree(output, node, level);
+}
+
+void XMLDocument::writeTo(std::string& out) const {
+  Output output(out, nullptr, &spill_);
   writeDocument(output, doctype_, root_);
 }
 
@@ -171,8 +230,13 @@ bool XMLDocument::write(const std::string& path) {
     return false;
   }
   std::string buffer;
-  Output output(buffer, file.get());
+  Output output(buffer, file.get(), &spill_);
   writeDocument(output, doctype_, root_);
+  // Only markup kept aside that can't be read back is reported: it would leave a gap.
+  if (output.failed()) {
+    setError(0, "couldn't write %s", path.c_str());
+    return false;
+  }
   return true;
 }
 

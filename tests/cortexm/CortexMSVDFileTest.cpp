@@ -130,6 +130,20 @@ TEST(PpbGroupsTest, GroupsComeInStepOrderWithTheirTwins) {
   }
 }
 
+// Priority fields of the NVIC and of the system handlers compute start and size the same way:
+// 32-bit numbers, written signed, whatever the priority-bit count.
+TEST(PpbGroupsTest, HugePriorityBitCountsAreWrittenAlikeInBothGroups) {
+  CortexMSVDFile map;
+  map.setRoot(map.createMapElement("Processor"));
+  map.setInterruptName(0, "A");
+  map.addNvicGroup(4, 0xFFFFFFFF, 0, false, false);
+  map.addSystemControlGroups(4, 0xFFFFFFFF, false);
+  std::string text;
+  map.writeTo(text);
+  EXPECT_NE(text.find("<BitField name=\"A\" size=\"-1\" start=\"9\" />"), std::string::npos);
+  EXPECT_NE(text.find("name=\"PRI_11(SVCall)\" size=\"-1\" start=\"33\" />"), std::string::npos);
+}
+
 TEST(PpbGroupsTest, NothingIsAddedWithoutARoot) {
   CortexMSVDFile map;
   map.addPpbGroups(true);

@@ -1,7 +1,6 @@
 // Real device headers: every one scans, and a run with a header and its device's SVD file
 // writes a vector table that holds the header's interrupt names at their numbers.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -12,12 +11,14 @@
 #include <string>
 #include <vector>
 
+#include "ProgramRun.h"
 #include "driver/CmsisHeader.h"
 
 namespace regforge {
 namespace {
 
 namespace fs = std::filesystem;
+using testsupport::runRegforge;
 
 const fs::path kCorpus = REGFORGE_CORPUS_DIR;
 const fs::path kHeaders = kCorpus / "cmsis";
@@ -71,22 +72,6 @@ std::map<long, std::string> headerInterrupts(const fs::path& header) {
   return names;
 }
 
-int runProgram(const fs::path& workDir, const std::vector<std::string>& arguments) {
-  const pid_t child = fork();
-  if (child == 0) {
-    if (chdir(workDir.c_str()) != 0) _exit(127);
-    std::vector<char*> argv{const_cast<char*>(REGFORGE_BINARY)};
-    for (const std::string& argument : arguments)
-      argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    execv(REGFORGE_BINARY, argv.data());
-    _exit(127);
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 class CmsisCorpusTest : public testing::Test {
  protected:
   void SetUp() override {
@@ -117,8 +102,9 @@ TEST_F(CmsisCorpusTest, VectorTableHoldsTheHeaderNamesAtTheirNumbers) {
     fs::remove_all(work);
     fs::create_directories(work);
     const fs::path header = kHeaders / headerFile;
-    ASSERT_EQ(runProgram(work, {"-irqs2", header.string(), "-irq-table", "v", "-pp",
-                                (kCorpus / "svd" / svdFile).string(), "map.xml"}),
+    ASSERT_EQ(runRegforge(work, {"-irqs2", header.string(), "-irq-table", "v", "-pp",
+                                 (kCorpus / "svd" / svdFile).string(), "map.xml"})
+                  .status,
               0);
 
     const std::map<long, std::string> names = headerInterrupts(header);

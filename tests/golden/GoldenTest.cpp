@@ -7,7 +7,6 @@
 // With REGFORGE_GOLDEN_UPDATE=1 in the environment the outputs of failing cases are written
 // into the case instead; read every changed file against the rules before committing it.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -19,71 +18,18 @@
 #include <string>
 #include <vector>
 
+#include "ProgramRun.h"
+
 namespace fs = std::filesystem;
+using namespace regforge::testsupport;
 
 namespace {
 
 const fs::path kCasesDir = REGFORGE_GOLDEN_DIR;
 
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
 void writeFile(const fs::path& path, const std::string& bytes) {
   fs::create_directories(path.parent_path());
   std::ofstream(path, std::ios::binary) << bytes;
-}
-
-// One argument per line; an empty line is an empty argument.
-std::vector<std::string> readArguments(const fs::path& path) {
-  std::vector<std::string> arguments;
-  std::istringstream lines(readFile(path));
-  for (std::string line; std::getline(lines, line);)
-    arguments.push_back(line);
-  return arguments;
-}
-
-std::set<std::string> filesBelow(const fs::path& dir) {
-  std::set<std::string> files;
-  if (!fs::exists(dir)) return files;
-  for (const auto& entry : fs::recursive_directory_iterator(dir)) {
-    if (entry.is_regular_file()) files.insert(fs::relative(entry.path(), dir).string());
-  }
-  return files;
-}
-
-struct RunResult {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-RunResult runProgram(const fs::path& workDir, const std::vector<std::string>& arguments,
-                     const fs::path& captureDir) {
-  const fs::path outPath = captureDir / "stdout";
-  const fs::path errPath = captureDir / "stderr";
-  const pid_t child = fork();
-  if (child == 0) {
-    if (chdir(workDir.c_str()) != 0 || !freopen(outPath.c_str(), "wb", stdout) ||
-        !freopen(errPath.c_str(), "wb", stderr)) {
-      _exit(127);
-    }
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(REGFORGE_BINARY));
-    for (const std::string& argument : arguments)
-      argv.push_back(const_cast<char*>(argument.c_str()));
-    argv.push_back(nullptr);
-    execv(REGFORGE_BINARY, argv.data());
-    _exit(127);
-  }
-  int wstatus = 0;
-  waitpid(child, &wstatus, 0);
-  RunResult result;
-  result.status = WIFEXITED(wstatus) ? WEXITSTATUS(wstatus) : 128 + WTERMSIG(wstatus);
-  result.out = readFile(outPath);
-  result.err = readFile(errPath);
-  return result;
 }
 
 std::vector<std::string> findCases() {
@@ -125,7 +71,7 @@ TEST_P(GoldenTest, OutputMatches) {
   fs::create_directories(workDir);
   if (fs::exists(caseDir / "in")) fs::copy(caseDir / "in", workDir, fs::copy_options::recursive);
 
-  const RunResult run = runProgram(workDir, readArguments(caseDir / "args"), scratch);
+  const ProgramRun run = runRegforge(workDir, readArguments(caseDir / "args"));
   const bool update = std::getenv("REGFORGE_GOLDEN_UPDATE") != nullptr;
 
   const std::string expectedStatus =

@@ -3,16 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include "Written.h"
+
 #include <string>
 
 namespace regforge {
 namespace {
 
-std::string written(const XMLDocument& document) {
-  std::string text;
-  document.writeTo(text);
-  return text;
-}
+using testsupport::written;
 
 TEST(MemoryMapTest, TagNamesFixTheElementKind) {
   MemoryMap map;

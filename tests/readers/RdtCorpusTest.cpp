@@ -2,7 +2,6 @@
 // the CPU. Runs the program itself, from the devices folder, because the files name their
 // register files relative to it.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -10,14 +9,13 @@
 #include <iterator>
 #include <string>
 
+#include "ProgramRun.h"
+
 namespace fs = std::filesystem;
+using regforge::testsupport::readFile;
+using regforge::testsupport::runRegforge;
 
 namespace {
-
-std::string readFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 std::size_t count(const std::string& text, const std::string& part) {
   std::size_t found = 0;
@@ -29,16 +27,7 @@ std::size_t count(const std::string& text, const std::string& part) {
 // Exit status of the program run in directory with "-rdt cpu input output".
 int convert(const fs::path& directory, const std::string& cpu, const fs::path& input,
             const fs::path& output) {
-  const pid_t child = fork();
-  if (child == 0) {
-    if (chdir(directory.c_str()) != 0) _exit(127);
-    execl(REGFORGE_BINARY, REGFORGE_BINARY, "-rdt", cpu.c_str(), input.c_str(), output.c_str(),
-          static_cast<char*>(nullptr));
-    _exit(127);
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+  return runRegforge(directory, {"-rdt", cpu, input.string(), output.string()}).status;
 }
 
 TEST(RdtCorpusTest, DeviceFilesConvert) {

@@ -1,6 +1,5 @@
 // Every real-world SVD file of the shared corpus converts, with and without the core groups.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -8,24 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "ProgramRun.h"
+
 namespace fs = std::filesystem;
+using regforge::testsupport::runRegforge;
 
 namespace {
-
-int runProgram(std::vector<std::string> arguments) {
-  const pid_t child = fork();
-  if (child == 0) {
-    std::vector<char*> argv{const_cast<char*>(REGFORGE_BINARY)};
-    for (std::string& argument : arguments)
-      argv.push_back(argument.data());
-    argv.push_back(nullptr);
-    execv(REGFORGE_BINARY, argv.data());
-    _exit(127);
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-}
 
 std::string firstLine(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -49,7 +36,8 @@ TEST(SvdCorpusTest, EveryFileConvertsWithAndWithoutCoreGroups) {
       arguments.push_back(entry.path().string());
       arguments.push_back(output.string());
       fs::remove(output);
-      EXPECT_EQ(runProgram(arguments), 0) << entry.path() << (core ? " with -pp" : "");
+      EXPECT_EQ(runRegforge(fs::current_path(), arguments).status, 0)
+          << entry.path() << (core ? " with -pp" : "");
       EXPECT_EQ(firstLine(output), "<!DOCTYPE Register_Definition_File>") << entry.path();
       EXPECT_GT(fs::file_size(output), 100u) << entry.path();
     }

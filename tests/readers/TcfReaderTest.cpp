@@ -58,7 +58,7 @@ TEST_F(TcfReaderTest, AMemoryMapBeyondTheBoundStopsTheRead) {
   ReadBudget::Limits limits;
   limits.storage = 64 << 10;
   EXPECT_FALSE(read(board(10000), limits));
-  EXPECT_LT(map_.arena().capacity(), 256u << 10);
+  EXPECT_LT(map_.storageCapacity(), 256u << 10);
 }
 
 TEST_F(TcfReaderTest, ABoardOfAnotherShapeIsNoFailure) {

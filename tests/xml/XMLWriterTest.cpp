@@ -1,6 +1,8 @@
 // The written form: doctype line, indentation, the three element forms and escaping.
 #include <gtest/gtest.h>
 
+#include "Written.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -11,11 +13,7 @@
 namespace regforge {
 namespace {
 
-std::string written(const XMLDocument& document) {
-  std::string text;
-  document.writeTo(text);
-  return text;
-}
+using testsupport::written;
 
 TEST(XMLWriterTest, WritesTheThreeElementFormsWithTwoSpaceIndentation) {
   XMLDocument document(false);

@@ -1,0 +1,102 @@
+#include "xml/TextSpill.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+namespace regforge {
+namespace {
+
+constexpr std::size_t kPiece = 1 << 20;  // what goes to and comes from the file at once
+
+// An unnamed file in the temporary folder, gone when it is closed.
+int makeUnnamedFile() {
+  const char* folder = std::getenv("TMPDIR");
+  std::string pattern = std::string(folder && *folder ? folder : "/tmp") + "/regforge-XXXXXX";
+  const int descriptor = mkstemp(pattern.data());
+  if (descriptor >= 0) unlink(pattern.c_str());
+  return descriptor;
+}
+
+bool writeAll(int descriptor, const char* bytes, std::size_t size) {
+  while (size > 0) {
+    const ssize_t written = write(descriptor, bytes, size);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    bytes += written;
+    size -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+}  // namespace
+
+TextSpill::~TextSpill() {
+  if (descriptor_ >= 0) close(descriptor_);
+}
+
+std::optional<std::uint64_t> TextSpill::append(std::string_view text) {
+  if (broken_) return std::nullopt;
+  if (descriptor_ < 0) descriptor_ = makeUnnamedFile();
+  if (descriptor_ < 0) {
+    broken_ = true;
+    return std::nullopt;
+  }
+  const std::uint64_t offset = size();
+  pending_.append(text.data(), text.size());
+  if (pending_.size() >= kPiece && !flush()) broken_ = true;
+  return offset;
+}
+
+bool TextSpill::flush() {
+  // A failed write may leave part of the piece in the file: it is never read, because the
+  // piece stays pending and is read from memory.
+  if (!writeAll(descriptor_, pending_.data(), pending_.size())) return false;
+  flushed_ += pending_.size();
+  pending_.clear();
+  return true;
+}
+
+bool TextSpill::readFile(char* out, std::uint64_t offset, std::uint64_t size) const {
+  for (std::uint64_t done = 0; done < size;) {
+    const ssize_t read =
+        pread(descriptor_, out + done, size - done, static_cast<off_t>(offset + done));
+    if (read < 0 && errno == EINTR) continue;
+    if (read <= 0) return false;
+    done += static_cast<std::uint64_t>(read);
+  }
+  return true;
+}
+
+bool TextSpill::appendTo(std::string& out, std::uint64_t offset, std::uint64_t size) const {
+  const std::size_t at = out.size();
+  out.resize(at + size);
+  // The part still pending comes from memory, the rest from the file.
+  const std::uint64_t fromFile = offset < flushed_ ? std::min(size, flushed_ - offset) : 0;
+  if (fromFile > 0 && !readFile(&out[at], offset, fromFile)) {
+    out.resize(at);
+    return false;
+  }
+  if (size > fromFile) {
+    std::memcpy(&out[at + fromFile], pending_.data() + (offset + fromFile - flushed_),
+                size - fromFile);
+  }
+  return true;
+}
+
+bool TextSpill::copyTo(std::FILE* file, std::uint64_t offset, std::uint64_t size) const {
+  std::string piece;
+  for (std::uint64_t done = 0; done < size;) {
+    const std::uint64_t length = std::min<std::uint64_t>(size - done, kPiece);
+    piece.clear();
+    if (!appendTo(piece, offset + done, length)) return false;
+    std::fwrite(piece.data(), 1, piece.size(), file);
+    done += length;
+  }
+  return true;
+}
+
+}  // namespace regforge

@@ -1,0 +1,43 @@
+// Written markup kept in an unnamed temporary file instead of memory: a large memory map
+// then costs its size in the file cache, not in fresh pages of the process.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace regforge {
+
+class TextSpill {
+ public:
+  TextSpill() = default;
+  TextSpill(const TextSpill&) = delete;
+  TextSpill& operator=(const TextSpill&) = delete;
+  ~TextSpill();
+
+  /// Appends text and gives its offset; none when the file can't be made or written, in
+  /// which case the caller keeps the text itself (and later texts too: the spill is off).
+  /// Texts wait in a buffer and go to the file in large pieces; a piece that can't be
+  /// written stays in the buffer, so nothing appended is ever lost.
+  std::optional<std::uint64_t> append(std::string_view text);
+
+  /// Appends the size bytes at offset to out; false on a read error.
+  bool appendTo(std::string& out, std::uint64_t offset, std::uint64_t size) const;
+  /// Writes the size bytes at offset to file; false on a read error.
+  bool copyTo(std::FILE* file, std::uint64_t offset, std::uint64_t size) const;
+  /// Bytes set aside so far.
+  std::uint64_t size() const { return flushed_ + pending_.size(); }
+
+ private:
+  bool flush();
+  bool readFile(char* out, std::uint64_t offset, std::uint64_t size) const;
+
+  int descriptor_ = -1;
+  bool broken_ = false;
+  std::uint64_t flushed_ = 0;  // bytes in the file; the ones after it are in pending_
+  std::string pending_;
+};
+
+}  // namespace regforge
