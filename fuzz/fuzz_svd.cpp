@@ -71,7 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   regforge::SVDFile2 map;
   // Small bounds keep a run that hits them short under the sanitizers; the checks that
   // stop at them are the same as at the program's bounds.
-  map.setReadLimits({std::uint64_t{1} << 20, std::size_t{16} << 20});
+  map.setReadLimits({std::uint64_t{1} << 20, std::uint64_t{4} << 20});
   if (run.coreFromCommandLine)
     map.setCoreConfig(run.core, true, run.nvicPrioBits, run.mpu, run.fpu);
   bool read = false;
