@@ -41,7 +41,6 @@ class ReadBudget {
   }
   /// Whether an output document holding bytes may grow on.
   bool storageFits(std::uint64_t bytes) const { return bytes <= limits_.storage; }
-  const Limits& limits() const { return limits_; }
 
  private:
   Limits limits_;
