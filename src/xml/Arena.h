@@ -12,18 +12,25 @@
 
 namespace regforge {
 
-/// Memory straight from the system, for big allocations. Blocks of 2 MiB and more may ask
-/// for huge pages: a large document then takes a page fault per 2 MiB instead of per 4 KiB,
-/// which matters where faults are slow. Small documents don't ask, since a huge page counts
-/// in full as soon as one byte of it is touched.
+/// Memory straight from the system, in whole pages. Where page faults are slow, how the
+/// pages arrive matters: a block that will be filled at once can ask for all its pages in one
+/// call, and a large one for huge pages, a fault per 2 MiB instead of per 4 KiB. Small
+/// documents don't ask for huge pages, since one counts in full as soon as a byte of it is
+/// touched.
 class PageBlock {
  public:
   static constexpr std::size_t kHugePage = 2 << 20;
   /// Totals from which huge pages pay for their rounding.
   static constexpr std::size_t kHugePagesFrom = 8 << 20;
 
+  enum class Pages { OnDemand, AllAtOnce, Huge };
+
   PageBlock() = default;
-  PageBlock(std::size_t size, bool hugePages);
+  PageBlock(std::size_t size, Pages pages);
+
+  /// Brings in the pages of [from, to) in one call, where the system can; pages that are
+  /// not brought in fault in when first touched, as usual.
+  static void bringIn(char* from, char* to);
   PageBlock(PageBlock&& other) noexcept : data_(other.data_), size_(other.size_) {
     other.data_ = nullptr;
     other.size_ = 0;
@@ -69,8 +76,14 @@ class Arena {
   static constexpr std::size_t kFirstBlock = 4096;
   static constexpr std::size_t kLargestBlock = PageBlock::kHugePage;
 
+  void enterBlock(std::size_t index);
+
+  // Pages are brought in ahead of the cursor in steps of this size.
+  static constexpr std::size_t kBringInStep = 256 << 10;
+
   std::vector<PageBlock> blocks_;
-  std::size_t current_ = 0;  // the block cursor_ is in
+  std::vector<char*> broughtIn_;  // per block, the end of the pages brought in
+  std::size_t current_ = 0;       // the block cursor_ is in
   char* cursor_ = nullptr;
   char* end_ = nullptr;
   std::size_t nextBlock_ = kFirstBlock;

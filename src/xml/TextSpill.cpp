@@ -1,5 +1,6 @@
 #include "xml/TextSpill.h"
 
+#include <sys/sendfile.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -10,7 +11,8 @@
 namespace regforge {
 namespace {
 
-constexpr std::size_t kPiece = 1 << 20;  // what goes to and comes from the file at once
+// What goes to and comes from the file at once: fresh memory costs more than calls.
+constexpr std::size_t kPiece = 256 << 10;
 
 // An unnamed file in the temporary folder, gone when it is closed.
 int makeUnnamedFile() {
@@ -46,6 +48,7 @@ std::optional<std::uint64_t> TextSpill::append(std::string_view text) {
     return std::nullopt;
   }
   const std::uint64_t offset = size();
+  if (pending_.capacity() < kPiece) pending_.reserve(kPiece);
   pending_.append(text.data(), text.size());
   if (pending_.size() >= kPiece && !flush()) broken_ = true;
   return offset;
@@ -88,6 +91,18 @@ bool TextSpill::appendTo(std::string& out, std::uint64_t offset, std::uint64_t s
 }
 
 bool TextSpill::copyTo(std::FILE* file, std::uint64_t offset, std::uint64_t size) const {
+  // The kernel copies from file to file where it can; the part still pending, and a copy
+  // the kernel refuses, go through memory.
+  std::fflush(file);
+  const int out = fileno(file);
+  while (size > 0 && offset < flushed_) {
+    auto position = static_cast<off_t>(offset);
+    const ssize_t copied = sendfile(out, descriptor_, &position, std::min(size, flushed_ - offset));
+    if (copied < 0 && errno == EINTR) continue;
+    if (copied <= 0) break;
+    offset += static_cast<std::uint64_t>(copied);
+    size -= static_cast<std::uint64_t>(copied);
+  }
   std::string piece;
   for (std::uint64_t done = 0; done < size;) {
     const std::uint64_t length = std::min<std::uint64_t>(size - done, kPiece);

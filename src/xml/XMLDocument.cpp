@@ -16,6 +16,11 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
+// A buffer is filled at once: it takes its pages in one call, or huge pages when large.
+PageBlock::Pages pagesFor(std::size_t size) {
+  return size >= PageBlock::kHugePagesFrom ? PageBlock::Pages::Huge : PageBlock::Pages::AllAtOnce;
+}
+
 // The whole file in a buffer of its length plus one, NUL after the last byte.
 bool readWholeFile(std::FILE* file, PageBlock& buffer, std::size_t& size) {
   constexpr std::size_t kLimit = INT32_MAX - 1;  // texts hold 31-bit lengths
@@ -28,7 +33,7 @@ bool readWholeFile(std::FILE* file, PageBlock& buffer, std::size_t& size) {
     std::rewind(file);
   }
   size = 0;
-  buffer = PageBlock(capacity + 1, capacity >= PageBlock::kHugePagesFrom);
+  buffer = PageBlock(capacity + 1, pagesFor(capacity));
   // A file whose length can't be seen (a pipe) or that grew is read on in growing steps.
   for (;;) {
     size += std::fread(buffer.data() + size, 1, capacity - size, file);
@@ -38,7 +43,7 @@ bool readWholeFile(std::FILE* file, PageBlock& buffer, std::size_t& size) {
     if (capacity >= kLimit) return false;
     const std::size_t grown =
         capacity < 65536 ? 65536 : (capacity > kLimit / 2 ? kLimit : capacity * 2);
-    PageBlock larger(grown + 1, grown >= PageBlock::kHugePagesFrom);
+    PageBlock larger(grown + 1, pagesFor(grown));
     std::memcpy(larger.data(), buffer.data(), size);
     larger.data()[size++] = static_cast<char>(next);
     buffer = std::move(larger);
@@ -153,7 +158,7 @@ void XMLDocument::setError(int line, const char* format, ...) {
 bool XMLDocument::parse(const char* buffer) {
   // Text lengths are 31-bit: a buffer is read up to its first 2 GiB.
   const std::size_t size = std::min<std::size_t>(std::strlen(buffer), INT32_MAX - 1);
-  PageBlock copy(size + 1, size >= PageBlock::kHugePagesFrom);
+  PageBlock copy(size + 1, pagesFor(size));
   std::memcpy(copy.data(), buffer, size);
   copy.data()[size] = '\0';
   return parseOwned(std::move(copy), size);

@@ -316,6 +316,9 @@ bool XMLDocument::parseOwned(PageBlock buffer, std::size_t size) {
   if (!end) end = begin + size;
   sources_.push_back({std::move(buffer), end});
   parsedBuffers_.push_back(begin);
+  // Room for as many text pieces as a dense file can have, reserved and not touched, so
+  // that growing never copies the table into fresh pages.
+  if (content_ == Content::ElementText) textPieces_.reserve(textPieces_.size() + size / 16);
   if (end - begin >= 3 && std::memcmp(begin, "\xEF\xBB\xBF", 3) == 0) begin += 3;
 
   XMLParser parser(*this, begin, end);
