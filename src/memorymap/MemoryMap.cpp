@@ -71,11 +71,10 @@ void MemoryMap::finishGroupContent(XMLElement& group) {
     ++level;
   // The group itself is written too, so that finished groups lie one after the other and
   // are copied to the file together.
-  written_.clear();
-  writeNodeTo(written_, group, level - 1);
+  XMLNode* written = createWrittenForm(group, level - 1);
   while (XMLNode* child = group.firstChild())
     group.removeChild(child);
-  group.appendChild(createWrittenText(written_));
+  group.appendChild(written);
   scratch_.reset();
 }
 

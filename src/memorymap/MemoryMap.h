@@ -83,7 +83,6 @@ class MemoryMap : public XMLDocument {
 
  private:
   Arena scratch_;
-  std::string written_;  // the text of the group being finished
 };
 
 }  // namespace regforge

@@ -41,17 +41,35 @@ TextSpill::~TextSpill() {
 }
 
 std::optional<std::uint64_t> TextSpill::append(std::string_view text) {
-  if (broken_) return std::nullopt;
+  std::string* buffer = startAppend();
+  if (!buffer) return std::nullopt;
+  const std::uint64_t offset = size();
+  // A large text goes to the file as it is, without a copy, once what waits is written.
+  if (text.size() >= kPiece && flush()) {
+    if (writeAll(descriptor_, text.data(), text.size())) {
+      flushed_ += text.size();
+      return offset;
+    }
+    broken_ = true;  // the file position is lost; the text is kept below
+  }
+  buffer->append(text.data(), text.size());
+  finishAppend();
+  return offset;
+}
+
+std::string* TextSpill::startAppend() {
+  if (broken_) return nullptr;
   if (descriptor_ < 0) descriptor_ = makeUnnamedFile();
   if (descriptor_ < 0) {
     broken_ = true;
-    return std::nullopt;
+    return nullptr;
   }
-  const std::uint64_t offset = size();
   if (pending_.capacity() < kPiece) pending_.reserve(kPiece);
-  pending_.append(text.data(), text.size());
-  if (pending_.size() >= kPiece && !flush()) broken_ = true;
-  return offset;
+  return &pending_;
+}
+
+void TextSpill::finishAppend() {
+  if (!broken_ && pending_.size() >= kPiece && !flush()) broken_ = true;
 }
 
 bool TextSpill::flush() {

@@ -22,6 +22,11 @@ class TextSpill {
   /// Texts wait in a buffer and go to the file in large pieces; a piece that can't be
   /// written stays in the buffer, so nothing appended is ever lost.
   std::optional<std::uint64_t> append(std::string_view text);
+  /// The buffer to append to directly, saving a copy; null when the spill is off. size()
+  /// gives the offsets. finishAppend sends the buffer to the file once it holds a large
+  /// piece; a long append may call it on the way, between lines.
+  std::string* startAppend();
+  void finishAppend();
 
   /// Appends the size bytes at offset to out; false on a read error.
   bool appendTo(std::string& out, std::uint64_t offset, std::uint64_t size) const;

@@ -109,15 +109,31 @@ XMLRawText* XMLDocument::createRawText(std::string_view text) {
   return arena().make<XMLRawText>(storeText(text));
 }
 
+namespace {
+constexpr std::size_t kInMemory = 1 << 20;  // below this a file costs more than it saves
+}  // namespace
+
 XMLNode* XMLDocument::createWrittenText(std::string_view text) {
-  constexpr std::size_t kInMemory = 1 << 20;  // below this a file costs more than it saves
-  if (writtenInMemory_ + text.size() > kInMemory && text.size() < UINT32_MAX) {
-    if (const std::optional<std::uint64_t> offset = spill_.append(text)) {
-      return arena().make<XMLSpilledText>(*offset, static_cast<std::uint32_t>(text.size()));
-    }
+  if (writtenInMemory_ + text.size() > kInMemory) {
+    if (const std::optional<std::uint64_t> offset = spill_.append(text))
+      return arena().make<XMLSpilledText>(*offset, text.size());
   }
   writtenInMemory_ += text.size();
   return createRawText(text);
+}
+
+XMLNode* XMLDocument::createWrittenForm(const XMLNode& node, int level) {
+  // Once the memory share is used up, markup goes straight to the spill file.
+  if (writtenInMemory_ >= kInMemory) {
+    const std::uint64_t offset = spill_.size();
+    if (writeNodeToSpill(node, level))
+      return arena().make<XMLSpilledText>(offset, spill_.size() - offset);
+  }
+  // Reserved once, so that the buffer does not grow group by group in fresh memory.
+  if (written_.capacity() < kInMemory) written_.reserve(kInMemory);
+  written_.clear();
+  writeNodeTo(written_, node, level);
+  return createWrittenText(written_);
 }
 
 bool XMLDocument::ownsText(std::string_view text) const {

@@ -42,6 +42,8 @@ class XMLDocument {
   /// A node for written markup: kept in memory while the document holds little of it, then
   /// in an unnamed temporary file (in memory still when no such file can be written).
   XMLNode* createWrittenText(std::string_view text);
+  /// createWrittenText for the written form of node and its subtree at indentation level.
+  XMLNode* createWrittenForm(const XMLNode& node, int level);
   /// Bytes of written markup the document holds in its spill file.
   std::uint64_t spilledSize() const { return spill_.size(); }
 
@@ -103,6 +105,8 @@ class XMLDocument {
  private:
   friend class XMLParser;
   bool ownsText(std::string_view text) const;
+  /// Appends the written form of node to the spill file; false when the spill is off.
+  bool writeNodeToSpill(const XMLNode& node, int level);
   bool parseOwned(PageBlock buffer, std::size_t size);
 
   Arena arena_;
@@ -115,6 +119,7 @@ class XMLDocument {
   std::vector<std::string_view> names_;  // the names stored so far (up to a few dozen)
   TextSpill spill_;
   std::size_t writtenInMemory_ = 0;  // bytes of written markup held in memory
+  std::string written_;              // markup on its way to memory
   Content content_;
   // Element texts that came in several pieces: each run is led by an entry holding the index
   // of the parsed buffer the pieces lie in and their count.

@@ -87,14 +87,14 @@ class XMLRawText : public XMLTextNode {
 /// Written lines of markup kept in the document's spill file.
 class XMLSpilledText : public XMLNode {
  public:
-  XMLSpilledText(std::uint64_t offset, std::uint32_t size)
+  XMLSpilledText(std::uint64_t offset, std::uint64_t size)
       : XMLNode(Type::Spilled), offset_(offset), size_(size) {}
   std::uint64_t offset() const { return offset_; }
-  std::uint32_t size() const { return size_; }
+  std::uint64_t size() const { return size_; }
 
  private:
   std::uint64_t offset_;
-  std::uint32_t size_;
+  std::uint64_t size_;
 };
 
 }  // namespace regforge

@@ -26,6 +26,8 @@ class Output {
  public:
   Output(std::string& text, std::FILE* file, const TextSpill* spill = nullptr)
       : text_(text), file_(file), spill_(spill) {}
+  /// Writes into the spill file itself, through its buffer.
+  explicit Output(TextSpill& sink) : text_(*sink.startAppend()), file_(nullptr), sink_(&sink) {}
   ~Output() {
     settle();
     flush();
@@ -66,12 +68,15 @@ class Output {
   void indent(int level) { text_.append(static_cast<std::size_t>(level) * 2, ' '); }
   void escaped(std::string_view bytes);
   void lineDone() {
-    if (file_ && text_.size() >= kChunk) flush();
+    if (text_.size() < kChunk) return;
+    if (file_) flush();
+    if (sink_) sink_->finishAppend();
   }
 
  private:
   static constexpr std::size_t kChunk = 64 << 10;
   void flush() {
+    if (sink_) sink_->finishAppend();
     if (!file_) return;
     std::fwrite(text_.data(), 1, text_.size(), file_);  // write errors are not reported
     text_.clear();
@@ -79,7 +84,8 @@ class Output {
 
   std::string& text_;
   std::FILE* file_;
-  const TextSpill* spill_;
+  const TextSpill* spill_ = nullptr;
+  TextSpill* sink_ = nullptr;
   bool failed_ = false;
   std::uint64_t spillOffset_ = 0;
   std::uint64_t spillSize_ = 0;
@@ -215,6 +221,13 @@ void writeDocument(Output& out, std::optional<std::string_view> doctype, const X
 void XMLDocument::writeNodeTo(std::string& out, const XMLNode& node, int level) {
   Output output(out, nullptr);
   writeTree(output, node, level);
+}
+
+bool XMLDocument::writeNodeToSpill(const XMLNode& node, int level) {
+  if (!spill_.startAppend()) return false;
+  Output output(spill_);
+  writeTree(output, node, level);
+  return true;
 }
 
 void XMLDocument::writeTo(std::string& out) const {
