@@ -21,7 +21,7 @@ class PageBlock {
  public:
   static constexpr std::size_t kHugePage = 2 << 20;
   /// Totals from which huge pages pay for their rounding.
-  static constexpr std::size_t kHugePagesFrom = 8 << 20;
+  static constexpr std::size_t kHugePagesFrom = 2 << 20;
 
   enum class Pages { OnDemand, AllAtOnce, Huge };
 

@@ -52,30 +52,35 @@ std::optional<std::uint64_t> TextSpill::append(std::string_view text) {
     }
     broken_ = true;  // the file position is lost; the text is kept below
   }
+  // The buffer is emptied rather than grown into fresh memory.
+  if (buffer->size() + text.size() > buffer->capacity()) flush();
   buffer->append(text.data(), text.size());
   finishAppend();
   return offset;
 }
 
 std::string* TextSpill::startAppend() {
-  if (broken_) return nullptr;
-  if (descriptor_ < 0) descriptor_ = makeUnnamedFile();
-  if (descriptor_ < 0) {
-    broken_ = true;
-    return nullptr;
+  if (descriptor_ < 0 && !triedFile_) {
+    triedFile_ = true;
+    descriptor_ = makeUnnamedFile();
   }
+  if (descriptor_ < 0) return nullptr;
   if (pending_.capacity() < kPiece) pending_.reserve(kPiece);
   return &pending_;
 }
 
 void TextSpill::finishAppend() {
-  if (!broken_ && pending_.size() >= kPiece && !flush()) broken_ = true;
+  if (pending_.size() >= kPiece) flush();
 }
 
 bool TextSpill::flush() {
-  // A failed write may leave part of the piece in the file: it is never read, because the
-  // piece stays pending and is read from memory.
-  if (!writeAll(descriptor_, pending_.data(), pending_.size())) return false;
+  // After a failed write everything stays in the buffer: part of the failed piece may be in
+  // the file, but it is never read, because the piece is read from memory.
+  if (broken_) return false;
+  if (!writeAll(descriptor_, pending_.data(), pending_.size())) {
+    broken_ = true;
+    return false;
+  }
   flushed_ += pending_.size();
   pending_.clear();
   return true;
@@ -121,14 +126,17 @@ bool TextSpill::copyTo(std::FILE* file, std::uint64_t offset, std::uint64_t size
     offset += static_cast<std::uint64_t>(copied);
     size -= static_cast<std::uint64_t>(copied);
   }
+  // What the kernel refused goes through memory; the part still pending is written from it.
   std::string piece;
-  for (std::uint64_t done = 0; done < size;) {
-    const std::uint64_t length = std::min<std::uint64_t>(size - done, kPiece);
+  while (size > 0 && offset < flushed_) {
+    const std::uint64_t length = std::min({size, flushed_ - offset, std::uint64_t{kPiece}});
     piece.clear();
-    if (!appendTo(piece, offset + done, length)) return false;
+    if (!appendTo(piece, offset, length)) return false;
     std::fwrite(piece.data(), 1, piece.size(), file);
-    done += length;
+    offset += length;
+    size -= length;
   }
+  if (size > 0) std::fwrite(pending_.data() + (offset - flushed_), 1, size, file);
   return true;
 }
 

@@ -17,12 +17,12 @@ class TextSpill {
   TextSpill& operator=(const TextSpill&) = delete;
   ~TextSpill();
 
-  /// Appends text and gives its offset; none when the file can't be made or written, in
-  /// which case the caller keeps the text itself (and later texts too: the spill is off).
-  /// Texts wait in a buffer and go to the file in large pieces; a piece that can't be
-  /// written stays in the buffer, so nothing appended is ever lost.
+  /// Appends text and gives its offset; none when the file can't be made, in which case the
+  /// caller keeps the text itself. Texts wait in a buffer and go to the file in large
+  /// pieces; once a piece can't be written, everything stays in the buffer, so nothing
+  /// appended is ever lost.
   std::optional<std::uint64_t> append(std::string_view text);
-  /// The buffer to append to directly, saving a copy; null when the spill is off. size()
+  /// The buffer to append to directly, saving a copy; null when the file can't be made. size()
   /// gives the offsets. finishAppend sends the buffer to the file once it holds a large
   /// piece; a long append may call it on the way, between lines.
   std::string* startAppend();
@@ -40,7 +40,8 @@ class TextSpill {
   bool readFile(char* out, std::uint64_t offset, std::uint64_t size) const;
 
   int descriptor_ = -1;
-  bool broken_ = false;
+  bool triedFile_ = false;
+  bool broken_ = false;  // a write failed: the file takes nothing more
   std::uint64_t flushed_ = 0;  // bytes in the file; the ones after it are in pending_
   std::string pending_;
 };

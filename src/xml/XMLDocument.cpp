@@ -110,7 +110,9 @@ XMLRawText* XMLDocument::createRawText(std::string_view text) {
 }
 
 namespace {
-constexpr std::size_t kInMemory = 1 << 20;  // below this a file costs more than it saves
+// Written markup kept in memory at most; the rest goes to the spill file. Below this a file
+// costs more than it saves; above it, fresh memory costs more than the file's page cache.
+constexpr std::size_t kInMemory = 64 << 10;
 }  // namespace
 
 XMLNode* XMLDocument::createWrittenText(std::string_view text) {
@@ -123,16 +125,11 @@ XMLNode* XMLDocument::createWrittenText(std::string_view text) {
 }
 
 XMLNode* XMLDocument::createWrittenForm(const XMLNode& node, int level) {
-  // Once the memory share is used up, markup goes straight to the spill file.
-  if (writtenInMemory_ >= kInMemory) {
-    const std::uint64_t offset = spill_.size();
-    if (writeNodeToSpill(node, level))
-      return arena().make<XMLSpilledText>(offset, spill_.size() - offset);
-  }
-  // Reserved once, so that the buffer does not grow group by group in fresh memory.
-  if (written_.capacity() < kInMemory) written_.reserve(kInMemory);
+  const std::uint64_t offset = spill_.size();
+  const std::size_t room = writtenInMemory_ < kInMemory ? kInMemory - writtenInMemory_ : 0;
   written_.clear();
-  writeNodeTo(written_, node, level);
+  if (writeWrittenForm(node, level, room))
+    return arena().make<XMLSpilledText>(offset, spill_.size() - offset);
   return createWrittenText(written_);
 }
 

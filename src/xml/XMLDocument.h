@@ -105,8 +105,9 @@ class XMLDocument {
  private:
   friend class XMLParser;
   bool ownsText(std::string_view text) const;
-  /// Appends the written form of node to the spill file; false when the spill is off.
-  bool writeNodeToSpill(const XMLNode& node, int level);
+  /// Writes the written form of node to written_ while it takes at most room bytes, else
+  /// to the spill file; true when it went to the spill file.
+  bool writeWrittenForm(const XMLNode& node, int level, std::size_t room);
   bool parseOwned(PageBlock buffer, std::size_t size);
 
   Arena arena_;

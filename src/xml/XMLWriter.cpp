@@ -21,13 +21,16 @@ struct EscapeTable {
 };
 constexpr EscapeTable kEscapes;
 
-// Collects the written text and hands it to the file in large pieces (or keeps it all).
+// Collects the written text and hands it on in large pieces: to a file, to the spill file,
+// or to memory, which gives way to the spill file when the text outgrows the room it has.
 class Output {
  public:
   Output(std::string& text, std::FILE* file, const TextSpill* spill = nullptr)
-      : text_(text), file_(file), spill_(spill) {}
-  /// Writes into the spill file itself, through its buffer.
-  explicit Output(TextSpill& sink) : text_(*sink.startAppend()), file_(nullptr), sink_(&sink) {}
+      : text_(&text), file_(file), spill_(spill) {}
+  /// Keeps the text in memory while it takes at most room bytes, then moves it to overflow
+  /// (when that can be written) and writes the rest there too.
+  Output(std::string& text, std::size_t room, TextSpill& overflow)
+      : text_(&text), file_(nullptr), overflow_(&overflow), room_(room) {}
   ~Output() {
     settle();
     flush();
@@ -51,7 +54,7 @@ class Output {
     if (!spill_) {
       failed_ = true;
     } else if (!file_) {
-      failed_ |= !spill_->appendTo(text_, spillOffset_, spillSize_);
+      failed_ |= !spill_->appendTo(*text_, spillOffset_, spillSize_);
     } else {
       flush();
       failed_ |= !spill_->copyTo(file_, spillOffset_, spillSize_);
@@ -62,15 +65,22 @@ class Output {
     settle();
     return failed_;
   }
+  /// Whether the text went to the spill file given as overflow.
+  bool overflowed() const { return sink_ != nullptr; }
 
-  void put(std::string_view bytes) { text_.append(bytes.data(), bytes.size()); }
-  void put(char c) { text_.push_back(c); }
-  void indent(int level) { text_.append(static_cast<std::size_t>(level) * 2, ' '); }
+  void put(std::string_view bytes) { text_->append(bytes.data(), bytes.size()); }
+  void put(char c) { text_->push_back(c); }
+  /// put for text that may be long: a file takes it as it is.
+  void putBlock(std::string_view bytes) {
+    if (!file_ || bytes.size() < kChunk) return put(bytes);
+    flush();
+    std::fwrite(bytes.data(), 1, bytes.size(), file_);
+  }
+  void indent(int level) { text_->append(static_cast<std::size_t>(level) * 2, ' '); }
   void escaped(std::string_view bytes);
   void lineDone() {
-    if (text_.size() < kChunk) return;
-    if (file_) flush();
-    if (sink_) sink_->finishAppend();
+    if (overflow_ && text_->size() > room_) overflow();
+    if (text_->size() >= kChunk) flush();
   }
 
  private:
@@ -78,14 +88,24 @@ class Output {
   void flush() {
     if (sink_) sink_->finishAppend();
     if (!file_) return;
-    std::fwrite(text_.data(), 1, text_.size(), file_);  // write errors are not reported
-    text_.clear();
+    std::fwrite(text_->data(), 1, text_->size(), file_);  // write errors are not reported
+    text_->clear();
+  }
+  void overflow() {
+    TextSpill& spill = *overflow_;
+    overflow_ = nullptr;
+    if (!spill.append(*text_)) return;  // no spill file: the text stays in memory
+    text_->clear();
+    text_ = spill.startAppend();  // there is a file: append made it
+    sink_ = &spill;
   }
 
-  std::string& text_;
+  std::string* text_;
   std::FILE* file_;
   const TextSpill* spill_ = nullptr;
-  TextSpill* sink_ = nullptr;
+  TextSpill* overflow_ = nullptr;
+  TextSpill* sink_ = nullptr;  // the spill file the text goes to
+  std::size_t room_ = 0;
   bool failed_ = false;
   std::uint64_t spillOffset_ = 0;
   std::uint64_t spillSize_ = 0;
@@ -97,7 +117,7 @@ void Output::escaped(std::string_view bytes) {
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     const auto c = static_cast<unsigned char>(bytes[i]);
     if (!kEscapes.escaped[c]) continue;
-    text_.append(bytes.data() + run, i - run);
+    text_->append(bytes.data() + run, i - run);
     run = i + 1;
     switch (c) {
       case '"':
@@ -119,7 +139,7 @@ void Output::escaped(std::string_view bytes) {
         put(';');
     }
   }
-  text_.append(bytes.data() + run, bytes.size() - run);
+  text_->append(bytes.data() + run, bytes.size() - run);
 }
 
 void writeStart(Output& out, const XMLNode& node, int level) {
@@ -129,7 +149,7 @@ void writeStart(Output& out, const XMLNode& node, int level) {
   }
   out.settle();
   if (node.type() == XMLNode::Type::Raw) {  // lines written already, indentation included
-    out.put(static_cast<const XMLRawText&>(node).text());
+    out.putBlock(static_cast<const XMLRawText&>(node).text());
     return;
   }
   out.indent(level);
@@ -223,11 +243,10 @@ void XMLDocument::writeNodeTo(std::string& out, const XMLNode& node, int level) 
   writeTree(output, node, level);
 }
 
-bool XMLDocument::writeNodeToSpill(const XMLNode& node, int level) {
-  if (!spill_.startAppend()) return false;
-  Output output(spill_);
+bool XMLDocument::writeWrittenForm(const XMLNode& node, int level, std::size_t room) {
+  Output output(written_, room, spill_);
   writeTree(output, node, level);
-  return true;
+  return output.overflowed();
 }
 
 void XMLDocument::writeTo(std::string& out) const {

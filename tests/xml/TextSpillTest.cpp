@@ -7,24 +7,26 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <utility>
 
 #include "xml/XMLDocument.h"
 
 namespace regforge {
 namespace {
 
-constexpr std::size_t kPiece = 600 << 10;
+// Three groups kept as written markup: the first, small, stays in memory; the later ones,
+// 600 KiB each, exceed what the document keeps there. A fourth element is written from the
+// tree.
+constexpr std::pair<char, std::size_t> kPieces[] = {{'a', 10 << 10}, {'b', 600 << 10},
+                                                    {'c', 600 << 10}};
 
-// A root holding three groups, each kept as 600 KiB of written markup: the first stays in
-// memory, the later ones exceed what the document keeps there. A fourth element is written
-// from the tree.
 std::string buildAndWrite(XMLDocument& document) {
   XMLElement* root = document.createElement("Root");
   document.setRoot(root);
-  for (const char letter : {'a', 'b', 'c'}) {
+  for (const auto& [letter, size] : kPieces) {
     XMLElement* group = document.createElement("Group");
     root->appendChild(group);
-    group->appendChild(document.createWrittenText(std::string(kPiece, letter) + "\n"));
+    group->appendChild(document.createWrittenText(std::string(size, letter) + "\n"));
   }
   root->appendChild(document.createElement("Last"));
   std::string text;
@@ -34,8 +36,8 @@ std::string buildAndWrite(XMLDocument& document) {
 
 std::string expected() {
   std::string text = "<Root>\n";
-  for (const char letter : {'a', 'b', 'c'})
-    text += std::string(kPiece, letter) + "\n";
+  for (const auto& [letter, size] : kPieces)
+    text += std::string(size, letter) + "\n";
   return text + "  <Last/>\n</Root>\n";
 }
 
@@ -73,6 +75,36 @@ TEST(TextSpillTest, WithoutATemporaryFolderTheTextStaysInMemory) {
   }
   EXPECT_TRUE(text == expected());
   EXPECT_EQ(keptAs(document, 2), XMLNode::Type::Raw);
+}
+
+// A group replaced by its written form, as a finished group is: a small one stays in memory,
+// one that outgrows the memory share moves to the spill file while it is written.
+TEST(TextSpillTest, WrittenFormStandsForTheGroup) {
+  XMLDocument document(false);
+  XMLElement* root = document.createElement("Root");
+  document.setRoot(root);
+  for (const int items : {3, 20000}) {
+    XMLElement* group = document.createElement("Group");
+    root->appendChild(group);
+    for (int i = 0; i < items; ++i) {
+      XMLElement* item = document.createElement("Item");
+      item->setAttribute("name", "item" + std::to_string(i));
+      group->appendChild(item);
+    }
+  }
+  std::string before;
+  document.writeTo(before);
+  for (XMLNode* group = root->firstChild(); group; group = group->nextSibling()) {
+    XMLNode* written = document.createWrittenForm(*group, 1);
+    while (XMLNode* child = group->firstChild())
+      group->toElement()->removeChild(child);
+    group->toElement()->appendChild(written);
+  }
+  std::string after;
+  document.writeTo(after);
+  EXPECT_TRUE(after == before);
+  EXPECT_EQ(keptAs(document, 0), XMLNode::Type::Raw);
+  EXPECT_EQ(keptAs(document, 1), XMLNode::Type::Spilled);
 }
 
 }  // namespace
