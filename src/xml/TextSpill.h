@@ -41,7 +41,7 @@ class TextSpill {
 
   int descriptor_ = -1;
   bool triedFile_ = false;
-  bool broken_ = false;  // a write failed: the file takes nothing more
+  bool broken_ = false;        // a write failed: the file takes nothing more
   std::uint64_t flushed_ = 0;  // bytes in the file; the ones after it are in pending_
   std::string pending_;
 };

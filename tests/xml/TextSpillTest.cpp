@@ -17,8 +17,8 @@ namespace {
 // Three groups kept as written markup: the first, small, stays in memory; the later ones,
 // 600 KiB each, exceed what the document keeps there. A fourth element is written from the
 // tree.
-constexpr std::pair<char, std::size_t> kPieces[] = {{'a', 10 << 10}, {'b', 600 << 10},
-                                                    {'c', 600 << 10}};
+constexpr std::pair<char, std::size_t> kPieces[] = {
+    {'a', 10 << 10}, {'b', 600 << 10}, {'c', 600 << 10}};
 
 std::string buildAndWrite(XMLDocument& document) {
   XMLElement* root = document.createElement("Root");
