@@ -11,8 +11,10 @@
 namespace regforge {
 namespace {
 
-// What goes to and comes from the file at once: fresh memory costs more than calls.
-constexpr std::size_t kPiece = 256 << 10;
+// What goes to and comes from the file at once: fresh memory costs more than calls. The
+// buffer has room for the last line that makes a piece full.
+constexpr std::size_t kPiece = 64 << 10;
+constexpr std::size_t kBuffer = kPiece + kPiece / 2;
 
 // An unnamed file in the temporary folder, gone when it is closed.
 int makeUnnamedFile() {
@@ -65,7 +67,7 @@ std::string* TextSpill::startAppend() {
     descriptor_ = makeUnnamedFile();
   }
   if (descriptor_ < 0) return nullptr;
-  if (pending_.capacity() < kPiece) pending_.reserve(kPiece);
+  if (pending_.capacity() < kBuffer) pending_.reserve(kBuffer);
   return &pending_;
 }
 

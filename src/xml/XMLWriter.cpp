@@ -26,7 +26,10 @@ constexpr EscapeTable kEscapes;
 class Output {
  public:
   Output(std::string& text, std::FILE* file, const TextSpill* spill = nullptr)
-      : text_(&text), file_(file), spill_(spill) {}
+      : text_(&text), file_(file), spill_(spill) {
+    // A file's buffer never grows: a chunk and the line that fills it fit.
+    if (file_) text.reserve(kChunk + kChunk / 2);
+  }
   /// Keeps the text in memory while it takes at most room bytes, then moves it to overflow
   /// (when that can be written) and writes the rest there too.
   Output(std::string& text, std::size_t room, TextSpill& overflow)
