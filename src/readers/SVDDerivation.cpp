@@ -1,5 +1,6 @@
 #include "readers/SVDDerivation.h"
 
+#include <optional>
 #include <vector>
 
 #include "readers/SVDFile.h"
@@ -54,14 +55,14 @@ void SVDDerivation::addCandidate(Scope& scope, const XMLNode& node, std::string_
   if (!element || element->tagName() != tag) return;
   const XMLElement* name = SVDFile::findElement(element->firstChild(), "name");
   if (!name) return;
-  scope.byName.try_emplace(texts_.elementText(*name), element);
+  scope.byName.insert(texts_.elementText(*name), element);
   if (!scope.firstNamed) scope.firstNamed = element;
 }
 
 const XMLElement* SVDDerivation::lookUp(const Scope& scope, std::string_view name) {
   if (name.empty()) return scope.firstNamed;
-  const auto found = scope.byName.find(name);
-  return found == scope.byName.end() ? nullptr : found->second;
+  const XMLElement* const* found = scope.byName.find(name);
+  return found ? *found : nullptr;
 }
 
 const XMLElement* SVDDerivation::findNamedElement(const XMLNode* scopeFirst, std::string_view tag,
@@ -79,15 +80,28 @@ const XMLElement* SVDDerivation::resolveDerivedFrom(const XMLNode* scopeFirst, s
                                                     bool recursive, const XMLElement& element) {
   if (!element.attribute("derivedFrom")) return nullptr;
   Scope& chains = scope(scopeFirst, tag, recursive);
-  if (const auto known = chains.bases.find(&element); known != chains.bases.end()) {
-    return known->second;
-  }
+  if (const XMLElement* const* known = chains.bases.find(&element)) return *known;
 
-  std::vector<const XMLElement*> path{&element};
-  std::unordered_map<const XMLElement*, std::size_t> onPath{{&element, 0}};
+  std::vector<const XMLElement*>& path = path_;
+  path.assign(1, &element);
+  // Chains are short: the path is searched in place, and indexed only once it is long.
+  constexpr std::size_t kShortPath = 16;
+  FlatMap<const XMLElement*, std::size_t> onPath;
+  auto positionOnPath = [&](const XMLElement* node) -> std::optional<std::size_t> {
+    if (path.size() <= kShortPath) {
+      for (std::size_t i = 0; i < path.size(); ++i) {
+        if (path[i] == node) return i;
+      }
+      return std::nullopt;
+    }
+    for (std::size_t i = onPath.size(); i < path.size(); ++i)
+      onPath.insert(path[i], i);
+    const std::size_t* at = onPath.find(node);
+    return at ? std::optional(*at) : std::nullopt;
+  };
   auto settle = [&](std::size_t from, std::size_t to, const XMLElement* base) {
     for (std::size_t i = from; i < to; ++i)
-      chains.bases[path[i]] = base;
+      chains.bases.insert(path[i], base);
   };
   for (;;) {
     const XMLElement* current = path.back();
@@ -95,26 +109,25 @@ const XMLElement* SVDDerivation::resolveDerivedFrom(const XMLNode* scopeFirst, s
     const XMLElement* found = reference ? lookUp(chains, *reference) : nullptr;
     if (!found) {
       settle(0, path.size() - 1, current);
-      chains.bases[current] = nullptr;
+      chains.bases.insert(current, nullptr);
       break;
     }
-    if (const auto known = chains.bases.find(found); known != chains.bases.end()) {
-      settle(0, path.size(), known->second ? known->second : found);
+    if (const XMLElement* const* known = chains.bases.find(found)) {
+      settle(0, path.size(), *known ? *known : found);
       break;
     }
-    if (const auto loop = onPath.find(found); loop != onPath.end()) {
-      const std::size_t j = loop->second;
+    if (const std::optional<std::size_t> loop = positionOnPath(found)) {
+      const std::size_t j = *loop;
       const std::size_t k = path.size() - 1;
       settle(0, j, current);
-      chains.bases[path[j]] = j == k ? nullptr : current;
+      chains.bases.insert(path[j], j == k ? nullptr : current);
       for (std::size_t m = j + 1; m <= k; ++m)
-        chains.bases[path[m]] = path[m - 1];
+        chains.bases.insert(path[m], path[m - 1]);
       break;
     }
-    onPath.emplace(found, path.size());
     path.push_back(found);
   }
-  return chains.bases[&element];
+  return *chains.bases.find(&element);
 }
 
 }  // namespace regforge

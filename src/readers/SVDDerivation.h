@@ -6,8 +6,9 @@
 #include <string>
 #include <string_view>
 #include <tuple>
-#include <unordered_map>
+#include <vector>
 
+#include "readers/FlatMap.h"
 #include "xml/XMLElement.h"
 
 namespace regforge {
@@ -38,9 +39,9 @@ class SVDDerivation {
 
  private:
   struct Scope {
-    std::unordered_map<std::string_view, const XMLElement*> byName;  // first match per name
-    const XMLElement* firstNamed = nullptr;  // what an empty reference finds
-    std::unordered_map<const XMLElement*, const XMLElement*> bases;  // resolved chains
+    FlatMap<std::string_view, const XMLElement*> byName;  // first match per name
+    const XMLElement* firstNamed = nullptr;               // what an empty reference finds
+    FlatMap<const XMLElement*, const XMLElement*> bases;  // resolved chains
   };
   using ScopeKey = std::tuple<const XMLNode*, std::string, bool>;
 
@@ -50,6 +51,7 @@ class SVDDerivation {
 
   SVDFile& texts_;
   std::map<ScopeKey, Scope> scopes_;
+  std::vector<const XMLElement*> path_;  // the chain being resolved
 };
 
 }  // namespace regforge

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "readers/SVDFile.h"
 
 namespace regforge {
@@ -95,6 +97,30 @@ TEST_F(SVDDerivationTest, ALoopStopsBeforeComingBackToAVisitedElement) {
   EXPECT_EQ(baseOf("y"), "x");
   EXPECT_EQ(baseOf("z"), "y");
   EXPECT_EQ(baseOf("toself"), "self");
+}
+
+// Long chains: e0 -> e1 -> ... -> e39 -> e5, and a chain of 30 that ends.
+TEST_F(SVDDerivationTest, LongChainsResolveLikeShortOnes) {
+  std::string text = "<r>";
+  for (int i = 0; i < 40; ++i) {
+    const int next = i == 39 ? 5 : i + 1;
+    text += "<field id='e" + std::to_string(i) + "' derivedFrom='E" + std::to_string(next) +
+            "'><name>E" + std::to_string(i) + "</name></field>";
+  }
+  for (int i = 0; i < 30; ++i) {
+    const std::string derived = i < 29 ? " derivedFrom='L" + std::to_string(i + 1) + "'" : "";
+    text += "<field id='l" + std::to_string(i) + "'" + derived + "><name>L" + std::to_string(i) +
+            "</name></field>";
+  }
+  load((text + "</r>").c_str());
+  EXPECT_EQ(baseOf("e0"), "e39");  // e0 ... e39, then e5 again
+  EXPECT_EQ(baseOf("e4"), "e39");
+  EXPECT_EQ(baseOf("e5"), "e39");
+  EXPECT_EQ(baseOf("e6"), "e5");
+  EXPECT_EQ(baseOf("e39"), "e38");
+  EXPECT_EQ(baseOf("l0"), "l29");
+  EXPECT_EQ(baseOf("l28"), "l29");
+  EXPECT_EQ(baseOf("l29"), "none");
 }
 
 TEST_F(SVDDerivationTest, AnEmptyReferenceFindsTheFirstNamedElement) {
