@@ -10,7 +10,7 @@
 namespace regforge {
 
 PageBlock::PageBlock(std::size_t size, Pages pages) {
-  const bool huge = pages == Pages::Huge && size >= kHugePage;
+  const bool huge = pages == Pages::Huge;
   const std::size_t unit = huge ? kHugePage : static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
   const std::size_t rounded = (size + unit - 1) / unit * unit;
   // For huge pages, over-allocate by one and trim, so that the block starts on a boundary.
@@ -68,12 +68,14 @@ void* Arena::allocate(std::size_t size, std::size_t align) {
         enterBlock(current_ + 1);
       } else {
         // A request larger than a block gets a block of its own size.
+        large_ = large_ || capacity_ >= PageBlock::kHugePagesFrom;
+        if (large_) nextBlock_ = kLargestBlock;
         const std::size_t blockSize = size + align > nextBlock_ ? size + align : nextBlock_;
-        const bool huge = capacity_ >= PageBlock::kHugePagesFrom;
-        blocks_.emplace_back(blockSize, huge ? PageBlock::Pages::Huge : PageBlock::Pages::OnDemand);
+        blocks_.emplace_back(blockSize,
+                             large_ ? PageBlock::Pages::Huge : PageBlock::Pages::OnDemand);
         // Huge pages come a block at a time; others are brought in ahead of the cursor.
-        broughtIn_.push_back(huge ? blocks_.back().data() + blocks_.back().size()
-                                  : blocks_.back().data());
+        broughtIn_.push_back(large_ ? blocks_.back().data() + blocks_.back().size()
+                                    : blocks_.back().data());
         capacity_ += blocks_.back().size();
         if (blockSize == nextBlock_ && nextBlock_ < kLargestBlock) nextBlock_ *= 2;
         enterBlock(blocks_.size() - 1);

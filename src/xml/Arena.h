@@ -21,7 +21,7 @@ class PageBlock {
  public:
   static constexpr std::size_t kHugePage = 2 << 20;
   /// Totals from which huge pages pay for their rounding.
-  static constexpr std::size_t kHugePagesFrom = 2 << 20;
+  static constexpr std::size_t kHugePagesFrom = 1 << 20;
 
   enum class Pages { OnDemand, AllAtOnce, Huge };
 
@@ -69,6 +69,12 @@ class Arena {
   /// Bytes held from the system.
   std::size_t capacity() const { return capacity_; }
 
+  /// Tells the arena that about bytes more will be asked for: when that is a lot, it takes
+  /// huge pages from the start instead of growing into them.
+  void expect(std::size_t bytes) {
+    if (capacity_ + bytes >= PageBlock::kHugePagesFrom) large_ = true;
+  }
+
   /// Ends the life of everything allocated here; the memory is kept for what comes next.
   void reset();
 
@@ -88,6 +94,7 @@ class Arena {
   char* end_ = nullptr;
   std::size_t nextBlock_ = kFirstBlock;
   std::size_t capacity_ = 0;
+  bool large_ = false;  // huge pages from now on
 };
 
 }  // namespace regforge

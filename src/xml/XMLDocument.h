@@ -2,6 +2,7 @@
 // read, parse or write.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -116,8 +117,9 @@ class XMLDocument {
     PageBlock buffer;
     const char* end;  // of the parsed bytes
   };
-  std::vector<Source> sources_;          // parsed buffers that the tree points into
-  std::vector<std::string_view> names_;  // the names stored so far (up to a few dozen)
+  std::vector<Source> sources_;                    // parsed buffers that the tree points into
+  std::vector<std::string_view> names_;            // the names stored so far (up to a few dozen)
+  std::array<std::string_view, 256> nameSlots_{};  // recently stored names, by a few bytes
   TextSpill spill_;
   std::size_t writtenInMemory_ = 0;  // bytes of written markup held in memory
   std::string written_;              // markup on its way to memory

@@ -319,6 +319,7 @@ bool XMLDocument::parseOwned(PageBlock buffer, std::size_t size) {
   // Room for as many text pieces as a dense file can have, reserved and not touched, so
   // that growing never copies the table into fresh pages.
   if (content_ == Content::ElementText) textPieces_.reserve(textPieces_.size() + size / 16);
+  arena().expect(size);  // the tree takes at least as much memory as its text
   if (end - begin >= 3 && std::memcmp(begin, "\xEF\xBB\xBF", 3) == 0) begin += 3;
 
   XMLParser parser(*this, begin, end);
