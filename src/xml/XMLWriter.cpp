@@ -1,6 +1,7 @@
 // The file form of a document: the doctype line, then one tag per line indented by two
 // spaces per level, attributes in name order, values escaped byte by byte.
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 #include "xml/XMLDocument.h"
@@ -114,35 +115,99 @@ class Output {
   std::uint64_t spillSize_ = 0;
 };
 
-void Output::escaped(std::string_view bytes) {
+// Bytes of written form one byte can take at most: "&quot;".
+constexpr std::size_t kEscapedMost = 6;
+
+// Writes bytes escaped at `at`, which has room for kEscapedMost per byte; gives the end.
+char* escapeInto(char* at, std::string_view bytes) {
   static constexpr char kHex[] = "0123456789abcdef";
-  std::size_t run = 0;  // start of the bytes not yet written
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    const auto c = static_cast<unsigned char>(bytes[i]);
-    if (!kEscapes.escaped[c]) continue;
-    text_->append(bytes.data() + run, i - run);
-    run = i + 1;
+  auto copy = [&at](std::string_view text) {
+    std::memcpy(at, text.data(), text.size());
+    at += text.size();
+  };
+  for (const char byte : bytes) {
+    const auto c = static_cast<unsigned char>(byte);
+    if (!kEscapes.escaped[c]) {
+      *at++ = byte;
+      continue;
+    }
     switch (c) {
       case '"':
-        put("&quot;");
+        copy("&quot;");
         break;
       case '&':
-        put("&amp;");
+        copy("&amp;");
         break;
       case '<':
-        put("&lt;");
+        copy("&lt;");
         break;
       case '>':
-        put("&gt;");
+        copy("&gt;");
         break;
       default:
-        put("&#x");
-        if (c >= 16) put(kHex[c >> 4]);
-        put(kHex[c & 15]);
-        put(';');
+        copy("&#x");
+        if (c >= 16) *at++ = kHex[c >> 4];
+        *at++ = kHex[c & 15];
+        *at++ = ';';
     }
   }
-  text_->append(bytes.data() + run, bytes.size() - run);
+  return at;
+}
+
+void Output::escaped(std::string_view bytes) {
+  constexpr std::size_t kSlice = 256;
+  char buffer[kSlice * kEscapedMost];
+  for (std::size_t from = 0; from < bytes.size(); from += kSlice) {
+    const char* end = escapeInto(buffer, bytes.substr(from, kSlice));
+    put(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
+  }
+}
+
+// The start tag of an element, built in one piece when it is short, as nearly all are.
+void writeStartTag(Output& out, const XMLElement& element, int level) {
+  const bool empty = !element.firstChild();
+  std::size_t most = static_cast<std::size_t>(level) * 2 + element.tagName().size() + 4;
+  for (const XMLAttribute& attribute : element.attributes())
+    most += attribute.name().size() + attribute.value().size() * kEscapedMost + 4;
+  constexpr std::size_t kShort = 1024;
+  if (most > kShort) {
+    out.indent(level);
+    out.put('<');
+    out.put(element.tagName());
+    for (const XMLAttribute& attribute : element.attributes()) {
+      out.put(' ');
+      out.put(attribute.name());
+      out.put("=\"");
+      out.escaped(attribute.value());  // an attribute without a value is written as ""
+      out.put('"');
+    }
+  } else {
+    char line[kShort];
+    char* at = line;
+    auto copy = [&at](std::string_view text) {
+      std::memcpy(at, text.data(), text.size());
+      at += text.size();
+    };
+    const auto indentation = static_cast<std::size_t>(level) * 2;
+    std::memset(at, ' ', indentation);
+    at += indentation;
+    *at++ = '<';
+    copy(element.tagName());
+    for (const XMLAttribute& attribute : element.attributes()) {
+      *at++ = ' ';
+      copy(attribute.name());
+      *at++ = '=';
+      *at++ = '"';
+      at = escapeInto(at, attribute.value());
+      *at++ = '"';
+    }
+    out.put(std::string_view(line, static_cast<std::size_t>(at - line)));
+  }
+  if (!empty) {
+    out.put(">\n");
+  } else {
+    out.put(element.attributes().empty() ? "/>\n" : " />\n");
+  }
 }
 
 void writeStart(Output& out, const XMLNode& node, int level) {
@@ -155,24 +220,11 @@ void writeStart(Output& out, const XMLNode& node, int level) {
     out.putBlock(static_cast<const XMLRawText&>(node).text());
     return;
   }
-  out.indent(level);
   if (const XMLElement* element = node.toElement()) {
-    out.put('<');
-    out.put(element->tagName());
-    for (const XMLAttribute& attribute : element->attributes()) {
-      out.put(' ');
-      out.put(attribute.name());
-      out.put("=\"");
-      out.escaped(attribute.value());  // an attribute without a value is written as ""
-      out.put('"');
-    }
-    if (node.firstChild()) {
-      out.put(">\n");
-    } else {
-      out.put(element->attributes().empty() ? "/>\n" : " />\n");
-    }
+    writeStartTag(out, *element, level);
     return;
   }
+  out.indent(level);
   // The memory map holds elements only; the other kinds are written so that parsing the
   // output gives them back.
   const auto& text = static_cast<const XMLTextNode&>(node);

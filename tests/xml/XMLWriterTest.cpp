@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <string>
 
 #include "xml/XMLDocument.h"
 
@@ -50,6 +51,34 @@ TEST(XMLWriterTest, EscapesMarkupAndEveryByteOutsidePrintableAscii) {
   EXPECT_EQ(
       written(document),
       "<e a=\"&quot;&amp;&lt;&gt;'x\" b=\"&#x9;&#xd;&#xa;\" c=\"caf&#xc3;&#xa9;&#x7f;\" />\n");
+}
+
+// Every byte value, in a short tag and in one long enough to be written piece by piece.
+TEST(XMLWriterTest, EscapesEveryByteInShortAndLongValues) {
+  auto reference = [](int c) -> std::string {
+    if (c == '"') return "&quot;";
+    if (c == '&') return "&amp;";
+    if (c == '<') return "&lt;";
+    if (c == '>') return "&gt;";
+    if (c >= 0x20 && c <= 0x7E) return std::string(1, static_cast<char>(c));
+    char text[8];
+    std::snprintf(text, sizeof text, "&#x%x;", c);
+    return text;
+  };
+  for (const int length : {100, 255 * 9}) {
+    XMLDocument document(false);
+    XMLElement* root = document.createElement("e");
+    document.setRoot(root);
+    std::string value;
+    std::string escaped;
+    for (int i = 0; i < length; ++i) {
+      const int c = i % 255 + 1;
+      value += static_cast<char>(c);
+      escaped += reference(c);
+    }
+    root->setAttribute("v", value);
+    EXPECT_TRUE(written(document) == "<e v=\"" + escaped + "\" />\n") << length;
+  }
 }
 
 TEST(XMLWriterTest, WritesAnAttributeWithoutValueAsEmpty) {
