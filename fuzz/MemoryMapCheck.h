@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "memorymap/MemoryMap.h"
+#include "readers/ElementWalk.h"
 
 namespace regforge::fuzz {
 
@@ -31,6 +32,23 @@ inline std::vector<std::string> splitInput(const std::uint8_t* data, std::size_t
     }
   }
   return pieces;
+}
+
+/// The number of element's children, of any kind.
+inline std::size_t countChildren(const XMLElement& element) {
+  std::size_t count = 0;
+  for (const XMLNode* node = element.firstChild(); node; node = node->nextSibling())
+    ++count;
+  return count;
+}
+
+/// The number of element's leading element children named tag: what a reader walks.
+inline std::size_t countLeading(const XMLElement& element, std::string_view tag) {
+  std::size_t count = 0;
+  for (const XMLElement& child : LeadingElements(element)) {
+    if (child.tagName() == tag) ++count;
+  }
+  return count;
 }
 
 namespace detail {

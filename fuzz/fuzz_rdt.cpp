@@ -7,7 +7,6 @@
 #include <string>
 
 #include "MemoryMapCheck.h"
-#include "readers/ElementWalk.h"
 #include "readers/RdtReader.h"
 
 using regforge::fuzz::require;
@@ -16,22 +15,6 @@ namespace {
 
 constexpr std::size_t kFirstFile = 2;
 constexpr std::size_t kMaxFiles = 8;
-
-std::size_t countChildren(const regforge::XMLElement& element) {
-  std::size_t count = 0;
-  for (const regforge::XMLNode* node = element.firstChild(); node; node = node->nextSibling())
-    ++count;
-  return count;
-}
-
-// The instances that readRdt walks: the cpu's leading element children named "instance".
-std::size_t countInstances(const regforge::XMLElement& cpu) {
-  std::size_t count = 0;
-  for (const regforge::XMLElement& child : regforge::LeadingElements(cpu)) {
-    if (child.tagName() == "instance") ++count;
-  }
-  return count;
-}
 
 }  // namespace
 
@@ -63,13 +46,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::optional<regforge::RdtLoadError> error =
       regforge::readRdt(map, *cpu, load, {std::uint64_t{1} << 20, std::size_t{1} << 20});
   require(map.rootElement() && map.rootElement()->tagName() == "Root");
-  const std::size_t groups = countChildren(*map.rootElement());
+  const std::size_t groups = regforge::fuzz::countChildren(*map.rootElement());
   if (error) {
-    require(groups >= 1 && groups <= countInstances(*cpu));
+    require(groups >= 1 && groups <= regforge::fuzz::countLeading(*cpu, "instance"));
     if (error->overBudget) return 0;  // the driver reports it and writes nothing
     require(error->path == failedPath && !error->text.empty());
   } else {
-    require(groups == countInstances(*cpu));
+    require(groups == regforge::fuzz::countLeading(*cpu, "instance"));
   }
   regforge::fuzz::checkWrittenMap(map, regforge::ElementKind::Root);
   return 0;

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "MemoryMapCheck.h"
-#include "readers/ElementWalk.h"
 #include "readers/TcfReader.h"
 
 using regforge::fuzz::require;
@@ -18,14 +17,6 @@ const regforge::XMLElement* boardOf(const regforge::XMLDocument& input) {
   if (!boards || boards->tagName() != "boards" || !boards->firstChild()) return nullptr;
   const regforge::XMLElement* board = boards->firstChild()->toElement();
   return board && board->tagName() == "board" ? board : nullptr;
-}
-
-std::size_t countPeripherals(const regforge::XMLElement& board) {
-  std::size_t count = 0;
-  for (const regforge::XMLElement& child : regforge::LeadingElements(board)) {
-    if (child.tagName() == "peripheral") ++count;
-  }
-  return count;
 }
 
 }  // namespace
@@ -43,11 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const regforge::XMLElement* board = boardOf(input);
   require((map.rootElement() != nullptr) == (board != nullptr));
   if (board) {
-    std::size_t groups = 0;
-    for (const regforge::XMLNode* node = map.rootElement()->firstChild(); node;
-         node = node->nextSibling())
-      ++groups;
-    require(groups == countPeripherals(*board));
+    require(regforge::fuzz::countChildren(*map.rootElement()) ==
+            regforge::fuzz::countLeading(*board, "peripheral"));
   }
   regforge::fuzz::checkWrittenMap(map, regforge::ElementKind::Root);
   return 0;
