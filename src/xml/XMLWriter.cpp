@@ -163,50 +163,71 @@ void Output::escaped(std::string_view bytes) {
   }
 }
 
-// The start tag of an element, built in one piece when it is short, as nearly all are.
-void writeStartTag(Output& out, const XMLElement& element, int level) {
-  const bool empty = !element.firstChild();
-  std::size_t most = static_cast<std::size_t>(level) * 2 + element.tagName().size() + 4;
-  for (const XMLAttribute& attribute : element.attributes())
-    most += attribute.name().size() + attribute.value().size() * kEscapedMost + 4;
-  constexpr std::size_t kShort = 1024;
-  if (most > kShort) {
-    out.indent(level);
-    out.put('<');
-    out.put(element.tagName());
-    for (const XMLAttribute& attribute : element.attributes()) {
-      out.put(' ');
-      out.put(attribute.name());
-      out.put("=\"");
-      out.escaped(attribute.value());  // an attribute without a value is written as ""
-      out.put('"');
-    }
-  } else {
-    char line[kShort];
-    char* at = line;
-    auto copy = [&at](std::string_view text) {
-      std::memcpy(at, text.data(), text.size());
-      at += text.size();
-    };
-    const auto indentation = static_cast<std::size_t>(level) * 2;
-    std::memset(at, ' ', indentation);
-    at += indentation;
-    *at++ = '<';
-    copy(element.tagName());
-    for (const XMLAttribute& attribute : element.attributes()) {
-      *at++ = ' ';
-      copy(attribute.name());
-      *at++ = '=';
-      *at++ = '"';
-      at = escapeInto(at, attribute.value());
-      *at++ = '"';
-    }
-    out.put(std::string_view(line, static_cast<std::size_t>(at - line)));
+// A line gathered in a buffer and put in one piece, or in a few for a long one: one call for
+// what would be a dozen small appends.
+class Line {
+ public:
+  explicit Line(Output& out) : out_(out) {}
+  ~Line() { flush(); }
+  Line(const Line&) = delete;
+  Line& operator=(const Line&) = delete;
+
+  void put(char c) {
+    if (at_ == end()) flush();
+    *at_++ = c;
   }
-  if (!empty) {
-    out.put(">\n");
+  void put(std::string_view text) {
+    if (!makeRoom(text.size())) return out_.put(text);
+    std::memcpy(at_, text.data(), text.size());
+    at_ += text.size();
+  }
+  void indent(int level) {
+    const auto width = static_cast<std::size_t>(level) * 2;
+    if (!makeRoom(width)) return out_.indent(level);
+    std::memset(at_, ' ', width);
+    at_ += width;
+  }
+  void escaped(std::string_view bytes) {
+    if (!makeRoom(bytes.size() * kEscapedMost)) return out_.escaped(bytes);
+    at_ = escapeInto(at_, bytes);
+  }
+
+ private:
+  static constexpr std::size_t kSize = 1024;
+  char* end() { return buffer_ + kSize; }
+  // Whether size bytes fit, after putting what is gathered if need be; false for more than
+  // the buffer holds, which then goes to the output directly.
+  bool makeRoom(std::size_t size) {
+    if (size <= static_cast<std::size_t>(end() - at_)) return true;
+    flush();
+    return size <= kSize;
+  }
+  void flush() {
+    out_.put(std::string_view(buffer_, static_cast<std::size_t>(at_ - buffer_)));
+    at_ = buffer_;
+  }
+
+  Output& out_;
+  char buffer_[kSize];
+  char* at_ = buffer_;
+};
+
+void writeStartTag(Output& out, const XMLElement& element, int level) {
+  Line line(out);
+  line.indent(level);
+  line.put('<');
+  line.put(element.tagName());
+  for (const XMLAttribute& attribute : element.attributes()) {
+    line.put(' ');
+    line.put(attribute.name());
+    line.put("=\"");
+    line.escaped(attribute.value());  // an attribute without a value is written as ""
+    line.put('"');
+  }
+  if (element.firstChild()) {
+    line.put(">\n");
   } else {
-    out.put(element.attributes().empty() ? "/>\n" : " />\n");
+    line.put(element.attributes().empty() ? "/>\n" : " />\n");
   }
 }
 
