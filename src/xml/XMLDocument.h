@@ -78,8 +78,6 @@ class XMLDocument {
   bool write(const std::string& path);
   /// Appends the written form of the document to out: the writer without the file.
   void writeTo(std::string& out) const;
-  /// Appends the written form of node and its subtree at indentation level to out.
-  static void writeNodeTo(std::string& out, const XMLNode& node, int level);
 
   /// Message of the last failed read, parse or write (at most 1023 bytes).
   const char* errorText() const { return errorText_; }

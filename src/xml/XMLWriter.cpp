@@ -314,11 +314,6 @@ void writeDocument(Output& out, std::optional<std::string_view> doctype, const X
 
 }  // namespace
 
-void XMLDocument::writeNodeTo(std::string& out, const XMLNode& node, int level) {
-  Output output(out, nullptr);
-  writeTree(output, node, level);
-}
-
 bool XMLDocument::writeWrittenForm(const XMLNode& node, int level, std::size_t room) {
   Output output(written_, room, spill_);
   writeTree(output, node, level);
