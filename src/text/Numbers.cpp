@@ -46,7 +46,7 @@ std::optional<std::uint64_t> parseMagnitude(std::string_view text, int base) {
 
 }  // namespace
 
-unsigned long cStrtoul(const char* text, const char** end, int base) {
+std::uint64_t cStrtoul(const char* text, const char** end, int base) {
   const char* p = text;
   while (isSpaceByte(static_cast<unsigned char>(*p)))
     ++p;
@@ -60,20 +60,20 @@ unsigned long cStrtoul(const char* text, const char** end, int base) {
     base = *p == '0' ? 8 : 10;
   }
   const char* firstDigit = p;
-  unsigned long value = 0;
+  std::uint64_t value = 0;
   bool overflow = false;
   for (int digit; (digit = digitValue(*p)) < base; ++p) {
-    const unsigned long ubase = static_cast<unsigned long>(base);
-    if (value > (ULONG_MAX - static_cast<unsigned long>(digit)) / ubase) overflow = true;
-    value = value * ubase + static_cast<unsigned long>(digit);
+    const auto ubase = static_cast<std::uint64_t>(base);
+    if (value > (UINT64_MAX - static_cast<std::uint64_t>(digit)) / ubase) overflow = true;
+    value = value * ubase + static_cast<std::uint64_t>(digit);
   }
   if (p == firstDigit) {
     if (end) *end = text;
     return 0;
   }
   if (end) *end = p;
-  if (overflow) return ULONG_MAX;
-  return negative ? 0ul - value : value;
+  if (overflow) return UINT64_MAX;
+  return negative ? 0 - value : value;
 }
 
 std::optional<std::uint32_t> parseUnsigned(std::string_view text, int base) {

@@ -11,7 +11,9 @@ namespace regforge {
 /// C strtoul(): leading white space, an optional sign, base 0 ("0x" hexadecimal, a leading "0"
 /// octal, else decimal) or the base given; an overflow gives the largest value, a minus sign
 /// negates. *end (when not null) is set behind the last digit, or to text when there is none.
-unsigned long cStrtoul(const char* text, const char** end = nullptr, int base = 0);
+/// The value has 64 bits, as unsigned long has on Linux, so that a number past 32 bits is
+/// truncated alike on every system (Windows's unsigned long would saturate it instead).
+std::uint64_t cStrtoul(const char* text, const char** end = nullptr, int base = 0);
 
 /// cStrtoul() with base 0 truncated to 32 bits: the rule of command-line, header, DDF and TCF
 /// numbers.

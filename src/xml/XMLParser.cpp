@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 #include "xml/CharacterReferences.h"
 #include "xml/XMLDocument.h"
@@ -30,6 +31,13 @@ constexpr ByteClasses kClasses;
 
 bool is(char c, unsigned char byteClass) {
   return (kClasses.of[static_cast<unsigned char>(c)] & byteClass) != 0;
+}
+
+// The first what in [from, end), or null; the C library has no standard search for it.
+char* findText(char* from, char* end, std::string_view what) {
+  const std::string_view text(from, static_cast<std::size_t>(end - from));
+  const std::size_t at = text.find(what);
+  return at == std::string_view::npos ? nullptr : from + at;
 }
 
 }  // namespace
@@ -152,7 +160,7 @@ bool XMLParser::readProcessingInstruction() {
 bool XMLParser::readComment() {
   const int line = lineAt(p_);
   char* body = p_ + 4;
-  auto* close = static_cast<char*>(memmem(body, static_cast<std::size_t>(end_ - body), "-->", 3));
+  char* close = findText(body, end_, "-->");
   p_ = close ? close + 3 : end_;
   if (close && content_ == XMLDocument::Content::Nodes && !open_.empty()) {
     XMLComment* comment = document_.arena().make<XMLComment>(
@@ -166,7 +174,7 @@ bool XMLParser::readComment() {
 bool XMLParser::readCDATASection() {
   const int line = lineAt(p_);
   char* body = p_ + 9;
-  auto* close = static_cast<char*>(memmem(body, static_cast<std::size_t>(end_ - body), "]]>", 3));
+  char* close = findText(body, end_, "]]>");
   p_ = close ? close + 3 : end_;
   if (close && !open_.empty()) {
     XMLCDATASection* section = document_.arena().make<XMLCDATASection>(
