@@ -24,7 +24,7 @@ class CmsisHeaderTest : public testing::Test {
   CmsisHeader scan(const std::string& text, std::uint32_t core = 0, bool mpu = false,
                    bool fpu = false) {
     std::ofstream(path_, std::ios::binary) << text;
-    std::optional<CmsisHeader> header = scanCmsisHeader(path_.c_str(), core, mpu, fpu);
+    std::optional<CmsisHeader> header = scanCmsisHeader(path_.string().c_str(), core, mpu, fpu);
     EXPECT_TRUE(header.has_value());
     return header.value_or(CmsisHeader());
   }

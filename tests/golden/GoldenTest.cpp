@@ -4,10 +4,14 @@
 // appeared, and standard output, standard error and the exit status must match the case's
 // "stdout", "stderr" and "status" files (empty, empty and 0 when absent).
 //
+// On Windows the vector table and the standard streams are text-mode files, so each of their
+// lines ends in CR LF there; the memory map is written in binary and is the same everywhere.
+// A case whose output differs on Windows for another reason (a CR in an input read in text
+// mode, which Windows drops before a line end) holds the Windows form in out-windows/.
+//
 // With REGFORGE_GOLDEN_UPDATE=1 in the environment the outputs of failing cases are written
 // into the case instead; read every changed file against the rules before committing it.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -18,6 +22,7 @@
 #include <string>
 #include <vector>
 
+#include "Process.h"
 #include "ProgramRun.h"
 
 namespace fs = std::filesystem;
@@ -59,12 +64,31 @@ std::string firstDifference(const std::string& expected, const std::string& actu
   }
 }
 
+// What a text-mode file holds on this system for the given lines.
+std::string asTextFile(const std::string& lines) {
+  if (!kWindows) return lines;
+  std::string text;
+  for (const char c : lines) {
+    if (c == '\n') text += '\r';
+    text += c;
+  }
+  return text;
+}
+
+// The expected bytes of an output file of the case.
+std::string expectedOutput(const fs::path& caseDir, const std::string& file) {
+  if (kWindows && fs::exists(caseDir / "out-windows" / file))
+    return readFile(caseDir / "out-windows" / file);
+  const std::string bytes = readFile(caseDir / "out" / file);
+  return fs::path(file).extension() == ".vec" ? asTextFile(bytes) : bytes;
+}
+
 class GoldenTest : public testing::TestWithParam<std::string> {};
 
 TEST_P(GoldenTest, OutputMatches) {
   const fs::path caseDir = kCasesDir / GetParam();
   const fs::path scratch =
-      fs::temp_directory_path() / ("regforge-golden-" + std::to_string(getpid()) + "-" +
+      fs::temp_directory_path() / ("regforge-golden-" + std::to_string(processId()) + "-" +
                                    std::to_string(std::hash<std::string>()(GetParam())));
   const fs::path workDir = scratch / "work";
   fs::remove_all(scratch);
@@ -72,7 +96,8 @@ TEST_P(GoldenTest, OutputMatches) {
   if (fs::exists(caseDir / "in")) fs::copy(caseDir / "in", workDir, fs::copy_options::recursive);
 
   const ProgramRun run = runRegforge(workDir, readArguments(caseDir / "args"));
-  const bool update = std::getenv("REGFORGE_GOLDEN_UPDATE") != nullptr;
+  // The cases hold the Linux outputs, from which the Windows ones follow.
+  const bool update = !kWindows && std::getenv("REGFORGE_GOLDEN_UPDATE") != nullptr;
 
   const std::string expectedStatus =
       fs::exists(caseDir / "status") ? readFile(caseDir / "status") : "0\n";
@@ -81,13 +106,13 @@ TEST_P(GoldenTest, OutputMatches) {
       fs::exists(caseDir / "stdout") ? readFile(caseDir / "stdout") : "";
   const std::string expectedErr =
       fs::exists(caseDir / "stderr") ? readFile(caseDir / "stderr") : "";
-  EXPECT_EQ(expectedOut, run.out);
-  EXPECT_EQ(expectedErr, run.err);
+  EXPECT_EQ(asTextFile(expectedOut), run.out);
+  EXPECT_EQ(asTextFile(expectedErr), run.err);
 
   std::set<std::string> expectedFiles = filesBelow(caseDir / "in");
   for (const std::string& file : filesBelow(caseDir / "out")) {
     expectedFiles.insert(file);
-    const std::string expected = readFile(caseDir / "out" / file);
+    const std::string expected = expectedOutput(caseDir, file);
     const std::string actual = readFile(workDir / file);
     EXPECT_TRUE(expected == actual)
         << "out/" << file << " differs at " << firstDifference(expected, actual);

@@ -9,6 +9,7 @@
 #include <string>
 #include <utility>
 
+#include "Process.h"
 #include "xml/XMLDocument.h"
 
 namespace regforge {
@@ -59,20 +60,18 @@ TEST(TextSpillTest, WrittenTextComesBackInPlace) {
   ASSERT_TRUE(document.write(path.string()));
   std::ifstream in(path, std::ios::binary);
   EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(in), {}) == expected());
+  in.close();  // an open file can't be removed on Windows
   std::filesystem::remove(path);
 }
 
 TEST(TextSpillTest, WithoutATemporaryFolderTheTextStaysInMemory) {
-  const char* saved = std::getenv("TMPDIR");
+  const char* saved = std::getenv(testsupport::kTemporaryFolderVariable);
   const std::string previous = saved ? saved : "";
-  setenv("TMPDIR", "/no/such/folder", 1);
+  testsupport::setEnvironment(testsupport::kTemporaryFolderVariable, "/no/such/folder");
   XMLDocument document(false);
   const std::string text = buildAndWrite(document);
-  if (saved) {
-    setenv("TMPDIR", previous.c_str(), 1);
-  } else {
-    unsetenv("TMPDIR");
-  }
+  testsupport::setEnvironment(testsupport::kTemporaryFolderVariable,
+                              saved ? previous.c_str() : nullptr);
   EXPECT_TRUE(text == expected());
   EXPECT_EQ(keptAs(document, 2), XMLNode::Type::Raw);
 }

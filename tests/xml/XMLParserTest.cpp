@@ -226,7 +226,7 @@ TEST(XMLParserTest, ANulByteInAFileEndsTheInput) {
     out << std::string("<a/>\0<b/>", 9);
   }
   XMLDocument document(false);
-  ASSERT_TRUE(document.load(path.c_str()));
+  ASSERT_TRUE(document.load(path.string().c_str()));
   EXPECT_EQ(document.root()->tagName(), "a");
   std::filesystem::remove(path);
 }
