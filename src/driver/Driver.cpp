@@ -4,12 +4,12 @@
 
 #include <cstdarg>
 #include <cstdio>
-#include <memory>
 
 #include "driver/CmsisHeader.h"
 #include "driver/Options.h"
 #include "driver/SVDFile2.h"
 #include "driver/VectorTable.h"
+#include "platform/Files.h"
 #include "readers/DdfReader.h"
 #include "readers/RdtReader.h"
 #include "readers/TcfReader.h"
@@ -50,6 +50,8 @@ class Conversion {
       if (options_.debug) map_.addDebugGroup(map_.coreType());
       addInclude();
     }
+    // The system refused memory on the way: what was made is incomplete, so nothing is written.
+    if (map_.exhausted()) return report("error: out of memory\n");
     if (!writeMemoryMap() || !writeVectorTable()) return 1;
     return 0;
   }
@@ -112,8 +114,7 @@ class Conversion {
   }
 
   bool readDdfInput() {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(input_.c_str(), "rt"),
-                                                         &std::fclose);
+    const File file = openFile(input_.c_str(), "rt");
     if (!file) return reportReadFailure();
     readDdf(file.get(), map_);
     return true;

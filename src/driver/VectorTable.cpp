@@ -3,7 +3,8 @@
 #include "driver/VectorTable.h"
 
 #include <cstdio>
-#include <memory>
+
+#include "platform/Files.h"
 
 namespace regforge {
 namespace {
@@ -28,8 +29,7 @@ std::string vectorFileName(const char* baseName) {
 
 bool writeVectorTable(const char* baseName, std::int32_t irqStart, const CortexMSVDFile& map) {
   const std::string fileName = vectorFileName(baseName);
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "wt"),
-                                                       &std::fclose);
+  const File file = openFile(fileName.c_str(), "wt");
   if (!file) return false;
   // A start of 2^31 or more on the command line is a negative index. No slot before the
   // table has a name, so those indices are written as reserved lines, as the loop says.

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/TempFile.h"
+
 namespace regforge {
 
 class TextSpill {
@@ -15,7 +17,6 @@ class TextSpill {
   TextSpill() = default;
   TextSpill(const TextSpill&) = delete;
   TextSpill& operator=(const TextSpill&) = delete;
-  ~TextSpill();
 
   /// Appends text and gives its offset; none when the file can't be made, in which case the
   /// caller keeps the text itself. Texts wait in a buffer and go to the file in large
@@ -37,9 +38,8 @@ class TextSpill {
 
  private:
   bool flush();
-  bool readFile(char* out, std::uint64_t offset, std::uint64_t size) const;
 
-  int descriptor_ = -1;
+  TempFile file_;
   bool triedFile_ = false;
   bool broken_ = false;        // a write failed: the file takes nothing more
   std::uint64_t flushed_ = 0;  // bytes in the file; the ones after it are in pending_

@@ -79,6 +79,9 @@ class XMLDocument {
   /// Appends the written form of the document to out: the writer without the file.
   void writeTo(std::string& out) const;
 
+  /// Whether the system refused memory while this document was built.
+  bool exhausted() const { return arena_.exhausted() || active_->exhausted(); }
+
   /// Message of the last failed read, parse or write (at most 1023 bytes).
   const char* errorText() const { return errorText_; }
   int errorLine() const { return errorLine_; }
@@ -103,6 +106,7 @@ class XMLDocument {
 
  private:
   friend class XMLParser;
+  static constexpr std::size_t kLargestText = INT32_MAX - 1;  // texts hold 31-bit lengths
   bool ownsText(std::string_view text) const;
   /// Writes the written form of node to written_ while it takes at most room bytes, else
   /// to the spill file; true when it went to the spill file.

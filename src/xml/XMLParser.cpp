@@ -67,6 +67,12 @@ bool XMLParser::at(const char* literal) const {
   return true;
 }
 
+char* XMLParser::find(char* from, std::string_view text) const {
+  const std::string_view rest(from, static_cast<std::size_t>(end_ - from));
+  const std::size_t found = rest.find(text);
+  return found == std::string_view::npos ? nullptr : from + found;
+}
+
 std::string_view XMLParser::decode(char* begin, char* end, bool dropCarriageReturns) {
   char* first = begin + (firstToDecode(begin, end, dropCarriageReturns) - begin);
   if (first == end) return {begin, static_cast<std::size_t>(end - begin)};
@@ -152,7 +158,7 @@ bool XMLParser::readProcessingInstruction() {
 bool XMLParser::readComment() {
   const int line = lineAt(p_);
   char* body = p_ + 4;
-  auto* close = static_cast<char*>(memmem(body, static_cast<std::size_t>(end_ - body), "-->", 3));
+  char* close = find(body, "-->");
   p_ = close ? close + 3 : end_;
   if (close && content_ == XMLDocument::Content::Nodes && !open_.empty()) {
     XMLComment* comment = document_.arena().make<XMLComment>(
@@ -166,7 +172,7 @@ bool XMLParser::readComment() {
 bool XMLParser::readCDATASection() {
   const int line = lineAt(p_);
   char* body = p_ + 9;
-  auto* close = static_cast<char*>(memmem(body, static_cast<std::size_t>(end_ - body), "]]>", 3));
+  char* close = find(body, "]]>");
   p_ = close ? close + 3 : end_;
   if (close && !open_.empty()) {
     XMLCDATASection* section = document_.arena().make<XMLCDATASection>(
@@ -325,6 +331,10 @@ bool XMLDocument::parseOwned(PageBlock buffer, std::size_t size) {
   XMLParser parser(*this, begin, end);
   const XMLParser::Error error = parser.run();
   root_ = parser.result();
+  if (exhausted()) {
+    setError(parser.stopLine(), "out of memory");
+    return false;
+  }
   switch (error) {
     case XMLParser::Error::None:
       return true;

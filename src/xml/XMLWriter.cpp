@@ -2,8 +2,8 @@
 // spaces per level, attributes in name order, values escaped byte by byte.
 #include <cstdio>
 #include <cstring>
-#include <memory>
 
+#include "platform/Files.h"
 #include "xml/XMLDocument.h"
 
 namespace regforge {
@@ -326,8 +326,7 @@ void XMLDocument::writeTo(std::string& out) const {
 }
 
 bool XMLDocument::write(const std::string& path) {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"),
-                                                       &std::fclose);
+  const File file = openFile(path.c_str(), "wb");
   if (!file) {
     setError(0, "couldn't write %s", path.c_str());
     return false;
