@@ -75,11 +75,12 @@ bool TextSpill::appendTo(std::string& out, std::uint64_t offset, std::uint64_t s
   return true;
 }
 
-bool TextSpill::copyTo(std::FILE* file, std::uint64_t offset, std::uint64_t size) const {
+bool TextSpill::copyTo(ByteSink& sink, std::uint64_t offset, std::uint64_t size) const {
   // The system copies from file to file where it can; the part still pending, and a copy
   // the system refuses, go through memory.
-  if (offset < flushed_) {
-    const std::uint64_t copied = file_.copyTo(file, offset, std::min(size, flushed_ - offset));
+  if (offset < flushed_ && sink.file()) {
+    const std::uint64_t copied =
+        file_.copyTo(sink.file(), offset, std::min(size, flushed_ - offset));
     offset += copied;
     size -= copied;
   }
@@ -88,11 +89,11 @@ bool TextSpill::copyTo(std::FILE* file, std::uint64_t offset, std::uint64_t size
     const std::uint64_t length = std::min({size, flushed_ - offset, std::uint64_t{kPiece}});
     piece.clear();
     if (!appendTo(piece, offset, length)) return false;
-    std::fwrite(piece.data(), 1, piece.size(), file);
+    sink.write(piece);
     offset += length;
     size -= length;
   }
-  if (size > 0) std::fwrite(pending_.data() + (offset - flushed_), 1, size, file);
+  if (size > 0) sink.write(std::string_view(pending_.data() + (offset - flushed_), size));
   return true;
 }
 

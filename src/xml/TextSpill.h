@@ -3,12 +3,12 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "platform/TempFile.h"
+#include "xml/ByteSink.h"
 
 namespace regforge {
 
@@ -31,8 +31,8 @@ class TextSpill {
 
   /// Appends the size bytes at offset to out; false on a read error.
   bool appendTo(std::string& out, std::uint64_t offset, std::uint64_t size) const;
-  /// Writes the size bytes at offset to file; false on a read error.
-  bool copyTo(std::FILE* file, std::uint64_t offset, std::uint64_t size) const;
+  /// Writes the size bytes at offset to sink; false on a read error.
+  bool copyTo(ByteSink& sink, std::uint64_t offset, std::uint64_t size) const;
   /// Bytes set aside so far.
   std::uint64_t size() const { return flushed_ + pending_.size(); }
 

@@ -1,7 +1,7 @@
 #include "xml/XMLDocument.h"
 
-#include "platform/Files.h"
 #include "xml/CharacterReferences.h"
+#include "xml/XMLParser.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -134,7 +134,7 @@ void XMLDocument::setError(int line, const char* format, ...) {
 
 bool XMLDocument::parse(const char* buffer) {
   // Text lengths are 31-bit: a buffer is read up to its first 2 GiB.
-  const std::size_t size = std::min<std::size_t>(std::strlen(buffer), kLargestText);
+  const std::size_t size = std::min<std::size_t>(std::strlen(buffer), kLargestInput);
   PageBlock copy = PageBlock::allocate(size + 1, PageBlock::pagesToFill(size));
   if (copy.empty()) {
     setError(0, "out of memory");
@@ -145,8 +145,39 @@ bool XMLDocument::parse(const char* buffer) {
   return parseOwned(std::move(copy), size);
 }
 
-bool XMLDocument::load(const char* path) {
-  WholeFile file = readWholeFile(path, kLargestText);
+bool XMLDocument::parseOwned(PageBlock buffer, std::size_t size) {
+  char* begin = buffer.data();
+  auto* end = static_cast<char*>(std::memchr(begin, '\0', size));  // a NUL ends the input
+  if (!end) end = begin + size;
+  sources_.push_back({std::move(buffer), end});
+  parsedBuffers_.push_back(begin);
+  // Room for as many text pieces as a dense file can have, reserved and not touched, so
+  // that growing never copies the table into fresh pages.
+  if (content_ == Content::ElementText) textPieces_.reserve(textPieces_.size() + size / 16);
+  arena().expect(size);  // the tree takes at least as much memory as its text
+  if (end - begin >= 3 && std::memcmp(begin, "\xEF\xBB\xBF", 3) == 0) begin += 3;
+
+  XMLParser parser(*this, begin, end);
+  const XMLParser::Error error = parser.run();
+  root_ = parser.result();
+  if (exhausted()) {
+    setError(parser.stopLine(), "out of memory");
+    return false;
+  }
+  switch (error) {
+    case XMLParser::Error::None:
+      return true;
+    case XMLParser::Error::BadName:
+      setError(parser.stopLine(), "bad tagName");
+      return false;
+    case XMLParser::Error::TagMismatch:
+      setError(parser.stopLine(), "tagName mismatch");
+      return false;
+  }
+  return false;
+}
+
+bool XMLDocument::load(WholeFile file, const char* path) {
   switch (file.status) {
     case WholeFile::Status::Read:
       return parseOwned(std::move(file.buffer), file.size);

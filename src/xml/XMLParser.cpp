@@ -313,39 +313,3 @@ void XMLParser::keepElementText(XMLElement& element, std::size_t firstPiece) {
 }
 
 }  // namespace regforge
-
-namespace regforge {
-
-bool XMLDocument::parseOwned(PageBlock buffer, std::size_t size) {
-  char* begin = buffer.data();
-  auto* end = static_cast<char*>(std::memchr(begin, '\0', size));  // a NUL ends the input
-  if (!end) end = begin + size;
-  sources_.push_back({std::move(buffer), end});
-  parsedBuffers_.push_back(begin);
-  // Room for as many text pieces as a dense file can have, reserved and not touched, so
-  // that growing never copies the table into fresh pages.
-  if (content_ == Content::ElementText) textPieces_.reserve(textPieces_.size() + size / 16);
-  arena().expect(size);  // the tree takes at least as much memory as its text
-  if (end - begin >= 3 && std::memcmp(begin, "\xEF\xBB\xBF", 3) == 0) begin += 3;
-
-  XMLParser parser(*this, begin, end);
-  const XMLParser::Error error = parser.run();
-  root_ = parser.result();
-  if (exhausted()) {
-    setError(parser.stopLine(), "out of memory");
-    return false;
-  }
-  switch (error) {
-    case XMLParser::Error::None:
-      return true;
-    case XMLParser::Error::BadName:
-      setError(parser.stopLine(), "bad tagName");
-      return false;
-    case XMLParser::Error::TagMismatch:
-      setError(parser.stopLine(), "tagName mismatch");
-      return false;
-  }
-  return false;
-}
-
-}  // namespace regforge
