@@ -58,7 +58,7 @@ TEST(TextSpillTest, WrittenTextComesBackInPlace) {
 
   const auto path = std::filesystem::temp_directory_path() / "regforge-spill-test.xml";
   {
-    FileSink sink(openFile(path.c_str(), "wb"));
+    FileSink sink(openFile(path.string().c_str(), "wb"));
     ASSERT_TRUE(document.write(sink));
   }
   std::ifstream in(path, std::ios::binary);
