@@ -60,34 +60,6 @@ XMLCDATASection* XMLDocument::createCDATASection(std::string_view text) {
   return arena().make<XMLCDATASection>(storeText(text));
 }
 
-XMLRawText* XMLDocument::createRawText(std::string_view text) {
-  return arena().make<XMLRawText>(storeText(text));
-}
-
-namespace {
-// Written markup kept in memory at most; the rest goes to the spill file. Below this a file
-// costs more than it saves; above it, fresh memory costs more than the file's page cache.
-constexpr std::size_t kInMemory = 64 << 10;
-}  // namespace
-
-XMLNode* XMLDocument::createWrittenText(std::string_view text) {
-  if (writtenInMemory_ + text.size() > kInMemory) {
-    if (const std::optional<std::uint64_t> offset = spill_.append(text))
-      return arena().make<XMLSpilledText>(*offset, text.size());
-  }
-  writtenInMemory_ += text.size();
-  return createRawText(text);
-}
-
-XMLNode* XMLDocument::createWrittenForm(const XMLNode& node, int level) {
-  const std::uint64_t offset = spill_.size();
-  const std::size_t room = writtenInMemory_ < kInMemory ? kInMemory - writtenInMemory_ : 0;
-  written_.clear();
-  if (writeWrittenForm(node, level, room))
-    return arena().make<XMLSpilledText>(offset, spill_.size() - offset);
-  return createWrittenText(written_);
-}
-
 bool XMLDocument::ownsText(std::string_view text) const {
   for (const Source& source : sources_) {
     if (text.data() >= source.buffer.data() && text.data() + text.size() <= source.end) return true;
