@@ -6,6 +6,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "Process.h"
 #include "memorymap/MemoryMap.h"
 
 namespace regforge {
@@ -52,11 +53,12 @@ TEST(WrittenGroupsTest, FinishedGroupsAreWrittenAsTheirTree) {
 
 TEST(WrittenGroupsTest, WithoutATemporaryFolderTheTextStaysInMemory) {
   const std::string tree = built(false);
-  const char* saved = std::getenv("TMPDIR");
+  using testsupport::kTemporaryFolderVariable;
+  const char* saved = std::getenv(kTemporaryFolderVariable);
   const std::string previous = saved ? saved : "";
-  setenv("TMPDIR", "/no/such/folder", 1);
+  testsupport::setEnvironment(kTemporaryFolderVariable, "/no/such/folder");
   const std::string text = built(true);
-  saved ? setenv("TMPDIR", previous.c_str(), 1) : unsetenv("TMPDIR");
+  testsupport::setEnvironment(kTemporaryFolderVariable, saved ? previous.c_str() : nullptr);
   EXPECT_TRUE(text == tree);
 }
 
