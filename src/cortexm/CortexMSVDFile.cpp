@@ -2,7 +2,6 @@
 // groups, and the assembly of those groups for "-pp".
 #include "cortexm/CortexMSVDFile.h"
 
-
 #include "text/Format.h"
 #include "text/Numbers.h"
 
@@ -84,17 +83,6 @@ void CortexMSVDFile::clearInterruptNames() {
 std::string_view CortexMSVDFile::interruptName(std::int64_t index) const {
   if (index < 0 || index >= kInterruptSlots) return {};
   return interruptNames_[static_cast<std::size_t>(index)];
-}
-
-std::string CortexMSVDFile::addressText(std::uint32_t address, bool nonSecure) {
-  // The non-secure alias of a PPB register lies at the secure address with bit 17 set.
-  return hexUpperText(nonSecure ? address | 0x20000u : address);
-}
-
-std::string CortexMSVDFile::aliasName(std::string_view name, bool nonSecure) {
-  std::string result(name);
-  if (nonSecure) result += "_NS";
-  return result;
 }
 
 void CortexMSVDFile::addPpbGroups(bool nonSecure) {

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "readers/SVDFile.h"
+#include "readers/ReadOptions.h"
 #include "text/Numbers.h"
 
 namespace regforge {
