@@ -37,6 +37,7 @@ class Conversion {
       : options_(std::move(options)), input_(options_.files[0]), output_(options_.files[1]) {}
 
   int run() {
+    if (!checkIrqStart()) return 1;
     configureCore();
     if (!gatherInterruptNames() || !readInput()) return 1;
     // Without a root element (a board file of another shape) the editing steps have
@@ -55,6 +56,15 @@ class Conversion {
   }
 
  private:
+  // A start of 2^31 or more is a negative index: the vector table would get a line for each
+  // index up to the first named one, gigabytes of reserved lines. Without a vector table the
+  // value only shifts the names of the NVIC group, which stays as the numbers say.
+  bool checkIrqStart() {
+    if (!options_.irqTable || static_cast<std::int32_t>(options_.irqStart) >= 0) return true;
+    return report("error: -irq-start %s is out of range (0 to 2147483647)\n",
+                  options_.irqStartText);
+  }
+
   // The command line's core data reaches the document only with an option that needs it.
   void configureCore() {
     if (options_.irqTable || options_.nvicPrioBits != 0 || options_.ppb) {
