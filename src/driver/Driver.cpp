@@ -10,6 +10,7 @@
 #include "driver/Options.h"
 #include "driver/SVDFile2.h"
 #include "driver/VectorTable.h"
+#include "platform/FileIdentity.h"
 #include "readers/DdfReader.h"
 #include "readers/RdtReader.h"
 #include "readers/TcfReader.h"
@@ -37,7 +38,7 @@ class Conversion {
       : options_(std::move(options)), input_(options_.files[0]), output_(options_.files[1]) {}
 
   int run() {
-    if (!checkIrqStart()) return 1;
+    if (!checkIrqStart() || !checkFileNames()) return 1;
     configureCore();
     if (!gatherInterruptNames() || !readInput()) return 1;
     // Without a root element (a board file of another shape) the editing steps have
@@ -63,6 +64,28 @@ class Conversion {
     if (!options_.irqTable || static_cast<std::int32_t>(options_.irqStart) >= 0) return true;
     return report("error: -irq-start %s is out of range (0 to 2147483647)\n",
                   options_.irqStartText);
+  }
+
+  // An output that is an input or the other output would destroy it. Devices and pipes may
+  // appear twice, as nothing is lost there; an input that doesn't exist is the reader's to
+  // report.
+  bool checkFileNames() {
+    std::vector<std::string> names{input_};
+    if (options_.irqs2 && !options_.irqs) names.emplace_back(options_.irqs2);
+    const std::size_t firstOutput = names.size();
+    names.push_back(output_);
+    if (options_.irqTable) names.push_back(vectorFileName(options_.irqTable));
+    for (std::size_t later = firstOutput; later < names.size(); ++later) {
+      const std::optional<FileIdentity> output = identifyFile(names[later]);
+      if (!output || !output->regular) continue;
+      for (std::size_t earlier = 0; earlier < later; ++earlier) {
+        const std::optional<FileIdentity> other = identifyFile(names[earlier]);
+        if (other != output || (earlier < firstOutput && !other->newName.empty())) continue;
+        return report("error: %s and %s name the same file\n", names[earlier].c_str(),
+                      names[later].c_str());
+      }
+    }
+    return true;
   }
 
   // The command line's core data reaches the document only with an option that needs it.

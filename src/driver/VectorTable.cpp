@@ -3,7 +3,8 @@
 #include "driver/VectorTable.h"
 
 #include <cstdio>
-#include <memory>
+
+#include "platform/OutputFile.h"
 
 namespace regforge {
 namespace {
@@ -28,22 +29,20 @@ std::string vectorFileName(const char* baseName) {
 
 bool writeVectorTable(const char* baseName, std::int32_t irqStart, const CortexMSVDFile& map) {
   const std::string fileName = vectorFileName(baseName);
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "wt"),
-                                                       &std::fclose);
-  if (!file) return false;
-  // A start of 2^31 or more on the command line is a negative index. No slot before the
-  // table has a name, so those indices are written as reserved lines, as the loop says.
-  // The text goes out in blocks so that a long run of them needs no more memory.
+  OutputFile file;
+  if (!file.open(fileName, OutputFile::Mode::Text)) return false;
+  // The text goes out in blocks so that a long run of reserved lines needs no more memory;
+  // indices below the table (a negative start) have no name.
   std::string text;
   for (std::int64_t index = irqStart; index <= map.maxInterrupt(); ++index) {
     appendLine(text, map.interruptName(index));
     if (text.size() >= kFlushSize) {
-      std::fwrite(text.data(), 1, text.size(), file.get());
+      std::fwrite(text.data(), 1, text.size(), file.stream());
       text.clear();
     }
   }
-  std::fwrite(text.data(), 1, text.size(), file.get());
-  return true;
+  std::fwrite(text.data(), 1, text.size(), file.stream());
+  return file.commit();
 }
 
 }  // namespace regforge

@@ -13,7 +13,8 @@ std::string vectorFileName(const char* baseName);
 
 /// Writes one line per interrupt index from irqStart to the highest named one into
 /// vectorFileName(baseName): a handler line for a named slot, a reserved line otherwise
-/// (indices below 0 included). False when the file can't be created.
+/// (indices below 0 included). False when the file can't be written completely; an existing
+/// file then stays as it was.
 bool writeVectorTable(const char* baseName, std::int32_t irqStart, const CortexMSVDFile& map);
 
 }  // namespace regforge

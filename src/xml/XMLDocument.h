@@ -74,7 +74,8 @@ class XMLDocument {
   /// load() for a path held in a string.
   bool read(const std::string& path) { return load(path.c_str()); }
 
-  /// Writes the document to path; false with "couldn't write %s" when it can't be opened.
+  /// Writes the document to path, replacing a regular file only once the whole document is
+  /// written; false with "couldn't write %s" when it can't be opened or written.
   bool write(const std::string& path);
   /// Appends the written form of the document to out: the writer without the file.
   void writeTo(std::string& out) const;

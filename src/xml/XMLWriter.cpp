@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 
+#include "platform/OutputFile.h"
 #include "xml/XMLDocument.h"
 
 namespace regforge {
@@ -92,7 +93,7 @@ class Output {
   void flush() {
     if (sink_) sink_->finishAppend();
     if (!file_) return;
-    std::fwrite(text_->data(), 1, text_->size(), file_);  // write errors are not reported
+    std::fwrite(text_->data(), 1, text_->size(), file_);  // errors stay in the stream
     text_->clear();
   }
   void overflow() {
@@ -326,17 +327,21 @@ void XMLDocument::writeTo(std::string& out) const {
 }
 
 bool XMLDocument::write(const std::string& path) {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"),
-                                                       &std::fclose);
-  if (!file) {
+  OutputFile file;
+  if (!file.open(path, OutputFile::Mode::Binary)) {
     setError(0, "couldn't write %s", path.c_str());
     return false;
   }
-  std::string buffer;
-  Output output(buffer, file.get(), &spill_);
-  writeDocument(output, doctype_, root_);
-  // Only markup kept aside that can't be read back is reported: it would leave a gap.
-  if (output.failed()) {
+  bool complete = false;
+  {
+    std::string buffer;
+    Output output(buffer, file.stream(), &spill_);
+    writeDocument(output, doctype_, root_);
+    // Markup kept aside that can't be read back would leave a gap.
+    complete = !output.failed();
+  }  // the output's last piece goes to the file here
+  // A write that fails, the last one at closing included, leaves no file behind.
+  if (!complete || !file.commit()) {
     setError(0, "couldn't write %s", path.c_str());
     return false;
   }
