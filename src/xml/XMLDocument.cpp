@@ -42,6 +42,24 @@ void XMLDocument::appendElementText(const XMLElement& element, std::string& out)
   }
 }
 
+void XMLDocument::setElementText(XMLElement& element, const ParsedText* first, std::size_t count) {
+  if (count == 1 && !first->decode) {
+    element.text_ = first->text.data();
+    element.textSize_ = static_cast<std::uint32_t>(first->text.size());
+    return;
+  }
+  if (count == 0) return;
+  const char* buffer = parsedBuffers_.back();
+  textPieces_.push_back(
+      {static_cast<std::uint32_t>(parsedBuffers_.size() - 1), static_cast<std::uint32_t>(count)});
+  element.textSize_ = static_cast<std::uint32_t>(textPieces_.size());
+  for (const ParsedText* piece = first; piece != first + count; ++piece) {
+    const std::size_t size = piece->text.size();
+    textPieces_.push_back({static_cast<std::uint32_t>(piece->text.data() - buffer),
+                           static_cast<std::uint32_t>(size | (piece->decode ? kDecode : 0))});
+  }
+}
+
 XMLDocument::~XMLDocument() = default;
 
 XMLElement* XMLDocument::createElement(std::string_view tagName) {

@@ -91,6 +91,15 @@ class XMLDocument {
   /// Takes over the buffers other's tree points into (other's tree stays valid while this
   /// document lives), so that texts copied from other need no copy of their own.
   void shareSources(XMLDocument& other);
+  /// One piece of an element's own text as the parser found it in the buffer parsed last.
+  struct ParsedText {
+    std::string_view text;  // as written
+    bool decode;            // holds references or carriage returns
+  };
+  /// Gives element, in a document parsed with Content::ElementText, the count pieces of its
+  /// own text at first.
+  void setElementText(XMLElement& element, const ParsedText* first, std::size_t count);
+
   /// Writes element, an element without children, itself and gives true; or gives false to
   /// have writer write it as usual. A subclass that keeps the written form of some elements
   /// (the memory map's finished groups) gives it here.
@@ -110,7 +119,6 @@ class XMLDocument {
   void setError(int line, const char* format, ...) __attribute__((format(printf, 3, 4)));
 
  private:
-  friend class XMLParser;
   bool ownsText(std::string_view text) const;
   Arena arena_;
   Arena* active_ = &arena_;
