@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "Process.h"
 #include "ProgramRun.h"
 
 namespace regforge {
@@ -37,6 +38,7 @@ class OutputFileTest : public ::testing::Test {
 };
 
 TEST_F(OutputFileTest, ALinkedFileIsReplacedWhenCompleteAndKeepsItsPermissions) {
+  if (testsupport::kWindows) GTEST_SKIP() << "links need a privilege on Windows, and are replaced";
   writeFile("out", "old");
   fs::permissions(folder_ / "out",
                   fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
