@@ -14,7 +14,11 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 
 # Programs built here run under Wine on Linux: the tests, and test discovery.
+# Wine may come after the build is configured (make test-windows installs it): then the path
+# Debian installs it under is used.
 find_program(REGFORGE_WINE NAMES wine wine64 wine-stable)
 if(REGFORGE_WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${REGFORGE_WINE})
+else()
+  set(CMAKE_CROSSCOMPILING_EMULATOR /usr/bin/wine)
 endif()
