@@ -105,6 +105,7 @@ test-windows:
 	@# One Wine server for the whole run. Wine's background services are started by wineboot
 	@# (which makes the prefix the first time), not by a test: ctest would wait for them, as
 	@# they hold the output of the process that started them open; they end with the server.
+	mkdir -p $(WINDOWS_DIR)/wine
 	$(WINE_ENV) wineserver -p && { $(WINE_ENV) wineboot >/dev/null 2>&1 </dev/null; \
 	  $(WINE_ENV) ctest --test-dir $(WINDOWS_DIR) --output-on-failure -j $(JOBS); \
 	  status=$$?; $(WINE_ENV) wineserver -k; exit $$status; }
