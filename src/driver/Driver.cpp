@@ -8,9 +8,12 @@
 
 #include "driver/CmsisHeader.h"
 #include "driver/Options.h"
+#include "driver/RunChecks.h"
 #include "driver/SVDFile2.h"
 #include "driver/VectorTable.h"
+#include "platform/FileProblem.h"
 #include "readers/DdfReader.h"
+#include "readers/InputRoot.h"
 #include "readers/RdtReader.h"
 #include "readers/TcfReader.h"
 #include "text/ByteText.h"
@@ -33,22 +36,38 @@ bool isArmv8MainlineOrBaseline(std::int32_t coreType) {
 
 class Conversion {
  public:
-  explicit Conversion(Options options)
-      : options_(std::move(options)), input_(options_.files[0]), output_(options_.files[1]) {}
+  Conversion(Options options, Diagnostics& diagnostics)
+      : options_(std::move(options)),
+        input_(options_.files[0]),
+        output_(options_.files[1]),
+        diagnostics_(diagnostics) {
+    map_.setDiagnostics(diagnostics_);
+    if (options_.arrayLimit) map_.setArrayLimit(*options_.arrayLimit);
+  }
 
   int run() {
+    checkOptions(options_, diagnostics_);
     configureCore();
-    if (!gatherInterruptNames() || !readInput()) return 1;
+    if (!gatherInterruptNames()) return 1;
+    diagnostics_.setFile(input_);
+    if (!readInput()) return 1;
+    diagnostics_.setFile("regforge");
     // Without a root element (a board file of another shape) the editing steps have
     // nothing to act on and are skipped; the file then holds the doctype line only.
     const bool hasRoot = map_.rootElement() != nullptr;
-    if (hasRoot && options_.remove) map_.removeGroups(splitList(options_.remove));
+    if (hasRoot && options_.remove) removeGroups();
     const bool nonSecure = isArmv8MainlineOrBaseline(map_.coreType()) && !options_.nocmse;
     if (hasRoot) {
       addNvicGroup(nonSecure);
-      if (options_.ppb) map_.addPpbGroups(nonSecure);
+      if (options_.ppb) addPpbGroups(nonSecure);
       if (options_.debug) map_.addDebugGroup(map_.coreType());
       addInclude();
+    }
+    if (diagnostics_.enabled()) checkOutput();
+    if (options_.strict && diagnostics_.count() > 0) {
+      report("error: -strict: %s warning%s; no file written\n",
+             withThousands(diagnostics_.count()).c_str(), diagnostics_.count() == 1 ? "" : "s");
+      return 1;
     }
     if (!writeMemoryMap() || !writeVectorTable()) return 1;
     return 0;
@@ -73,7 +92,12 @@ class Conversion {
     if (!options_.irqs2) return true;
     const std::optional<CmsisHeader> header =
         scanCmsisHeader(options_.irqs2, options_.core, options_.mpu, options_.fpu);
-    if (!header) return report("couldn't read header file %s", options_.irqs2);
+    if (!header) {
+      report("couldn't read header file %s", options_.irqs2);
+      // The message has no line end of its own; the reason goes on a line of its own.
+      if (diagnostics_.enabled()) std::fputc('\n', stderr);
+      return explain(options_.irqs2, 0, fileProblem(options_.irqs2));
+    }
     map_.setInterruptNames(header->interrupts);
     map_.setCoreConfig(static_cast<std::int32_t>(header->coreType), header->cm0Plus,
                        header->nvicPrioBits, header->mpu != 0, header->fpu != 0);
@@ -95,51 +119,131 @@ class Conversion {
     // The reader asks only for whole element texts, so no text nodes are needed.
     XMLDocument input(XMLDocument::Content::ElementText);
     if (!input.read(input_)) {
-      return report("error: %s at %s:%d\n", input.errorText(), input_.c_str(), input.errorLine());
+      report("error: %s at %s:%d\n", input.errorText(), input_.c_str(), input.errorLine());
+      return explainLoadFailure(input);
     }
     map_.shareSources(input);  // names and numbers pass through without copies
     std::optional<std::string_view> ignorePrefix;
     if (options_.ignoreName) ignorePrefix = options_.ignoreName;
-    if (!map_.readSvd(input, options_.readOptions, ignorePrefix)) return reportImportFailure();
+    if (!map_.readSvd(input, options_.readOptions, ignorePrefix)) {
+      reportImportFailure();
+      return explain(input_, 0, map_.importProblem());
+    }
     return true;
   }
 
   bool readTcfInput() {
     XMLDocument input(false);
-    if (!input.load(input_.c_str())) return reportReadFailure();
-    if (!readTcf(input, map_)) return reportImportFailure();
+    if (!input.load(input_.c_str())) return reportReadFailure(input);
+    if (!readTcf(input, map_)) {
+      reportImportFailure();
+      return explain(input_, 0, "the board asks for more than one conversion may make");
+    }
+    if (diagnostics_.enabled() && !map_.rootElement()) warnWrongReader(input.root(), "-tcf");
     return true;
   }
 
   bool readDdfInput() {
     std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(input_.c_str(), "rt"),
                                                          &std::fclose);
-    if (!file) return reportReadFailure();
+    if (!file) {
+      reportReadFailure();
+      return explain(input_, 0, fileProblem(input_.c_str()));
+    }
     readDdf(file.get(), map_);
+    if (diagnostics_.enabled() && !map_.rootElement()->firstChild()) {
+      // A file that makes nothing may be one of the XML formats.
+      XMLDocument probe(false);
+      if (probe.load(input_.c_str())) warnWrongReader(probe.root(), "-ddf");
+    }
     return true;
   }
 
   bool readRdtInput() {
     XMLDocument input(false);
-    if (!input.load(input_.c_str())) return reportReadFailure();
+    if (!input.load(input_.c_str())) return reportReadFailure(input);
     const XMLElement* cpu = findCpu(input.root(), options_.rdtCpu);
-    if (!cpu) return report("error: failed to find CPU %s\n", options_.rdtCpu);
+    if (!cpu) {
+      report("error: failed to find CPU %s\n", options_.rdtCpu);
+      return explainMissingCpu(input);
+    }
     if (const std::optional<RdtLoadError> error = readRdt(map_, *cpu)) {
-      if (error->overBudget) return reportImportFailure();
-      return report("error: load of %s:%d failed %s\n", error->path.c_str(), error->line,
-                    error->text.c_str());
+      if (error->overBudget) {
+        reportImportFailure();
+        return explain(input_, 0, "the register files ask for more than one conversion may read");
+      }
+      report("error: load of %s:%d failed %s\n", error->path.c_str(), error->line,
+             error->text.c_str());
+      return explain(error->path, 0, fileProblem(error->path.c_str()));
     }
     return true;
   }
 
   bool reportReadFailure() { return report("error: read of %s failed\n", input_.c_str()); }
+  bool reportReadFailure(const XMLDocument& input) {
+    reportReadFailure();
+    return explainLoadFailure(input);
+  }
   // An input without what its reader needs, or one that asks for more than it may make.
   bool reportImportFailure() { return report("error: import of %s failed\n", input_.c_str()); }
+
+  // With -warn, the line that follows an error: why, as "FILE[:LINE]: note: TEXT".
+  bool explain(const std::string& file, int line, const std::string& text) {
+    if (!diagnostics_.enabled() || text.empty()) return false;
+    std::fprintf(stderr, "%s%s: note: %s\n", file.c_str(),
+                 line > 0 ? (":" + std::to_string(line)).c_str() : "", text.c_str());
+    return false;
+  }
+  bool explainLoadFailure(const XMLDocument& input) {
+    if (!input.errorDetail().empty())
+      return explain(input_, input.errorLine() + 1, input.errorDetail());
+    return explain(input_, 0, fileProblem(input_.c_str()));
+  }
+  bool explainMissingCpu(const XMLDocument& input) {
+    std::string ids;
+    for (const std::string& id : cpuIds(input.root()))
+      ids += (ids.empty() ? "" : ", ") + id;
+    if (!ids.empty()) return explain(input_, 0, "the CPU ids in the file are: " + ids);
+    const std::string reader = readerFor(input.root());
+    return explain(input_, 0,
+                   "the file has no <cpu> element with an id" +
+                       (reader.empty() ? std::string() : "; " + reader + " reads it"));
+  }
+  void warnWrongReader(const XMLElement* root, const char* option) {
+    const std::string reader = readerFor(root);
+    diagnostics_.warn(
+        "root-element", root ? root->line() + 1 : 0,
+        std::string(option) + " read nothing from this file" +
+            (root ? ", whose root element is <" + std::string(root->tagName()) + ">" : "") +
+            (reader.empty() ? "" : "; " + reader + " reads it"));
+  }
+
+  void removeGroups() {
+    const std::vector<std::string> names = splitList(options_.remove);
+    if (diagnostics_.enabled()) checkRemovals(map_, names);
+    map_.removeGroups(names);
+  }
+
+  void addPpbGroups(bool nonSecure) {
+    const std::size_t inputGroups = topLevelCount(map_);
+    map_.addPpbGroups(nonSecure);
+    if (diagnostics_.enabled()) checkCoreGroupsOverInput(map_, inputGroups);
+  }
+
+  // After every step: what the outputs hold.
+  void checkOutput() {
+    checkRepeatedGroupNames(map_);
+    const auto irqStart = static_cast<std::int32_t>(options_.irqStart);
+    if (options_.irqTable) checkInterruptsBelowStart(map_, irqStart, "vector table");
+    if (options_.nvicPrioBits != 0 && map_.rootElement())
+      checkInterruptsBelowStart(map_, irqStart, "NVIC group of -nvic");
+  }
 
   // "-nvic": the generated group replaces any group named "NVIC"; the non-secure flag picks
   // the one view that is made.
   void addNvicGroup(bool nonSecure) {
     if (options_.nvicPrioBits == 0) return;
+    if (diagnostics_.enabled()) checkNvicReplacement(map_);
     map_.removeGroups({"NVIC"});
     map_.addNvicGroup(options_.core, options_.nvicPrioBits,
                       static_cast<std::int32_t>(options_.irqStart),
@@ -158,7 +262,8 @@ class Conversion {
   bool writeMemoryMap() {
     map_.setDoctype("Register_Definition_File");
     if (!map_.write(output_)) {
-      return report("error: write of %s failed\n", output_.c_str());
+      report("error: write of %s failed\n", output_.c_str());
+      return explain(output_, 0, writeProblem(output_.c_str()));
     }
     return true;
   }
@@ -167,7 +272,9 @@ class Conversion {
     if (!options_.irqTable) return true;
     if (!regforge::writeVectorTable(options_.irqTable, static_cast<std::int32_t>(options_.irqStart),
                                     map_)) {
-      return report("error: write of %s failed\n", vectorFileName(options_.irqTable).c_str());
+      const std::string name = vectorFileName(options_.irqTable);
+      report("error: write of %s failed\n", name.c_str());
+      return explain(name, 0, writeProblem(name.c_str()));
     }
     return true;
   }
@@ -175,8 +282,19 @@ class Conversion {
   Options options_;
   const std::string input_;  // the paths as their command-line bytes, for opening and messages
   const std::string output_;
+  Diagnostics& diagnostics_;
   SVDFile2 map_;
 };
+
+// With -warn, a command line without two file names says which words it took as file names.
+void explainFileWords(const Options& options) {
+  if (!options.warn || options.files.empty()) return;
+  std::string words;
+  for (const std::string& word : options.files)
+    words += " " + word;
+  std::fprintf(stderr, "regforge: note: %zu word%s taken as file names, not 2:%s\n",
+               options.files.size(), options.files.size() == 1 ? "" : "s", words.c_str());
+}
 
 }  // namespace
 
@@ -188,11 +306,28 @@ int runRegforge(int argc, const char* const* argv) {
       return 1;
     case ScanResult::Status::Usage:
       std::fputs(kUsage, stdout);
+      explainFileWords(scan.options);
       return 1;
+    case ScanResult::Status::Help:
+      std::fputs(kUsage, stdout);
+      std::fputs(kMoreUsage, stdout);
+      return 0;
+    case ScanResult::Status::Version:
+      std::fputs("regforge " REGFORGE_VERSION "\n", stdout);
+      return 0;
     case ScanResult::Status::Run:
       break;
   }
-  return Conversion(std::move(scan.options)).run();
+  Diagnostics diagnostics;
+  if (scan.options.warn) diagnostics.enable();
+  const int status = Conversion(std::move(scan.options), diagnostics).run();
+  if (diagnostics.enabled()) {
+    std::fputs(diagnostics.takeText().c_str(), stderr);
+    const std::uint64_t count = diagnostics.count();
+    std::fprintf(stderr, "regforge: %s warning%s\n", withThousands(count).c_str(),
+                 count == 1 ? "" : "s");
+  }
+  return status;
 }
 
 }  // namespace regforge

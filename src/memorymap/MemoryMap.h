@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "memorymap/AttributeText.h"
+#include "memorymap/Diagnostics.h"
 #include "memorymap/ElementKind.h"
 #include "xml/XMLDocument.h"
 
@@ -81,8 +82,15 @@ class MemoryMap : public XMLDocument {
   /// names; an element without a name counts as named "". Deeper elements are not looked at.
   void removeGroups(const std::vector<std::string>& names);
 
+  /// Where readers and generators report warnings; the driver's, once it sets one, else a
+  /// disabled one of the document's own. The driver keeps diagnostics alive while it is set.
+  Diagnostics& diagnostics() { return *diagnostics_; }
+  void setDiagnostics(Diagnostics& diagnostics) { diagnostics_ = &diagnostics; }
+
  private:
   Arena scratch_;
+  Diagnostics silent_;
+  Diagnostics* diagnostics_ = &silent_;
 };
 
 }  // namespace regforge

@@ -108,6 +108,7 @@ const XMLElement* SVDDerivation::resolveDerivedFrom(const XMLNode* scopeFirst, s
     const std::optional<std::string_view> reference = current->attribute("derivedFrom");
     const XMLElement* found = reference ? lookUp(chains, *reference) : nullptr;
     if (!found) {
+      if (reference) warnUnresolved(*current, tag, *reference);
       settle(0, path.size() - 1, current);
       chains.bases.insert(current, nullptr);
       break;
@@ -119,6 +120,7 @@ const XMLElement* SVDDerivation::resolveDerivedFrom(const XMLNode* scopeFirst, s
     if (const std::optional<std::size_t> loop = positionOnPath(found)) {
       const std::size_t j = *loop;
       const std::size_t k = path.size() - 1;
+      warnCycle(*path[j], tag);
       settle(0, j, current);
       chains.bases.insert(path[j], j == k ? nullptr : current);
       for (std::size_t m = j + 1; m <= k; ++m)
@@ -128,6 +130,26 @@ const XMLElement* SVDDerivation::resolveDerivedFrom(const XMLNode* scopeFirst, s
     path.push_back(found);
   }
   return *chains.bases.find(&element);
+}
+
+void SVDDerivation::warnUnresolved(const XMLElement& element, std::string_view tag,
+                                   std::string_view reference) {
+  Diagnostics& diagnostics = texts_.diagnostics();
+  if (!diagnostics.enabled()) return;
+  diagnostics.warn("derived-from", element.line() + 1,
+                   "derivedFrom=\"" + std::string(reference) + "\" names no <" + std::string(tag) +
+                       "> here; it is read without a base, so nothing is "
+                       "inherited");
+}
+
+void SVDDerivation::warnCycle(const XMLElement& element, std::string_view tag) {
+  Diagnostics& diagnostics = texts_.diagnostics();
+  if (!diagnostics.enabled()) return;
+  const XMLElement* name = SVDFile::findElement(element.firstChild(), "name");
+  diagnostics.warn("derivation-cycle", element.line() + 1,
+                   "the derivedFrom chain of <" + std::string(tag) + "> \"" +
+                       std::string(name ? texts_.elementText(*name) : "") +
+                       "\" comes back to it; the chain stops there");
 }
 
 }  // namespace regforge

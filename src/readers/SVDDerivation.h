@@ -48,6 +48,8 @@ class SVDDerivation {
   Scope& scope(const XMLNode* scopeFirst, std::string_view tag, bool recursive);
   void addCandidate(Scope& scope, const XMLNode& node, std::string_view tag);
   static const XMLElement* lookUp(const Scope& scope, std::string_view name);
+  void warnUnresolved(const XMLElement& element, std::string_view tag, std::string_view reference);
+  void warnCycle(const XMLElement& element, std::string_view tag);
 
   SVDFile& texts_;
   std::map<ScopeKey, Scope> scopes_;

@@ -51,6 +51,11 @@ class SVDFile : public MemoryMap {
                std::optional<std::string_view> ignorePrefix);
   /// Bounds for the following reads in place of the program's (see ReadBudget).
   void setReadLimits(ReadBudget::Limits limits) { limits_ = limits; }
+  /// Arrays (a register's or a cluster's dim) of more copies are read with their first limit
+  /// copies, each time with a warning.
+  void setArrayLimit(std::uint32_t limit) { arrayLimit_ = limit; }
+  /// Why the last readSvd returned false, in words.
+  const std::string& importProblem() const { return problem_; }
 
   /// Rewrites a description in place. Here: each backslash-n becomes "<br/>".
   virtual void formatDescription(std::string& text);
@@ -121,7 +126,27 @@ class SVDFile : public MemoryMap {
                                 std::uint32_t copy);
   /// Spends steps for every child node of element (none for null).
   bool spendChildren(const XMLElement* element);
-  bool withinStorage() { return budget_.storageFits(storageCapacity()); }
+  bool withinStorage();
+
+  // Warnings (SVDChecks.cpp). Each costs nothing unless warnings are enabled.
+  bool warnings() { return diagnostics().enabled(); }
+  void warnAt(const XMLElement& element, std::string_view check, std::string text);
+  /// The number text converts to by base; warns when that is not what the text says.
+  std::uint32_t checkedUnsigned(std::string_view text, int base, const XMLElement& where,
+                                std::string_view what);
+  std::int32_t checkedSigned(std::string_view text, int base, const XMLElement& where,
+                             std::string_view what);
+  /// count, or the array limit when count passes it (with a warning).
+  std::uint32_t limitArray(std::uint32_t count, const XMLElement& element);
+  /// Remembers for importProblem() that element's count copies of perCopy elements each
+  /// passed the bound.
+  void passedBound(const XMLElement& element, std::uint64_t count, std::uint64_t perCopy);
+  void checkRegister(const XMLElement& reg, const XMLElement* base, const SVDReadContext& context,
+                     const SVDRegisterPlan& plan, std::string_view dimIndex);
+  void checkFields(const XMLElement& reg, const SVDRegisterPlan& plan, std::uint32_t sizeBits);
+  /// Names that two or more of container's children of the tags share.
+  void checkRepeatedNames(const XMLElement& container, std::string_view tag,
+                          std::string_view otherTag = {});
 
   // Joined texts of elements with more than one text piece, made once per element.
   std::unordered_map<const XMLElement*, std::string_view> joinedTexts_;
@@ -130,6 +155,8 @@ class SVDFile : public MemoryMap {
   ReadBudget::Limits limits_;
   ReadBudget budget_;
   std::string nameText_;  // a register name being built
+  std::optional<std::uint32_t> arrayLimit_;
+  std::string problem_;
 };
 
 }  // namespace regforge

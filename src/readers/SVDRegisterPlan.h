@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "readers/DimIndex.h"
+#include "xml/XMLElement.h"
 
 namespace regforge {
 
@@ -29,7 +30,8 @@ struct SVDFieldPlan {
 };
 
 struct SVDRegisterPlan {
-  std::string_view name;  // own name; may hold "%s"
+  const XMLElement* element = nullptr;  // the <register> read
+  std::string_view name;                // own name; may hold "%s"
   std::uint32_t addressOffset = 0;
   std::string size;         // bytes, decimal
   std::string_view access;  // the output text

@@ -1,6 +1,7 @@
 #include "xml/XMLParser.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "xml/CharacterReferences.h"
@@ -196,6 +197,8 @@ bool XMLParser::readEndTag() {
   if (open_.empty()) return true;
   if (name != open_.back().element->tagName()) {
     error_ = Error::TagMismatch;
+    detail_ = "expected </" + std::string(open_.back().element->tagName()) + ">, found </" +
+              std::string(name) + ">";
     return false;
   }
   if (*p_ == '>') {  // without it the element stays open and the rest is content
@@ -226,11 +229,24 @@ bool XMLParser::readStartTag() {
   return true;
 }
 
+void XMLParser::describeBadName() {
+  const auto byte = static_cast<unsigned char>(*p_);
+  char shown[16];
+  if (byte > ' ' && byte < 127) {
+    std::snprintf(shown, sizeof shown, "'%c'", byte);
+  } else {
+    std::snprintf(shown, sizeof shown, "byte %u", byte);
+  }
+  detail_ = "<" + std::string(open_.back().element->tagName()) +
+            ">: an attribute name cannot begin with " + shown;
+}
+
 bool XMLParser::readAttributes() {
   attributes_.clear();
   while (*p_ != '/' && *p_ != '>' && p_ != end_) {
     if (!is(*p_, kNameStart)) {
       error_ = Error::BadName;
+      describeBadName();
       return false;
     }
     const std::string_view name = readName();
@@ -330,9 +346,11 @@ bool XMLDocument::parseOwned(PageBlock buffer, std::size_t size) {
       return true;
     case XMLParser::Error::BadName:
       setError(parser.stopLine(), "bad tagName");
+      errorDetail_ = parser.errorDetail();
       return false;
     case XMLParser::Error::TagMismatch:
       setError(parser.stopLine(), "tagName mismatch");
+      errorDetail_ = parser.errorDetail();
       return false;
   }
   return false;

@@ -1,0 +1,168 @@
+// The warnings of the SVD reader: numbers that convert to something else than they say,
+// missing or unknown texts, arrays, bit fields and names that repeat in one scope.
+#include <algorithm>
+#include <vector>
+
+#include "readers/SVDFile.h"
+#include "text/Numbers.h"
+
+namespace regforge {
+namespace {
+
+std::string quoted(std::string_view text) {
+  return "\"" + std::string(text) + "\"";
+}
+
+// "010" read with the prefix rule is octal: worth a word when its digits say otherwise.
+bool readsAsOctal(std::string_view text, int base) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+    text.remove_prefix(1);
+  return base == 0 && text.size() > 1 && text[0] == '0' && text[1] >= '1' && text[1] <= '9';
+}
+
+// Access texts that mean what the reader makes of them.
+constexpr std::string_view kKnownAccess[] = {"read-only", "write-only", "read-write", "writeOnce",
+                                             "read-writeOnce"};
+
+}  // namespace
+
+void SVDFile::warnAt(const XMLElement& element, std::string_view check, std::string text) {
+  diagnostics().warn(check, element.line() + 1, std::move(text));
+}
+
+std::uint32_t SVDFile::checkedUnsigned(std::string_view text, int base, const XMLElement& where,
+                                       std::string_view what) {
+  const std::optional<std::uint32_t> value = parseUnsigned(text, base);
+  if (warnings() && !text.empty()) {
+    if (!value) {
+      warnAt(where, "number",
+             std::string(what) + " " + quoted(text) + " is not " +
+                 (base == 10 ? "a decimal number" : "a number") + "; 0 used");
+    } else if (readsAsOctal(text, base) && std::to_string(*value) != text) {
+      warnAt(where, "number",
+             std::string(what) + " " + quoted(text) +
+                 " is read as octal: " + std::to_string(*value) + " used");
+    }
+  }
+  return value.value_or(0);
+}
+
+std::int32_t SVDFile::checkedSigned(std::string_view text, int base, const XMLElement& where,
+                                    std::string_view what) {
+  const std::optional<std::int32_t> value = parseSigned(text, base);
+  if (warnings() && !text.empty() && !value) {
+    warnAt(where, "number",
+           std::string(what) + " " + quoted(text) + " is not " +
+               (base == 10 ? "a decimal number" : "a number") + "; 0 used");
+  }
+  return value.value_or(0);
+}
+
+std::uint32_t SVDFile::limitArray(std::uint32_t count, const XMLElement& element) {
+  if (!arrayLimit_ || count <= *arrayLimit_) return count;
+  // Given on request only, so it warns whether or not warnings were asked for.
+  warnAt(element, "array-limit",
+         "<" + std::string(element.tagName()) + "> " + quoted(childText(&element, "name")) +
+             " has " + withThousands(count) + " copies; the first " + withThousands(*arrayLimit_) +
+             " are written");
+  return *arrayLimit_;
+}
+
+void SVDFile::passedBound(const XMLElement& element, std::uint64_t count, std::uint64_t perCopy) {
+  problem_ = "<" + std::string(element.tagName()) + "> " + quoted(childText(&element, "name")) +
+             " at line " + std::to_string(element.line() + 1) + " has " + withThousands(count) +
+             " copies of " + withThousands(perCopy) + " element" + (perCopy == 1 ? "" : "s") +
+             ", and the conversion passes its bound of " + withThousands(ReadBudget::kMaxSteps) +
+             " elements there; -array-limit N writes only the first N copies of each array";
+}
+
+void SVDFile::checkRegister(const XMLElement& reg, const XMLElement* base,
+                            const SVDReadContext& context, const SVDRegisterPlan& plan,
+                            std::string_view dimIndex) {
+  if (inheritedText(&reg, base, "addressOffset").empty()) {
+    warnAt(reg, "missing",
+           "register " + quoted(plan.name) + " has no <addressOffset>; offset 0 used");
+  }
+  const std::string_view access = inheritedText(&reg, base, "access");
+  const std::string_view used = access.empty() ? context.access : access;
+  if (!used.empty() &&
+      std::find(std::begin(kKnownAccess), std::end(kKnownAccess), used) == std::end(kKnownAccess)) {
+    warnAt(reg, "access",
+           "register " + quoted(plan.name) + ": access " + quoted(used) +
+               " is not known; Read/Write used");
+  }
+  if (!dimIndex.empty()) {
+    const std::uint32_t over = plan.count == UINT32_MAX ? plan.count : plan.count + 1;
+    const std::size_t names = parseDimIndex(dimIndex, over).size();
+    if (names != plan.count) {
+      warnAt(reg, "dim-index",
+             "register " + quoted(plan.name) + ": dim " + std::to_string(plan.count) +
+                 " but dimIndex " + quoted(dimIndex) + " gives " +
+                 (names > plan.count ? "more" : std::to_string(names)) + " names" +
+                 (names < plan.count ? "; the other copies are numbered" : "; the rest unused"));
+    }
+  }
+}
+
+void SVDFile::checkFields(const XMLElement& reg, const SVDRegisterPlan& plan,
+                          std::uint32_t sizeBits) {
+  struct Span {
+    std::int64_t lsb, end;
+    std::string_view name;
+  };
+  std::vector<Span> spans;
+  for (const SVDFieldPlan& field : plan.fields) {
+    const std::int64_t width = std::stoll(field.size);
+    const std::int64_t end = std::int64_t{field.lsb} + width;
+    if (field.lsb < 0 || width <= 0 || (sizeBits > 0 && end > sizeBits)) {
+      warnAt(reg, "bit-field",
+             "field " + quoted(field.name) + " of register " + quoted(plan.name) + " (bits " +
+                 field.start + " to " + std::to_string(end - 1) + ") lies outside the " +
+                 std::to_string(sizeBits) + "-bit register");
+    }
+    spans.push_back({field.lsb, end, field.name});
+    for (const SVDEnumPlan& value : field.enums) {
+      const std::string_view digits =
+          value.binary || value.value.substr(0, 2) == "0b" || value.value.substr(0, 2) == "0B"
+              ? value.value.substr(value.binary ? 0 : 2)
+              : std::string_view();
+      const std::optional<std::uint32_t> number =
+          digits.empty() ? parseUnsigned(value.value, 0) : parseUnsigned(digits, 2);
+      if (number && width > 0 && width < 32 && *number >> width != 0) {
+        warnAt(reg, "enum-value",
+               "value " + quoted(value.name) + " (" + std::string(value.binary ? "#" : "") +
+                   std::string(value.value) + ") does not fit the " + field.size + "-bit field " +
+                   quoted(field.name));
+      }
+    }
+  }
+  std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) { return a.lsb < b.lsb; });
+  for (std::size_t i = 1; i < spans.size(); ++i) {
+    if (spans[i].lsb < spans[i - 1].end && spans[i - 1].end > spans[i - 1].lsb) {
+      warnAt(reg, "bit-field",
+             "fields " + quoted(spans[i - 1].name) + " and " + quoted(spans[i].name) +
+                 " of register " + quoted(plan.name) + " overlap");
+    }
+  }
+}
+
+void SVDFile::checkRepeatedNames(const XMLElement& container, std::string_view tag,
+                                 std::string_view otherTag) {
+  std::vector<std::pair<std::string_view, const XMLElement*>> names;
+  for (const XMLNode* node = container.firstChild(); node; node = node->nextSibling()) {
+    const XMLElement* child = node->toElement();
+    if (!child || (child->tagName() != tag && child->tagName() != otherTag)) continue;
+    const std::string_view name = childText(child, "name");
+    if (!name.empty()) names.emplace_back(name, child);
+  }
+  std::stable_sort(names.begin(), names.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < names.size(); ++i) {
+    if (names[i].first != names[i - 1].first) continue;
+    warnAt(*names[i].second, "duplicate-name",
+           "<" + std::string(names[i].second->tagName()) + "> name " + quoted(names[i].first) +
+               " is given before, at line " + std::to_string(names[i - 1].second->line() + 1));
+  }
+}
+
+}  // namespace regforge
