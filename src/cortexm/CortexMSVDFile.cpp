@@ -28,9 +28,9 @@ bool isTrueText(std::string_view text) {
 }
 
 // A register group of that name, ignoring case, anywhere in the map.
-bool hasGroup(const MemoryMap& map, std::string_view name) {
+const XMLElement* findGroup(const MemoryMap& map, std::string_view name) {
   return MemoryMap::findElementByAttribute(map.rootElement(), ElementKind::RegisterGroup, "name",
-                                           name, false) != nullptr;
+                                           name, false);
 }
 
 }  // namespace
@@ -99,28 +99,40 @@ std::string CortexMSVDFile::aliasName(std::string_view name, bool nonSecure) {
   return result;
 }
 
+// Whether a group of that name exists; one that is not the NVIC group generated for -nvic was
+// read from the input, and -pp then leaves its own group out, which is worth a warning.
+bool CortexMSVDFile::hasGroup(std::string_view name) {
+  const XMLElement* found = findGroup(*this, name);
+  if (found && found != generatedNvic_ && diagnostics().enabled()) {
+    diagnostics().warn("core-group", 0,
+                       "-pp adds no " + std::string(name) + " group: the input has the group \"" +
+                           std::string(found->attribute("name").value_or("")) + "\"");
+  }
+  return found != nullptr;
+}
+
 void CortexMSVDFile::addPpbGroups(bool nonSecure) {
   if (!rootElement()) return;
   // Each test is made when its step is reached, so it sees the groups of the earlier steps;
   // only the plain names are looked for.
-  if (!hasGroup(*this, "NVIC")) {
+  if (!hasGroup("NVIC")) {
     addNvicGroup(static_cast<std::uint32_t>(coreType_), nvicPrioBits_, 0, true, false);
     if (nonSecure)
       addNvicGroup(static_cast<std::uint32_t>(coreType_), nvicPrioBits_, 0, true, true);
   }
-  if (!hasGroup(*this, "SysTick")) {
+  if (!hasGroup("SysTick")) {
     addSysTickGroup(false);
     if (nonSecure) addSysTickGroup(true);
   }
-  if (!hasGroup(*this, "SCB")) {
+  if (!hasGroup("SCB")) {
     addSystemControlGroups(coreType_, nvicPrioBits_, false);
     if (nonSecure) addSystemControlGroups(coreType_, nvicPrioBits_, true);
   }
-  if (fpuPresent_ && !hasGroup(*this, "FPU")) {
+  if (fpuPresent_ && !hasGroup("FPU")) {
     addFpuGroup(coreType_, false);
     if (nonSecure) addFpuGroup(coreType_, true);
   }
-  if (mpuPresent_ && !hasGroup(*this, "MPU")) {
+  if (mpuPresent_ && !hasGroup("MPU")) {
     addMpuGroup(coreType_, false);
     if (nonSecure) {
       addMpuGroup(coreType_, true);

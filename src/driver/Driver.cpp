@@ -127,7 +127,7 @@ class Conversion {
     if (options_.ignoreName) ignorePrefix = options_.ignoreName;
     if (!map_.readSvd(input, options_.readOptions, ignorePrefix)) {
       reportImportFailure();
-      return explain(input_, 0, map_.importProblem());
+      return explain(input_, map_.importProblemLine(), map_.importProblem());
     }
     return true;
   }
@@ -321,7 +321,7 @@ int runRegforge(int argc, const char* const* argv) {
   Diagnostics diagnostics;
   if (scan.options.warn) diagnostics.enable();
   const int status = Conversion(std::move(scan.options), diagnostics).run();
-  if (diagnostics.enabled()) {
+  if (diagnostics.enabled() || diagnostics.count() > 0) {
     std::fputs(diagnostics.takeText().c_str(), stderr);
     const std::uint64_t count = diagnostics.count();
     std::fprintf(stderr, "regforge: %s warning%s\n", withThousands(count).c_str(),

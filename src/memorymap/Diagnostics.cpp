@@ -3,7 +3,10 @@
 namespace regforge {
 
 void Diagnostics::warn(std::string_view check, int line, std::string text) {
-  if (!enabled_) return;
+  if (enabled_) notice(check, line, std::move(text));
+}
+
+void Diagnostics::notice(std::string_view check, int line, std::string text) {
   ++count_;
   std::uint64_t& seen = perCheck_[{file_, std::string(check)}];
   if (++seen <= kKeptPerCheck) kept_.push_back({file_, line, std::string(check), std::move(text)});

@@ -28,6 +28,9 @@ class Diagnostics {
   /// One warning of check about the current file; line counted from 1, 0 where none applies.
   /// Nothing happens unless enabled.
   void warn(std::string_view check, int line, std::string text);
+  /// As warn, but recorded whether or not enabled: for what an opt-in option did, which the
+  /// user is told even without warnings.
+  void notice(std::string_view check, int line, std::string text);
 
   /// Warnings reported so far, the counted ones included.
   std::uint64_t count() const { return count_; }

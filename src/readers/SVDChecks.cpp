@@ -60,19 +60,20 @@ std::int32_t SVDFile::checkedSigned(std::string_view text, int base, const XMLEl
 
 std::uint32_t SVDFile::limitArray(std::uint32_t count, const XMLElement& element) {
   if (!arrayLimit_ || count <= *arrayLimit_) return count;
-  // Given on request only, so it warns whether or not warnings were asked for.
-  warnAt(element, "array-limit",
-         "<" + std::string(element.tagName()) + "> " + quoted(childText(&element, "name")) +
-             " has " + withThousands(count) + " copies; the first " + withThousands(*arrayLimit_) +
-             " are written");
+  // The option asked for this change of the output, so it is told even without -warn.
+  diagnostics().notice("array-limit", element.line() + 1,
+                       "<" + std::string(element.tagName()) + "> " +
+                           quoted(childText(&element, "name")) + " has " + withThousands(count) +
+                           " copies; the first " + withThousands(*arrayLimit_) + " are written");
   return *arrayLimit_;
 }
 
 void SVDFile::passedBound(const XMLElement& element, std::uint64_t count, std::uint64_t perCopy) {
+  problemLine_ = element.line() + 1;
   problem_ = "<" + std::string(element.tagName()) + "> " + quoted(childText(&element, "name")) +
-             " at line " + std::to_string(element.line() + 1) + " has " + withThousands(count) +
-             " copies of " + withThousands(perCopy) + " element" + (perCopy == 1 ? "" : "s") +
-             ", and the conversion passes its bound of " + withThousands(ReadBudget::kMaxSteps) +
+             " has " + withThousands(count) + " copies of " + withThousands(perCopy) + " element" +
+             (perCopy == 1 ? "" : "s") + ", and the conversion passes its bound of " +
+             withThousands(ReadBudget::kMaxSteps) +
              " elements there; -array-limit N writes only the first N copies of each array";
 }
 
@@ -104,23 +105,22 @@ void SVDFile::checkRegister(const XMLElement& reg, const XMLElement* base,
   }
 }
 
-void SVDFile::checkFields(const XMLElement& reg, const SVDRegisterPlan& plan,
-                          std::uint32_t sizeBits) {
+void SVDFile::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
   struct Span {
     std::int64_t lsb, end;
-    std::string_view name;
+    const SVDFieldPlan* field;
   };
   std::vector<Span> spans;
   for (const SVDFieldPlan& field : plan.fields) {
     const std::int64_t width = std::stoll(field.size);
     const std::int64_t end = std::int64_t{field.lsb} + width;
     if (field.lsb < 0 || width <= 0 || (sizeBits > 0 && end > sizeBits)) {
-      warnAt(reg, "bit-field",
+      warnAt(*field.element, "bit-field",
              "field " + quoted(field.name) + " of register " + quoted(plan.name) + " (bits " +
                  field.start + " to " + std::to_string(end - 1) + ") lies outside the " +
                  std::to_string(sizeBits) + "-bit register");
     }
-    spans.push_back({field.lsb, end, field.name});
+    spans.push_back({field.lsb, end, &field});
     for (const SVDEnumPlan& value : field.enums) {
       const std::string_view digits =
           value.binary || value.value.substr(0, 2) == "0b" || value.value.substr(0, 2) == "0B"
@@ -129,7 +129,7 @@ void SVDFile::checkFields(const XMLElement& reg, const SVDRegisterPlan& plan,
       const std::optional<std::uint32_t> number =
           digits.empty() ? parseUnsigned(value.value, 0) : parseUnsigned(digits, 2);
       if (number && width > 0 && width < 32 && *number >> width != 0) {
-        warnAt(reg, "enum-value",
+        warnAt(*field.element, "enum-value",
                "value " + quoted(value.name) + " (" + std::string(value.binary ? "#" : "") +
                    std::string(value.value) + ") does not fit the " + field.size + "-bit field " +
                    quoted(field.name));
@@ -139,9 +139,9 @@ void SVDFile::checkFields(const XMLElement& reg, const SVDRegisterPlan& plan,
   std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) { return a.lsb < b.lsb; });
   for (std::size_t i = 1; i < spans.size(); ++i) {
     if (spans[i].lsb < spans[i - 1].end && spans[i - 1].end > spans[i - 1].lsb) {
-      warnAt(reg, "bit-field",
-             "fields " + quoted(spans[i - 1].name) + " and " + quoted(spans[i].name) +
-                 " of register " + quoted(plan.name) + " overlap");
+      warnAt(*spans[i].field->element, "bit-field",
+             "field " + quoted(spans[i].field->name) + " overlaps field " +
+                 quoted(spans[i - 1].field->name) + " of register " + quoted(plan.name));
     }
   }
 }

@@ -31,6 +31,7 @@ bool SVDFile::readSvd(const XMLDocument& input, unsigned options,
   inputTexts_.reset();
   budget_ = ReadBudget(limits_);
   problem_.clear();
+  problemLine_ = 0;
   XMLElement* processor = createElement("Processor");
   setRoot(processor);
   const bool read = readDevice(input, processor, processor, options, ignorePrefix);

@@ -56,6 +56,8 @@ class SVDFile : public MemoryMap {
   void setArrayLimit(std::uint32_t limit) { arrayLimit_ = limit; }
   /// Why the last readSvd returned false, in words.
   const std::string& importProblem() const { return problem_; }
+  /// The input line importProblem() is about, from 1; 0 for the whole file.
+  int importProblemLine() const { return problemLine_; }
 
   /// Rewrites a description in place. Here: each backslash-n becomes "<br/>".
   virtual void formatDescription(std::string& text);
@@ -143,7 +145,7 @@ class SVDFile : public MemoryMap {
   void passedBound(const XMLElement& element, std::uint64_t count, std::uint64_t perCopy);
   void checkRegister(const XMLElement& reg, const XMLElement* base, const SVDReadContext& context,
                      const SVDRegisterPlan& plan, std::string_view dimIndex);
-  void checkFields(const XMLElement& reg, const SVDRegisterPlan& plan, std::uint32_t sizeBits);
+  void checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits);
   /// Names that two or more of container's children of the tags share.
   void checkRepeatedNames(const XMLElement& container, std::string_view tag,
                           std::string_view otherTag = {});
@@ -157,6 +159,7 @@ class SVDFile : public MemoryMap {
   std::string nameText_;  // a register name being built
   std::optional<std::uint32_t> arrayLimit_;
   std::string problem_;
+  int problemLine_ = 0;
 };
 
 }  // namespace regforge

@@ -146,7 +146,7 @@ bool SVDFile::makeRegisterPlan(const XMLElement& container, const XMLElement& re
   if (warnings()) {
     checkRegister(reg, base, context, plan, dimIndex);
     const bool inBytes = (context.options & kRegisterSizeInBytes) != 0;
-    checkFields(reg, plan, inBytes ? size * 8 : size);
+    checkFields(plan, inBytes ? size * 8 : size);
     if (fields) checkRepeatedNames(*fields, "field");
   }
   return true;
@@ -166,6 +166,7 @@ bool SVDFile::readFields(const XMLElement& fields, const SVDReadContext& context
     if (!spendChildren(base)) return false;
 
     SVDFieldPlan& entry = plan.fields.emplace_back();
+    entry.element = field;
     entry.name = name;
     BitPosition position;
     if (const std::string_view offset = inheritedText(field, base, "bitOffset"); !offset.empty()) {

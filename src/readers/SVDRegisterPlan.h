@@ -21,6 +21,7 @@ struct SVDEnumPlan {
 };
 
 struct SVDFieldPlan {
+  const XMLElement* element = nullptr;  // the <field> read
   std::string_view name;
   std::int32_t lsb = 0;
   std::string start;  // lsb and width in decimal
