@@ -60,6 +60,7 @@ std::int32_t SVDFile::checkedSigned(std::string_view text, int base, const XMLEl
 
 std::uint32_t SVDFile::limitArray(std::uint32_t count, const XMLElement& element) {
   if (!arrayLimit_ || count <= *arrayLimit_) return count;
+  if (!limited_.insert(&element).second) return *arrayLimit_;
   // The option asked for this change of the output, so it is told even without -warn.
   diagnostics().notice("array-limit", element.line() + 1,
                        "<" + std::string(element.tagName()) + "> " +
@@ -70,11 +71,13 @@ std::uint32_t SVDFile::limitArray(std::uint32_t count, const XMLElement& element
 
 void SVDFile::passedBound(const XMLElement& element, std::uint64_t count, std::uint64_t perCopy) {
   problemLine_ = element.line() + 1;
+  const std::string bound =
+      perCopy == 0
+          ? "the memory map passes its bound of " + withThousands(limits_.storage) + " bytes"
+          : "the conversion passes its bound of " + withThousands(limits_.steps) + " elements";
   problem_ = "<" + std::string(element.tagName()) + "> " + quoted(childText(&element, "name")) +
-             " has " + withThousands(count) + " copies of " + withThousands(perCopy) + " element" +
-             (perCopy == 1 ? "" : "s") + ", and the conversion passes its bound of " +
-             withThousands(ReadBudget::kMaxSteps) +
-             " elements there; -array-limit N writes only the first N copies of each array";
+             " has " + withThousands(count) + " copies, and " + bound +
+             " there; -array-limit N writes only the first N copies of each array";
 }
 
 void SVDFile::checkRegister(const XMLElement& reg, const XMLElement* base,
@@ -148,6 +151,7 @@ void SVDFile::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
 
 void SVDFile::checkRepeatedNames(const XMLElement& container, std::string_view tag,
                                  std::string_view otherTag) {
+  if (!checked_.insert(&container).second) return;
   std::vector<std::pair<std::string_view, const XMLElement*>> names;
   for (const XMLNode* node = container.firstChild(); node; node = node->nextSibling()) {
     const XMLElement* child = node->toElement();

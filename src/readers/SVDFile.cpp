@@ -32,6 +32,8 @@ bool SVDFile::readSvd(const XMLDocument& input, unsigned options,
   budget_ = ReadBudget(limits_);
   problem_.clear();
   problemLine_ = 0;
+  checked_.clear();
+  limited_.clear();
   XMLElement* processor = createElement("Processor");
   setRoot(processor);
   const bool read = readDevice(input, processor, processor, options, ignorePrefix);
@@ -39,7 +41,9 @@ bool SVDFile::readSvd(const XMLDocument& input, unsigned options,
     problem_ = "the file asks for more work than one conversion may do (" +
                withThousands(ReadBudget::kMaxSteps) + " elements read or made)";
   }
-  // Both caches point into the input document, which the caller destroys next.
+  // These point into the input document, which the caller destroys next.
+  checked_.clear();
+  limited_.clear();
   joinedTexts_.clear();
   derivation_.clear();
   inputTexts_.reset();

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "memorymap/MemoryMap.h"
 #include "readers/ReadBudget.h"
@@ -101,6 +102,9 @@ class SVDFile : public MemoryMap {
   bool makeRegisterPlan(const XMLElement& container, const XMLElement& reg,
                         const SVDReadContext& context, std::string_view peripheralSize,
                         SVDRegisterPlan& plan);
+  bool readRegisterPlan(const XMLElement& container, const XMLElement& reg,
+                        const SVDReadContext& context, std::string_view peripheralSize,
+                        SVDRegisterPlan& plan);
   bool readFields(const XMLElement& fields, const SVDReadContext& context, SVDRegisterPlan& plan);
   bool readEnumeratedValues(const XMLElement& field, const XMLElement* fieldBase,
                             const SVDReadContext& context, SVDFieldPlan& plan);
@@ -131,7 +135,7 @@ class SVDFile : public MemoryMap {
   bool withinStorage();
 
   // Warnings (SVDChecks.cpp). Each costs nothing unless warnings are enabled.
-  bool warnings() { return diagnostics().enabled(); }
+  bool warnings() { return !muted_ && diagnostics().enabled(); }
   void warnAt(const XMLElement& element, std::string_view check, std::string text);
   /// The number text converts to by base; warns when that is not what the text says.
   std::uint32_t checkedUnsigned(std::string_view text, int base, const XMLElement& where,
@@ -141,7 +145,7 @@ class SVDFile : public MemoryMap {
   /// count, or the array limit when count passes it (with a warning).
   std::uint32_t limitArray(std::uint32_t count, const XMLElement& element);
   /// Remembers for importProblem() that element's count copies of perCopy elements each
-  /// passed the bound.
+  /// passed the bound of steps, or with perCopy 0 the bound of storage.
   void passedBound(const XMLElement& element, std::uint64_t count, std::uint64_t perCopy);
   void checkRegister(const XMLElement& reg, const XMLElement* base, const SVDReadContext& context,
                      const SVDRegisterPlan& plan, std::string_view dimIndex);
@@ -160,6 +164,10 @@ class SVDFile : public MemoryMap {
   std::optional<std::uint32_t> arrayLimit_;
   std::string problem_;
   int problemLine_ = 0;
+  // A derived peripheral reads its base's registers again: they are checked the first time.
+  std::unordered_set<const XMLElement*> checked_;
+  std::unordered_set<const XMLElement*> limited_;
+  bool muted_ = false;
 };
 
 }  // namespace regforge

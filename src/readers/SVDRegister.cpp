@@ -102,6 +102,17 @@ bool SVDFile::readRegister(const XMLElement& container, XMLElement& group, const
 bool SVDFile::makeRegisterPlan(const XMLElement& container, const XMLElement& reg,
                                const SVDReadContext& context, std::string_view peripheralSize,
                                SVDRegisterPlan& plan) {
+  // Warnings about a register read before are given once: the reading is muted until it ends.
+  const bool muted = muted_;
+  muted_ = muted || (diagnostics().enabled() && !checked_.insert(&reg).second);
+  const bool read = readRegisterPlan(container, reg, context, peripheralSize, plan);
+  muted_ = muted;
+  return read;
+}
+
+bool SVDFile::readRegisterPlan(const XMLElement& container, const XMLElement& reg,
+                               const SVDReadContext& context, std::string_view peripheralSize,
+                               SVDRegisterPlan& plan) {
   const XMLElement* base =
       derivation_.resolveDerivedFrom(container.firstChild(), "register", false, reg);
   if (!spendChildren(&reg) || !spendChildren(base)) return false;
@@ -226,7 +237,10 @@ bool SVDFile::writeRegisterCopies(XMLElement& group, const SVDRegisterPlan& plan
   }
   for (std::uint32_t copy = 0; copy < plan.count; ++copy) {
     writeRegister(group, plan, names, copy, baseOffset + copy * plan.step);
-    if (!withinStorage()) return false;
+    if (!withinStorage()) {
+      passedBound(*plan.element, plan.count, 0);
+      return false;
+    }
   }
   return true;
 }
