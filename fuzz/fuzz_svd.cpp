@@ -8,13 +8,14 @@
 //   byte 3: the first interrupt index of "-nvic", signed (-128: the smallest number).
 // The rest is the SVD document. The memory map must hold a "Processor" root with groups,
 // registers, bit fields and values nested as the format has them, and its file must parse
-// back into the same file.
+// back into the same file. Every run is checked as with "-warn", and its warnings written.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "MemoryMapCheck.h"
+#include "driver/RunChecks.h"
 #include "driver/SVDFile2.h"
 
 using regforge::fuzz::require;
@@ -68,7 +69,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const Run run = runOf(data);
   const std::string text(reinterpret_cast<const char*>(data + kHead), size - kHead);
 
+  regforge::Diagnostics diagnostics;
+  diagnostics.enable();
   regforge::SVDFile2 map;
+  map.setDiagnostics(diagnostics);
   // Small bounds keep a run that hits them short under the sanitizers; the checks that
   // stop at them are the same as at the program's bounds.
   map.setReadLimits({std::uint64_t{1} << 20, std::uint64_t{4} << 20});
@@ -95,6 +99,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (run.ppb) map.addPpbGroups(nonSecure);
   if (run.debug) map.addDebugGroup(core);
+  regforge::checkRepeatedGroupNames(map);
+  regforge::checkInterruptsBelowStart(map, run.irqStart, "vector table");
+  const std::string warnings = diagnostics.takeText();
+  require(diagnostics.count() == 0 || !warnings.empty());
 
   regforge::fuzz::checkWrittenMap(map, regforge::ElementKind::Processor);
   return 0;
