@@ -174,6 +174,7 @@ class Conversion {
       }
       report("error: load of %s:%d failed %s\n", error->path.c_str(), error->line,
              error->text.c_str());
+      if (!error->detail.empty()) return explain(error->path, error->line + 1, error->detail);
       return explain(error->path, 0, fileProblem(error->path.c_str()));
     }
     return true;

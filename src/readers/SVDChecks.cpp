@@ -95,17 +95,19 @@ void SVDFile::checkRegister(const XMLElement& reg, const XMLElement* base,
            "register " + quoted(plan.name) + ": access " + quoted(used) +
                " is not known; Read/Write used");
   }
-  if (!dimIndex.empty()) {
-    const std::uint32_t over = plan.count == UINT32_MAX ? plan.count : plan.count + 1;
-    const std::size_t names = parseDimIndex(dimIndex, over).size();
-    if (names != plan.count) {
-      warnAt(reg, "dim-index",
-             "register " + quoted(plan.name) + ": dim " + std::to_string(plan.count) +
-                 " but dimIndex " + quoted(dimIndex) + " gives " +
-                 (names > plan.count ? "more" : std::to_string(names)) + " names" +
-                 (names < plan.count ? "; the other copies are numbered" : "; the rest unused"));
-    }
-  }
+  if (!dimIndex.empty()) checkDimIndex(reg, plan.count, dimIndex);
+}
+
+void SVDFile::checkDimIndex(const XMLElement& element, std::uint32_t count,
+                            std::string_view dimIndex) {
+  const std::uint32_t over = count == UINT32_MAX ? count : count + 1;
+  const std::size_t names = parseDimIndex(dimIndex, over).size();
+  if (names == count) return;
+  warnAt(element, "dim-index",
+         "<" + std::string(element.tagName()) + "> " + quoted(childText(&element, "name")) +
+             ": dim " + std::to_string(count) + " but dimIndex " + quoted(dimIndex) + " gives " +
+             (names > count ? "more" : std::to_string(names)) + " names" +
+             (names < count ? "; the other copies are numbered" : "; the rest unused"));
 }
 
 void SVDFile::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
@@ -151,7 +153,6 @@ void SVDFile::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
 
 void SVDFile::checkRepeatedNames(const XMLElement& container, std::string_view tag,
                                  std::string_view otherTag) {
-  if (!checked_.insert(&container).second) return;
   std::vector<std::pair<std::string_view, const XMLElement*>> names;
   for (const XMLNode* node = container.firstChild(); node; node = node->nextSibling()) {
     const XMLElement* child = node->toElement();

@@ -149,6 +149,7 @@ class SVDFile : public MemoryMap {
   void passedBound(const XMLElement& element, std::uint64_t count, std::uint64_t perCopy);
   void checkRegister(const XMLElement& reg, const XMLElement* base, const SVDReadContext& context,
                      const SVDRegisterPlan& plan, std::string_view dimIndex);
+  void checkDimIndex(const XMLElement& element, std::uint32_t count, std::string_view dimIndex);
   void checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits);
   /// Names that two or more of container's children of the tags share.
   void checkRepeatedNames(const XMLElement& container, std::string_view tag,
