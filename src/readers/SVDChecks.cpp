@@ -111,29 +111,23 @@ void SVDFile::checkDimIndex(const XMLElement& element, std::uint32_t count,
 }
 
 void SVDFile::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
-  struct Span {
-    std::int64_t lsb, end;
-    const SVDFieldPlan* field;
-  };
-  std::vector<Span> spans;
+  const auto end = [](const SVDFieldPlan& field) { return std::int64_t{field.lsb} + field.width; };
+  fieldOrder_.clear();
   for (const SVDFieldPlan& field : plan.fields) {
-    const std::int64_t width = std::stoll(field.size);
-    const std::int64_t end = std::int64_t{field.lsb} + width;
-    if (field.lsb < 0 || width <= 0 || (sizeBits > 0 && end > sizeBits)) {
+    if (field.lsb < 0 || field.width <= 0 || (sizeBits > 0 && end(field) > sizeBits)) {
       warnAt(*field.element, "bit-field",
              "field " + quoted(field.name) + " of register " + quoted(plan.name) + " (bits " +
-                 field.start + " to " + std::to_string(end - 1) + ") lies outside the " +
+                 field.start + " to " + std::to_string(end(field) - 1) + ") lies outside the " +
                  std::to_string(sizeBits) + "-bit register");
     }
-    spans.push_back({field.lsb, end, &field});
+    if (field.width > 0) fieldOrder_.push_back(&field);
     for (const SVDEnumPlan& value : field.enums) {
-      const std::string_view digits =
-          value.binary || value.value.substr(0, 2) == "0b" || value.value.substr(0, 2) == "0B"
-              ? value.value.substr(value.binary ? 0 : 2)
-              : std::string_view();
+      const bool binary =
+          value.binary || value.value.substr(0, 2) == "0b" || value.value.substr(0, 2) == "0B";
       const std::optional<std::uint32_t> number =
-          digits.empty() ? parseUnsigned(value.value, 0) : parseUnsigned(digits, 2);
-      if (number && width > 0 && width < 32 && *number >> width != 0) {
+          binary ? parseUnsigned(value.value.substr(value.binary ? 0 : 2), 2)
+                 : parseUnsigned(value.value, 0);
+      if (number && field.width > 0 && field.width < 32 && *number >> field.width != 0) {
         warnAt(*field.element, "enum-value",
                "value " + quoted(value.name) + " (" + std::string(value.binary ? "#" : "") +
                    std::string(value.value) + ") does not fit the " + field.size + "-bit field " +
@@ -141,19 +135,24 @@ void SVDFile::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
       }
     }
   }
-  std::sort(spans.begin(), spans.end(), [](const Span& a, const Span& b) { return a.lsb < b.lsb; });
-  for (std::size_t i = 1; i < spans.size(); ++i) {
-    if (spans[i].lsb < spans[i - 1].end && spans[i - 1].end > spans[i - 1].lsb) {
-      warnAt(*spans[i].field->element, "bit-field",
-             "field " + quoted(spans[i].field->name) + " overlaps field " +
-                 quoted(spans[i - 1].field->name) + " of register " + quoted(plan.name));
+  std::stable_sort(fieldOrder_.begin(), fieldOrder_.end(),
+                   [](const SVDFieldPlan* a, const SVDFieldPlan* b) { return a->lsb < b->lsb; });
+  // Each field against the one reaching highest among those below it.
+  const SVDFieldPlan* reach = nullptr;
+  for (const SVDFieldPlan* field : fieldOrder_) {
+    if (reach && field->lsb < end(*reach)) {
+      warnAt(*field->element, "bit-field",
+             "field " + quoted(field->name) + " overlaps field " + quoted(reach->name) +
+                 " of register " + quoted(plan.name));
     }
+    if (!reach || end(*field) > end(*reach)) reach = field;
   }
 }
 
 void SVDFile::checkRepeatedNames(const XMLElement& container, std::string_view tag,
                                  std::string_view otherTag) {
-  std::vector<std::pair<std::string_view, const XMLElement*>> names;
+  std::vector<std::pair<std::string_view, const XMLElement*>>& names = namesInScope_;
+  names.clear();
   for (const XMLNode* node = container.firstChild(); node; node = node->nextSibling()) {
     const XMLElement* child = node->toElement();
     if (!child || (child->tagName() != tag && child->tagName() != otherTag)) continue;

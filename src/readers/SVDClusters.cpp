@@ -40,8 +40,7 @@ bool isMember(const XMLElement& element) {
 // The walk over a peripheral's <registers>, which the caller has paid for.
 bool SVDFile::readRegisters(const XMLElement& registers, XMLElement& group,
                             const SVDReadContext& context, const SVDNames& names) {
-  if (warnings() && checked_.insert(&registers).second)
-    checkRepeatedNames(registers, "register", "cluster");
+  if (warnings()) checkRepeatedNames(registers, "register", "cluster");
   for (const XMLNode* node = registers.firstChild(); node; node = node->nextSibling()) {
     const XMLElement* member = node->toElement();
     if (!member) continue;

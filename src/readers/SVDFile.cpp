@@ -44,6 +44,7 @@ bool SVDFile::readSvd(const XMLDocument& input, unsigned options,
   // These point into the input document, which the caller destroys next.
   checked_.clear();
   limited_.clear();
+  muted_ = false;
   joinedTexts_.clear();
   derivation_.clear();
   inputTexts_.reset();
@@ -124,6 +125,9 @@ bool SVDFile::readPeripheral(const XMLElement& peripherals, const XMLElement& pe
            "peripheral \"" + std::string(name) +
                "\" has no <registers> and no base to take them from: no group is written");
   }
+  // A derived peripheral reads its base's registers again: they are checked the first time.
+  const bool muted = muted_;
+  muted_ = muted || (registers && diagnostics().enabled() && !checked_.insert(registers).second);
   if (registers) {
     if (!spendChildren(registers)) return false;
     if (isAlternateClusterForm(*registers)) {
@@ -139,6 +143,7 @@ bool SVDFile::readPeripheral(const XMLElement& peripherals, const XMLElement& pe
       if (!read) return false;
     }
   }
+  muted_ = muted;
   if ((context.options & kIgnoreInterrupts) == 0) readInterrupts(peripheral);
   return withinStorage();
 }

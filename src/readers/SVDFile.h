@@ -8,6 +8,8 @@
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <utility>
+#include <vector>
 
 #include "memorymap/MemoryMap.h"
 #include "readers/ReadBudget.h"
@@ -102,9 +104,6 @@ class SVDFile : public MemoryMap {
   bool makeRegisterPlan(const XMLElement& container, const XMLElement& reg,
                         const SVDReadContext& context, std::string_view peripheralSize,
                         SVDRegisterPlan& plan);
-  bool readRegisterPlan(const XMLElement& container, const XMLElement& reg,
-                        const SVDReadContext& context, std::string_view peripheralSize,
-                        SVDRegisterPlan& plan);
   bool readFields(const XMLElement& fields, const SVDReadContext& context, SVDRegisterPlan& plan);
   bool readEnumeratedValues(const XMLElement& field, const XMLElement* fieldBase,
                             const SVDReadContext& context, SVDFieldPlan& plan);
@@ -165,10 +164,13 @@ class SVDFile : public MemoryMap {
   std::optional<std::uint32_t> arrayLimit_;
   std::string problem_;
   int problemLine_ = 0;
-  // A derived peripheral reads its base's registers again: they are checked the first time.
+  // Elements whose warnings were given: a derived peripheral reads its base's registers
+  // again, an inner cluster is entered once per copy of the outer one.
   std::unordered_set<const XMLElement*> checked_;
   std::unordered_set<const XMLElement*> limited_;
   bool muted_ = false;
+  std::vector<const SVDFieldPlan*> fieldOrder_;  // reused by the checks, not to allocate anew
+  std::vector<std::pair<std::string_view, const XMLElement*>> namesInScope_;
 };
 
 }  // namespace regforge

@@ -102,17 +102,6 @@ bool SVDFile::readRegister(const XMLElement& container, XMLElement& group, const
 bool SVDFile::makeRegisterPlan(const XMLElement& container, const XMLElement& reg,
                                const SVDReadContext& context, std::string_view peripheralSize,
                                SVDRegisterPlan& plan) {
-  // Warnings about a register read before are given once: the reading is muted until it ends.
-  const bool muted = muted_;
-  muted_ = muted || (diagnostics().enabled() && !checked_.insert(&reg).second);
-  const bool read = readRegisterPlan(container, reg, context, peripheralSize, plan);
-  muted_ = muted;
-  return read;
-}
-
-bool SVDFile::readRegisterPlan(const XMLElement& container, const XMLElement& reg,
-                               const SVDReadContext& context, std::string_view peripheralSize,
-                               SVDRegisterPlan& plan) {
   const XMLElement* base =
       derivation_.resolveDerivedFrom(container.firstChild(), "register", false, reg);
   if (!spendChildren(&reg) || !spendChildren(base)) return false;
@@ -191,6 +180,7 @@ bool SVDFile::readFields(const XMLElement& fields, const SVDReadContext& context
                                checkedSigned(lsb, 10, *field, "lsb"));
     }
     entry.lsb = position.lsb;
+    entry.width = position.width;
     entry.start = decimal(position.lsb);
     entry.size = decimal(position.width);
     if (context.descriptions())

@@ -24,6 +24,7 @@ struct SVDFieldPlan {
   const XMLElement* element = nullptr;  // the <field> read
   std::string_view name;
   std::int32_t lsb = 0;
+  std::int32_t width = 0;
   std::string start;  // lsb and width in decimal
   std::string size;
   std::optional<std::string> description;
