@@ -61,7 +61,10 @@ constexpr OptionRow kOptions[] = {
        o.strict = true;
      }},
     {"-array-limit", "Number required for -array-limit option\n",
-     [](Options& o, const char* a) { o.arrayLimit = cNumber(a); }},
+     [](Options& o, const char* a) {
+       o.arrayLimit = cNumber(a);
+       o.arrayLimitText = a;
+     }},
 };
 
 const OptionRow* findOption(const char* word) {

@@ -34,8 +34,9 @@ struct Options {
   bool warn = false;    ///< print warnings about what the conversion did
   bool strict = false;  ///< as warn; any warning fails the run and writes nothing
   std::optional<std::uint32_t> arrayLimit;  ///< arrays of more copies keep this many
-  const char* coreText = nullptr;           ///< the words behind core and nvicPrioBits
+  const char* coreText = nullptr;           ///< the words behind core, nvicPrioBits and arrayLimit
   const char* nvicText = nullptr;
+  const char* arrayLimitText = nullptr;
   std::vector<std::string>
       files;  ///< every word that is neither an option nor an option's argument
 };

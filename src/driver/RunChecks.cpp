@@ -55,6 +55,11 @@ void checkOptions(const Options& options, Diagnostics& diagnostics) {
             (options.nvicPrioBits == 0 ? std::string("no NVIC group made")
                                        : std::to_string(options.nvicPrioBits) + " used"));
   }
+  if (options.arrayLimitText && !isWholeNumber(options.arrayLimitText)) {
+    diagnostics.warn("option", 0,
+                     "-array-limit " + quoted(options.arrayLimitText) + " is not a number; " +
+                         std::to_string(*options.arrayLimit) + " used");
+  }
 }
 
 void checkRemovals(MemoryMap& map, const std::vector<std::string>& names) {
