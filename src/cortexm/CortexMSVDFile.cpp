@@ -2,8 +2,7 @@
 // groups, and the assembly of those groups for "-pp".
 #include "cortexm/CortexMSVDFile.h"
 
-#include <cstdio>
-
+#include "text/Format.h"
 #include "text/Numbers.h"
 
 namespace regforge {
@@ -86,18 +85,38 @@ std::string_view CortexMSVDFile::interruptName(std::int64_t index) const {
   return interruptNames_[static_cast<std::size_t>(index)];
 }
 
-std::string CortexMSVDFile::addressText(std::uint32_t address, bool nonSecure) {
-  // The non-secure alias of a PPB register lies at the secure address with bit 17 set.
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%X", nonSecure ? address | 0x20000u : address);
-  return text;
-}
+namespace {
 
-std::string CortexMSVDFile::aliasName(std::string_view name, bool nonSecure) {
-  std::string result(name);
-  if (nonSecure) result += "_NS";
-  return result;
-}
+// One "-pp" step: the group whose presence skips it, whether the core has the unit, and the
+// generator of one view. A step makes the secure view, then its non-secure twin.
+struct PpbStep {
+  const char* group;
+  bool (*exists)(const CortexMSVDFile& map);
+  void (*add)(CortexMSVDFile& map, bool nonSecure);
+};
+
+constexpr PpbStep kPpbSteps[] = {
+    {"NVIC", [](const CortexMSVDFile&) { return true; },
+     [](CortexMSVDFile& map, bool nonSecure) {
+       map.addNvicGroup(static_cast<std::uint32_t>(map.coreType()), map.nvicPrioBits(), 0, true,
+                        nonSecure);
+     }},
+    {"SysTick", [](const CortexMSVDFile&) { return true; },
+     [](CortexMSVDFile& map, bool nonSecure) { map.addSysTickGroup(nonSecure); }},
+    {"SCB", [](const CortexMSVDFile&) { return true; },
+     [](CortexMSVDFile& map, bool nonSecure) {
+       map.addSystemControlGroups(map.coreType(), map.nvicPrioBits(), nonSecure);
+     }},
+    {"FPU", [](const CortexMSVDFile& map) { return map.fpuPresent(); },
+     [](CortexMSVDFile& map, bool nonSecure) { map.addFpuGroup(map.coreType(), nonSecure); }},
+    {"MPU", [](const CortexMSVDFile& map) { return map.mpuPresent(); },
+     [](CortexMSVDFile& map, bool nonSecure) {
+       map.addMpuGroup(map.coreType(), nonSecure);
+       if (nonSecure) map.addSauGroup(map.coreType());  // the SAU exists in the secure view only
+     }},
+};
+
+}  // namespace
 
 // Whether a group of that name exists; one that is not the NVIC group generated for -nvic was
 // read from the input, and -pp then leaves its own group out, which is worth a warning.
@@ -115,29 +134,10 @@ void CortexMSVDFile::addPpbGroups(bool nonSecure) {
   if (!rootElement()) return;
   // Each test is made when its step is reached, so it sees the groups of the earlier steps;
   // only the plain names are looked for.
-  if (!hasGroup("NVIC")) {
-    addNvicGroup(static_cast<std::uint32_t>(coreType_), nvicPrioBits_, 0, true, false);
-    if (nonSecure)
-      addNvicGroup(static_cast<std::uint32_t>(coreType_), nvicPrioBits_, 0, true, true);
-  }
-  if (!hasGroup("SysTick")) {
-    addSysTickGroup(false);
-    if (nonSecure) addSysTickGroup(true);
-  }
-  if (!hasGroup("SCB")) {
-    addSystemControlGroups(coreType_, nvicPrioBits_, false);
-    if (nonSecure) addSystemControlGroups(coreType_, nvicPrioBits_, true);
-  }
-  if (fpuPresent_ && !hasGroup("FPU")) {
-    addFpuGroup(coreType_, false);
-    if (nonSecure) addFpuGroup(coreType_, true);
-  }
-  if (mpuPresent_ && !hasGroup("MPU")) {
-    addMpuGroup(coreType_, false);
-    if (nonSecure) {
-      addMpuGroup(coreType_, true);
-      addSauGroup(coreType_);  // the SAU exists in the secure view only
-    }
+  for (const PpbStep& step : kPpbSteps) {
+    if (!step.exists(*this) || hasGroup(step.group)) continue;
+    step.add(*this, false);
+    if (nonSecure) step.add(*this, true);
   }
 }
 

@@ -30,16 +30,13 @@ constexpr Row kMpuRows[] = {
     field("LIMIT", 5, 27, "Limit Address", kArmv8Layout),
     field("AttrIndx", 1, 3, "Attribute index", kArmv8Layout),
     field("EN", 0, 1, "Region enable bit", kArmv8Layout),
-    reg("MPU_MAIR0", 0xE000EDC0, Access::None, "MPU Memory Attribution Indirect Register 0", kArmv8Layout),
+    repeat(0, 2, 4, 0),  // MPU_MAIR0 and MPU_MAIR1
+    reg("MPU_MAIR{n}", 0xE000EDC0, Access::None, "MPU Memory Attribution Indirect Register {n}", kArmv8Layout),
     field("Attr3", 24, 8, "Attribute 3", kArmv8Layout),
     field("Attr2", 16, 8, "Attribute 2", kArmv8Layout),
     field("Attr1", 8, 8, "Attribute 1", kArmv8Layout),
     field("Attr0", 0, 8, "Attribute 0", kArmv8Layout),
-    reg("MPU_MAIR1", 0xE000EDC4, Access::None, "MPU Memory Attribution Indirect Register 1", kArmv8Layout),
-    field("Attr3", 24, 8, "Attribute 3", kArmv8Layout),
-    field("Attr2", 16, 8, "Attribute 2", kArmv8Layout),
-    field("Attr1", 8, 8, "Attribute 1", kArmv8Layout),
-    field("Attr0", 0, 8, "Attribute 0", kArmv8Layout),
+    endRepeat(),
     // Armv7-M layout
     reg("MPU_RBAR", 0xE000ED9C, Access::None, "MPU Region Base Address Register", kArmv7Layout),
     field("ADDR", 5, 27, "Region base address field", kArmv7Layout),
@@ -56,6 +53,7 @@ constexpr Row kMpuRows[] = {
     field("SIZE", 1, 5, "MPU protection region size", kArmv7Layout),
     field("ENABLE", 0, 1, "Region enable bit", kArmv7Layout),
 };
+static_assert(wellFormed(kMpuRows));
 // clang-format on
 
 }  // namespace

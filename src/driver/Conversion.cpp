@@ -3,6 +3,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <vector>
 
 #include "cortexm/CoreClass.h"
 #include "driver/CmsisHeader.h"
@@ -40,6 +41,7 @@ bool Conversion::report(const char* format, ...) {
 int Conversion::run() {
   Diagnostics& diagnostics = map_.diagnostics();
   checkOptions(options_, diagnostics);
+  if (!checkIrqStart() || !checkFileNames()) return 1;
   configureCore();
   if (!gatherInterruptNames()) return 1;
   diagnostics.setFile(input_);
@@ -69,6 +71,36 @@ int Conversion::run() {
   }
   if (!writeMemoryMap() || !writeVectorTable()) return 1;
   return 0;
+}
+
+// A start of 2^31 or more is a negative index: the vector table would get a line for each
+// index up to the first named one, gigabytes of reserved lines. Without a vector table the
+// value only shifts the names of the NVIC group, which stays as the numbers say.
+bool Conversion::checkIrqStart() {
+  if (!options_.irqTable || static_cast<std::int32_t>(options_.irqStart) >= 0) return true;
+  return report("error: -irq-start %s is out of range (0 to 2147483647)\n", options_.irqStartText);
+}
+
+// An output that is an input or the other output would destroy it. Devices and pipes may
+// appear twice, as nothing is lost there; an input that doesn't exist is the reader's to
+// report.
+bool Conversion::checkFileNames() {
+  std::vector<std::string> names{input_};
+  if (options_.irqs2 && !options_.irqs) names.emplace_back(options_.irqs2);
+  const std::size_t firstOutput = names.size();
+  names.push_back(output_);
+  if (options_.irqTable) names.push_back(vectorFileName(options_.irqTable));
+  for (std::size_t later = firstOutput; later < names.size(); ++later) {
+    const std::optional<FileIdentity> output = files_.identify(names[later]);
+    if (!output || !output->regular) continue;
+    for (std::size_t earlier = 0; earlier < later; ++earlier) {
+      const std::optional<FileIdentity> other = files_.identify(names[earlier]);
+      if (other != output || (earlier < firstOutput && !other->newName.empty())) continue;
+      return report("error: %s and %s name the same file\n", names[earlier].c_str(),
+                    names[later].c_str());
+    }
+  }
+  return true;
 }
 
 // The command line's core data reaches the document only with an option that needs it.
@@ -130,7 +162,7 @@ bool Conversion::readSvdInput() {
 }
 
 bool Conversion::readTcfInput() {
-  XMLDocument input(false);
+  XMLDocument input(XMLDocument::Content::Dropped);
   if (!input.load(files_.read(input_), input_.c_str())) {
     reportReadFailure();
     return explainLoadFailure(input);
@@ -152,14 +184,14 @@ bool Conversion::readDdfInput() {
   readDdf(file.get(), map_);
   if (map_.diagnostics().enabled() && !map_.rootElement()->firstChild()) {
     // A file that makes nothing may be one of the XML formats.
-    XMLDocument probe(false);
+    XMLDocument probe(XMLDocument::Content::Dropped);
     if (probe.load(files_.read(input_), input_.c_str())) warnWrongReader(probe.root(), "-ddf");
   }
   return true;
 }
 
 bool Conversion::readRdtInput() {
-  XMLDocument input(false);
+  XMLDocument input(XMLDocument::Content::Dropped);
   if (!input.load(files_.read(input_), input_.c_str())) {
     reportReadFailure();
     return explainLoadFailure(input);
@@ -275,8 +307,9 @@ void Conversion::addInclude() {
 
 bool Conversion::writeMemoryMap() {
   map_.setDoctype("Register_Definition_File");
+  // Without a close the file is left out and an existing one keeps its content.
   const std::unique_ptr<ByteSink> file = files_.create(output_, false);
-  if (!file || !map_.write(*file)) {
+  if (!file || !map_.write(*file) || !file->close()) {
     report("error: write of %s failed\n", output_.c_str());
     return explain(output_, 0, files_.writeProblem(output_));
   }
@@ -292,6 +325,7 @@ bool Conversion::writeVectorTable() {
     return explain(name, 0, files_.writeProblem(name));
   }
   regforge::writeVectorTable(*file, static_cast<std::int32_t>(options_.irqStart), map_);
+  if (!file->close()) return report("error: write of %s failed\n", name.c_str());
   return true;
 }
 

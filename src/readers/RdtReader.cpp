@@ -8,17 +8,13 @@
 
 #include "readers/ElementWalk.h"
 #include "text/ByteText.h"
+#include "text/Latin1Text.h"
 
 namespace regforge {
 namespace {
 
 bool isCpu(const XMLElement& element, std::string_view identifier) {
   return element.tagName() == "cpu" && element.attribute("id") == identifier;
-}
-
-// An attribute the source lacks is written with an empty value.
-std::string_view orEmpty(std::optional<std::string_view> text) {
-  return text.value_or(std::string_view());
 }
 
 // The register id without the instance prefix, and without one "_" right after it. An id
@@ -40,7 +36,7 @@ std::optional<std::string_view> registerSize(std::optional<std::string_view> wid
 // Bit fields and enumeration entries whose id begins with "RESERVED", in any case, are
 // placeholders and left out.
 bool isReserved(const XMLElement& element) {
-  return startsWithIgnoreAsciiCase(orEmpty(element.attribute("id")), "RESERVED");
+  return startsWithIgnoringCase(orEmpty(element.attribute("id")), "RESERVED");
 }
 
 // The register file of an instance, relative to the working directory: "xml", behind
@@ -79,7 +75,7 @@ class RdtBuilder {
     MemoryMapElement* group = map_.addRegisterGroup(&root, orEmpty(instance.attribute("baseaddr")),
                                                     std::nullopt, orEmpty(id), std::nullopt);
     std::string path = registerFilePath(instance);
-    XMLDocument registers(false);
+    XMLDocument registers(XMLDocument::Content::Dropped);
     const std::optional<std::uint64_t> bytes = load_(registers, path);
     if (!bytes) {
       return RdtLoadError{std::move(path), registers.errorLine(), registers.errorText(), false,

@@ -3,8 +3,6 @@
 #include <optional>
 #include <vector>
 
-#include "readers/SVDFile.h"
-
 namespace regforge {
 namespace {
 
@@ -53,9 +51,9 @@ SVDDerivation::Scope& SVDDerivation::scope(const XMLNode* scopeFirst, std::strin
 void SVDDerivation::addCandidate(Scope& scope, const XMLNode& node, std::string_view tag) {
   const XMLElement* element = node.toElement();
   if (!element || element->tagName() != tag) return;
-  const XMLElement* name = SVDFile::findElement(element->firstChild(), "name");
+  const XMLElement* name = ElementTexts::findElement(element->firstChild(), "name");
   if (!name) return;
-  scope.byName.insert(texts_.elementText(*name), element);
+  scope.byName.insert(texts_.of(*name), element);
   if (!scope.firstNamed) scope.firstNamed = element;
 }
 
@@ -134,22 +132,21 @@ const XMLElement* SVDDerivation::resolveDerivedFrom(const XMLNode* scopeFirst, s
 
 void SVDDerivation::warnUnresolved(const XMLElement& element, std::string_view tag,
                                    std::string_view reference) {
-  Diagnostics& diagnostics = texts_.diagnostics();
-  if (!diagnostics.enabled()) return;
-  diagnostics.warn("derived-from", element.line() + 1,
-                   "derivedFrom=\"" + std::string(reference) + "\" names no <" + std::string(tag) +
-                       "> here; it is read without a base, so nothing is "
-                       "inherited");
+  if (!diagnostics_ || !diagnostics_->enabled()) return;
+  diagnostics_->warn("derived-from", element.line() + 1,
+                     "derivedFrom=\"" + std::string(reference) + "\" names no <" +
+                         std::string(tag) +
+                         "> here; it is read without a base, so nothing is "
+                         "inherited");
 }
 
 void SVDDerivation::warnCycle(const XMLElement& element, std::string_view tag) {
-  Diagnostics& diagnostics = texts_.diagnostics();
-  if (!diagnostics.enabled()) return;
-  const XMLElement* name = SVDFile::findElement(element.firstChild(), "name");
-  diagnostics.warn("derivation-cycle", element.line() + 1,
-                   "the derivedFrom chain of <" + std::string(tag) + "> \"" +
-                       std::string(name ? texts_.elementText(*name) : "") +
-                       "\" comes back to it; the chain stops there");
+  if (!diagnostics_ || !diagnostics_->enabled()) return;
+  const XMLElement* name = ElementTexts::findElement(element.firstChild(), "name");
+  diagnostics_->warn("derivation-cycle", element.line() + 1,
+                     "the derivedFrom chain of <" + std::string(tag) + "> \"" +
+                         std::string(name ? texts_.of(*name) : "") +
+                         "\" comes back to it; the chain stops there");
 }
 
 }  // namespace regforge

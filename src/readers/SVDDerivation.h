@@ -8,18 +8,18 @@
 #include <tuple>
 #include <vector>
 
+#include "memorymap/Diagnostics.h"
+#include "readers/ElementTexts.h"
 #include "readers/FlatMap.h"
 #include "xml/XMLElement.h"
 
 namespace regforge {
 
-class SVDFile;
-
 /// Name look-ups over the input document, built lazily per scope and kept until clear().
 class SVDDerivation {
  public:
-  /// Element texts come from texts (its elementText cache).
-  explicit SVDDerivation(SVDFile& texts) : texts_(texts) {}
+  /// Element texts come from texts.
+  explicit SVDDerivation(ElementTexts& texts) : texts_(texts) {}
 
   /// The first element, among scopeFirst and its following siblings (and, when recursive,
   /// their descendants, each node's descendants before the node itself), whose tag is tag and
@@ -36,6 +36,8 @@ class SVDDerivation {
 
   /// Forgets every index; needed before the input document goes away.
   void clear() { scopes_.clear(); }
+  /// Where a reference that names nothing, or a chain that comes back, is reported.
+  void setDiagnostics(Diagnostics& diagnostics) { diagnostics_ = &diagnostics; }
 
  private:
   struct Scope {
@@ -51,7 +53,8 @@ class SVDDerivation {
   void warnUnresolved(const XMLElement& element, std::string_view tag, std::string_view reference);
   void warnCycle(const XMLElement& element, std::string_view tag);
 
-  SVDFile& texts_;
+  ElementTexts& texts_;
+  Diagnostics* diagnostics_ = nullptr;
   std::map<ScopeKey, Scope> scopes_;
   std::vector<const XMLElement*> path_;  // the chain being resolved
 };

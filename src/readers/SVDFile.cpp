@@ -26,14 +26,14 @@ std::string_view trimInterruptName(std::string_view name) {
 
 bool SVDFile::readSvd(const XMLDocument& input, unsigned options,
                       std::optional<std::string_view> ignorePrefix) {
-  joinedTexts_.clear();
   derivation_.clear();
-  inputTexts_.reset();
+  texts_.clear();
   budget_ = ReadBudget(limits_);
   problem_.clear();
   problemLine_ = 0;
   checked_.clear();
   limited_.clear();
+  derivation_.setDiagnostics(diagnostics());
   XMLElement* processor = createElement("Processor");
   setRoot(processor);
   const bool read = readDevice(input, processor, processor, options, ignorePrefix);
@@ -45,9 +45,8 @@ bool SVDFile::readSvd(const XMLDocument& input, unsigned options,
   checked_.clear();
   limited_.clear();
   muted_ = false;
-  joinedTexts_.clear();
   derivation_.clear();
-  inputTexts_.reset();
+  texts_.clear();
   return read;
 }
 
@@ -137,9 +136,11 @@ bool SVDFile::readPeripheral(const XMLElement& peripherals, const XMLElement& pe
       }
     } else {
       XMLElement* group = addGroup(groupParent, name, baseAddress, text);
-      startGroupContent();
-      const bool read = readRegisters(*registers, *group, context, names);
-      finishGroupContent(*group);
+      bool read = false;
+      {
+        const GroupContent content(*this, *group);
+        read = readRegisters(*registers, *group, context, names);
+      }
       if (!read) return false;
     }
   }

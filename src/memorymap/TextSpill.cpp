@@ -1,0 +1,100 @@
+#include "memorymap/TextSpill.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace regforge {
+namespace {
+
+// What goes to and comes from the file at once: fresh memory costs more than calls. The
+// buffer has room for the last line that makes a piece full.
+constexpr std::size_t kPiece = 64 << 10;
+constexpr std::size_t kBuffer = kPiece + kPiece / 2;
+
+}  // namespace
+
+std::optional<std::uint64_t> TextSpill::append(std::string_view text) {
+  std::string* buffer = startAppend();
+  if (!buffer) return std::nullopt;
+  const std::uint64_t offset = size();
+  // A large text goes to the file as it is, without a copy, once what waits is written.
+  if (text.size() >= kPiece && flush()) {
+    if (file_.write(text.data(), text.size())) {
+      flushed_ += text.size();
+      return offset;
+    }
+    broken_ = true;  // the file position is lost; the text is kept below
+  }
+  // The buffer is emptied rather than grown into fresh memory.
+  if (buffer->size() + text.size() > buffer->capacity()) flush();
+  buffer->append(text.data(), text.size());
+  finishAppend();
+  return offset;
+}
+
+std::string* TextSpill::startAppend() {
+  if (!file_.isOpen() && !triedFile_) {
+    triedFile_ = true;
+    file_.create();
+  }
+  if (!file_.isOpen()) return nullptr;
+  if (pending_.capacity() < kBuffer) pending_.reserve(kBuffer);
+  return &pending_;
+}
+
+void TextSpill::finishAppend() {
+  if (pending_.size() >= kPiece) flush();
+}
+
+bool TextSpill::flush() {
+  // After a failed write everything stays in the buffer: part of the failed piece may be in
+  // the file, but it is never read, because the piece is read from memory.
+  if (broken_) return false;
+  if (!file_.write(pending_.data(), pending_.size())) {
+    broken_ = true;
+    return false;
+  }
+  flushed_ += pending_.size();
+  pending_.clear();
+  return true;
+}
+
+bool TextSpill::appendTo(std::string& out, std::uint64_t offset, std::uint64_t size) const {
+  const std::size_t at = out.size();
+  out.resize(at + size);
+  // The part still pending comes from memory, the rest from the file.
+  const std::uint64_t fromFile = offset < flushed_ ? std::min(size, flushed_ - offset) : 0;
+  if (fromFile > 0 && !file_.readAt(&out[at], offset, static_cast<std::size_t>(fromFile))) {
+    out.resize(at);
+    return false;
+  }
+  if (size > fromFile) {
+    std::memcpy(&out[at + fromFile], pending_.data() + (offset + fromFile - flushed_),
+                size - fromFile);
+  }
+  return true;
+}
+
+bool TextSpill::copyTo(ByteSink& sink, std::uint64_t offset, std::uint64_t size) const {
+  // The system copies from file to file where it can; the part still pending, and a copy
+  // the system refuses, go through memory.
+  if (offset < flushed_ && sink.file()) {
+    const std::uint64_t copied =
+        file_.copyTo(sink.file(), offset, std::min(size, flushed_ - offset));
+    offset += copied;
+    size -= copied;
+  }
+  std::string piece;
+  while (size > 0 && offset < flushed_) {
+    const std::uint64_t length = std::min({size, flushed_ - offset, std::uint64_t{kPiece}});
+    piece.clear();
+    if (!appendTo(piece, offset, length)) return false;
+    sink.write(piece);
+    offset += length;
+    size -= length;
+  }
+  if (size > 0) sink.write(std::string_view(pending_.data() + (offset - flushed_), size));
+  return true;
+}
+
+}  // namespace regforge
