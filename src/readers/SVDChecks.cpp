@@ -1,6 +1,7 @@
 // The warnings of the SVD reader: numbers that convert to something else than they say,
 // missing or unknown texts, arrays, bit fields and names that repeat in one scope.
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "readers/SVDFile.h"
@@ -151,21 +152,24 @@ void SVDFile::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
 
 void SVDFile::checkRepeatedNames(const XMLElement& container, std::string_view tag,
                                  std::string_view otherTag) {
-  std::vector<std::pair<std::string_view, const XMLElement*>>& names = namesInScope_;
+  std::vector<NameInScope>& names = namesInScope_;
   names.clear();
   for (const XMLNode* node = container.firstChild(); node; node = node->nextSibling()) {
     const XMLElement* child = node->toElement();
     if (!child || (child->tagName() != tag && child->tagName() != otherTag)) continue;
     const std::string_view name = childText(child, "name");
-    if (!name.empty()) names.emplace_back(name, child);
+    if (!name.empty()) names.push_back({childText(child, "alternateGroup"), name, child});
   }
+  const auto key = [](const NameInScope& entry) {
+    return std::make_pair(entry.alternateGroup, entry.name);
+  };
   std::stable_sort(names.begin(), names.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
+                   [&](const auto& a, const auto& b) { return key(a) < key(b); });
   for (std::size_t i = 1; i < names.size(); ++i) {
-    if (names[i].first != names[i - 1].first) continue;
-    warnAt(*names[i].second, "duplicate-name",
-           "<" + std::string(names[i].second->tagName()) + "> name " + quoted(names[i].first) +
-               " is given before, at line " + std::to_string(names[i - 1].second->line() + 1));
+    if (key(names[i]) != key(names[i - 1])) continue;
+    warnAt(*names[i].element, "duplicate-name",
+           "<" + std::string(names[i].element->tagName()) + "> name " + quoted(names[i].name) +
+               " is given before, at line " + std::to_string(names[i - 1].element->line() + 1));
   }
 }
 
