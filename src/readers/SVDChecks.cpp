@@ -5,25 +5,33 @@
 #include <vector>
 
 #include "readers/SVDFile.h"
+#include "text/ByteText.h"
+#include "text/Latin1Text.h"
 #include "text/Numbers.h"
 
 namespace regforge {
 namespace {
 
 std::string quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
+  return "\"" + simplified(text) + "\"";  // a warning stays on one line
 }
 
 // "010" read with the prefix rule is octal: worth a word when its digits say otherwise.
 bool readsAsOctal(std::string_view text, int base) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-    text.remove_prefix(1);
+  text = trimmed(text);
   return base == 0 && text.size() > 1 && text[0] == '0' && text[1] >= '1' && text[1] <= '9';
 }
 
 // Access texts that mean what the reader makes of them.
 constexpr std::string_view kKnownAccess[] = {"read-only", "write-only", "read-write", "writeOnce",
                                              "read-writeOnce"};
+
+// Read/Write is what any unknown text gets, so a read-write text in other letter case (as in
+// "read-writeonce") loses nothing and needs no word.
+bool meansReadWrite(std::string_view access) {
+  return equalsIgnoreAsciiCase(access, "read-write") ||
+         equalsIgnoreAsciiCase(access, "read-writeOnce");
+}
 
 }  // namespace
 
@@ -90,7 +98,7 @@ void SVDFile::checkRegister(const XMLElement& reg, const XMLElement* base,
   }
   const std::string_view access = inheritedText(&reg, base, "access");
   const std::string_view used = access.empty() ? context.access : access;
-  if (!used.empty() &&
+  if (!used.empty() && !meansReadWrite(used) &&
       std::find(std::begin(kKnownAccess), std::end(kKnownAccess), used) == std::end(kKnownAccess)) {
     warnAt(reg, "access",
            "register " + quoted(plan.name) + ": access " + quoted(used) +
