@@ -8,6 +8,7 @@
 
 #include "driver/CmsisHeader.h"
 #include "driver/Options.h"
+#include "driver/PackRun.h"
 #include "driver/SVDFile2.h"
 #include "driver/VectorTable.h"
 #include "readers/DdfReader.h"
@@ -192,7 +193,12 @@ int runRegforge(int argc, const char* const* argv) {
     case ScanResult::Status::Run:
       break;
   }
-  return Conversion(std::move(scan.options)).run();
+  if (scan.options.pack || scan.options.packList) return runPack(std::move(scan.options));
+  return convert(std::move(scan.options));
+}
+
+int convert(Options options) {
+  return Conversion(std::move(options)).run();
 }
 
 }  // namespace regforge

@@ -43,11 +43,17 @@ constexpr OptionRow kOptions[] = {
     {"-remove", "Argument required for -remove option\n",
      [](Options& o, const char* a) { o.remove = a; }},
     {"-core", "Core number required for -core option\n",
-     [](Options& o, const char* a) { o.core = cNumber(a); }},
+     [](Options& o, const char* a) {
+       o.core = cNumber(a);
+       o.coreGiven = true;
+     }},
     {"-mpu", nullptr, [](Options& o, const char*) { o.mpu = true; }},
     {"-fpu", nullptr, [](Options& o, const char*) { o.fpu = true; }},
     {"-nocmse", nullptr, [](Options& o, const char*) { o.nocmse = true; }},
     {"-nb", nullptr, [](Options& o, const char*) { o.debug = true; }},
+    {"-pack", "Device name required for -pack option\n",
+     [](Options& o, const char* a) { o.pack = a; }},
+    {"-pack-list", nullptr, [](Options& o, const char*) { o.packList = true; }},
 };
 
 const OptionRow* findOption(const char* word) {
@@ -105,7 +111,8 @@ ScanResult scanArguments(int argc, const char* const* argv) {
     }
     option->apply(result.options, argument);
   }
-  if (result.options.files.size() != 2) result.status = ScanResult::Status::Usage;
+  const std::size_t fileCount = result.options.packList ? 1 : 2;
+  if (result.options.files.size() != fileCount) result.status = ScanResult::Status::Usage;
   return result;
 }
 

@@ -3,6 +3,9 @@
 // afterwards every file of out/ must exist with exactly those bytes, no other file may have
 // appeared, and standard output, standard error and the exit status must match the case's
 // "stdout", "stderr" and "status" files (empty, empty and 0 when absent).
+// A case with a "corpus" file runs on a folder of the shared corpus: each of its lines names
+// one, which appears in the working directory under its own name (a link, never a copy); the
+// case is skipped when the corpus is absent.
 //
 // With REGFORGE_GOLDEN_UPDATE=1 in the environment the outputs of failing cases are written
 // into the case instead; read every changed file against the rules before committing it.
@@ -26,6 +29,7 @@ using namespace regforge::testsupport;
 namespace {
 
 const fs::path kCasesDir = REGFORGE_GOLDEN_DIR;
+const fs::path kCorpusDir = REGFORGE_CORPUS_DIR;
 
 void writeFile(const fs::path& path, const std::string& bytes) {
   fs::create_directories(path.parent_path());
@@ -70,6 +74,15 @@ TEST_P(GoldenTest, OutputMatches) {
   fs::remove_all(scratch);
   fs::create_directories(workDir);
   if (fs::exists(caseDir / "in")) fs::copy(caseDir / "in", workDir, fs::copy_options::recursive);
+  if (fs::exists(caseDir / "corpus")) {
+    for (const std::string& folder : readArguments(caseDir / "corpus")) {
+      if (!fs::is_directory(kCorpusDir / folder)) {
+        fs::remove_all(scratch);
+        GTEST_SKIP() << "no corpus folder " << folder;
+      }
+      fs::create_directory_symlink(kCorpusDir / folder, workDir / fs::path(folder).filename());
+    }
+  }
 
   const ProgramRun run = runRegforge(workDir, readArguments(caseDir / "args"));
   const bool update = std::getenv("REGFORGE_GOLDEN_UPDATE") != nullptr;
