@@ -92,7 +92,7 @@ bool excerptMatches(std::string_view excerpt, std::string_view text) {
 }
 
 std::string commandLine(const std::vector<std::string>& arguments) {
-  static const std::regex kPlainWord(R"([A-Za-z0-9._/+=-]+)");
+  static const std::regex kPlainWord(R"([A-Za-z0-9._/+=:-]+)");
   std::string line = "regforge";
   for (const std::string& argument : arguments) {
     if (!std::regex_match(argument, kPlainWord)) return "";
