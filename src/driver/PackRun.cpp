@@ -214,6 +214,9 @@ class PackRun {
     }
     Options options = options_;
     options.pack = nullptr;
+    // The pack names SVD files: an option for another input kind can't apply.
+    options.tcf = options.ddf = false;
+    options.rdtCpu = nullptr;
     options.irqTable = irqTable;
     options.files = {findSvd(processor.svd), output};
     applyCore(processor, options);
@@ -225,7 +228,7 @@ class PackRun {
     const std::string path = joinPath(folder_, svd.text);
     if (isFile(path)) return path;
     if (std::optional<std::string> found = findFileIgnoringCase(folder_, svd.text)) {
-      warn(svd.line, "\"" + svd.text + "\" found as \"" + *found + "\" [pack-letter-case]");
+      warn("pack-letter-case", svd.line, "\"" + svd.text + "\" found as \"" + *found + "\"");
       return *found;
     }
     return path;  // the SVD reader reports it missing
@@ -238,9 +241,10 @@ class PackRun {
       options.core = *core.coreType;
       options.coreGiven = true;
       if (core.nearest) {
-        warn(processor.dcore.line, "Dcore \"" + processor.dcore.text +
-                                       "\" has no core tables of its own; converted as core " +
-                                       std::to_string(*core.coreType) + " [pack-core]");
+        warn("pack-core", processor.dcore.line,
+             "Dcore \"" + processor.dcore.text +
+                 "\" has no core tables of its own; converted as core " +
+                 std::to_string(*core.coreType));
       }
     }
     options.fpu |= core.fpu;
@@ -257,17 +261,22 @@ class PackRun {
     return text;
   }
 
-  // Warnings go to the run's diagnostics, which print them under "-warn"; until the program
-  // has those, they are kept here and a run prints none.
-  void warn(int line, const std::string& text) {
-    warnings_.push_back(pdsc_ + ":" + std::to_string(line) + ": warning: " + text);
+  // Warnings about the pack, for the run's diagnostics to print under "-warn" once the program
+  // has them; until then they are kept here and a run prints none.
+  struct PackWarning {
+    std::string check;
+    int line;
+    std::string text;
+  };
+  void warn(std::string check, int line, std::string text) {
+    warnings_.push_back({std::move(check), line, std::move(text)});
   }
 
   Options options_;
   const std::string pdsc_;
   const std::string folder_;  // the pack's folder, ending in '/', or empty for the current one
   std::vector<PackDevice> devices_;
-  std::vector<std::string> warnings_;
+  std::vector<PackWarning> warnings_;  // about pdsc_
 };
 
 }  // namespace
