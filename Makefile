@@ -8,7 +8,7 @@ BENCH_DIR ?= build-bench
 RUNS ?= 5
 SECONDS ?= 60
 JOBS ?= $(shell nproc)
-PACKAGES := cmake ninja-build g++ make libgtest-dev
+PACKAGES := cmake ninja-build g++ make libgtest-dev libminizip-dev zlib1g-dev
 FUZZ_PACKAGES := clang libclang-rt-dev
 BENCH_PACKAGES := libpugixml-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

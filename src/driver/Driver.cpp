@@ -95,7 +95,9 @@ class Conversion {
   bool readSvdInput() {
     // The reader asks only for whole element texts, so no text nodes are needed.
     XMLDocument input(XMLDocument::Content::ElementText);
-    if (!input.read(input_)) {
+    const bool parsed =
+        options_.inputBytes ? input.parse(options_.inputBytes->c_str()) : input.read(input_);
+    if (!parsed) {
       return report("error: %s at %s:%d\n", input.errorText(), input_.c_str(), input.errorLine());
     }
     map_.shareSources(input);  // names and numbers pass through without copies

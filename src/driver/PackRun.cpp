@@ -3,6 +3,7 @@
 // command line left out.
 #include "driver/PackRun.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <string>
@@ -12,7 +13,9 @@
 #include "cortexm/PackCores.h"
 #include "driver/Driver.h"
 #include "platform/FileLookup.h"
+#include "platform/ZipArchive.h"
 #include "readers/PackDescription.h"
+#include "text/ByteText.h"
 #include "text/NamePatterns.h"
 
 namespace regforge {
@@ -32,6 +35,20 @@ std::string joinPath(std::string_view folder, std::string_view name) {
   if (path.back() != '/') path += '/';
   return path.append(name);
 }
+
+// A pack in its distributed form: a zip archive with the description at its root.
+bool isZippedPack(std::string_view path) {
+  for (std::string_view suffix : {".pack", ".zip"}) {
+    if (path.size() > suffix.size() &&
+        equalsIgnoreAsciiCase(path.substr(path.size() - suffix.size()), suffix)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The largest file taken from an archive: what the XML parser reads at most.
+constexpr std::size_t kLargestMember = (std::size_t{1} << 31) - 1;
 
 std::string joinNames(const std::vector<std::string>& names, std::string_view prefix) {
   std::string text;
@@ -79,8 +96,7 @@ class PackRun {
 
   bool readPack() {
     XMLDocument document(false);
-    if (!document.read(pdsc_)) {
-      fail("error: %s at %s:%d\n", document.errorText(), pdsc_.c_str(), document.errorLine());
+    if (isZippedPack(pdsc_) ? !readZippedDescription(document) : !readDescription(document)) {
       return false;
     }
     std::optional<std::vector<PackDevice>> devices = readPackDescription(document);
@@ -90,6 +106,39 @@ class PackRun {
     }
     devices_ = std::move(*devices);
     return true;
+  }
+
+  bool readDescription(XMLDocument& document) {
+    if (document.read(pdsc_)) return true;
+    fail("error: %s at %s:%d\n", document.errorText(), pdsc_.c_str(), document.errorLine());
+    return false;
+  }
+
+  // The description of a zipped pack is the .pdsc file at the archive's root.
+  bool readZippedDescription(XMLDocument& document) {
+    archive_ = ZipArchive::open(pdsc_);
+    if (!archive_) {
+      fail("error: read of %s failed\n", pdsc_.c_str());
+      return false;
+    }
+    for (const std::string& name : archive_->names()) {
+      if (name.find('/') != std::string::npos || !endsWithPdsc(name)) continue;
+      const std::string path = pdsc_ + "/" + name;
+      const std::optional<std::string> bytes = archive_->read(name, kLargestMember);
+      if (!bytes) {
+        fail("error: read of %s failed\n", path.c_str());
+        return false;
+      }
+      if (document.parse(bytes->c_str())) return true;
+      fail("error: %s at %s:%d\n", document.errorText(), path.c_str(), document.errorLine());
+      return false;
+    }
+    fail("error: %s is not a pack description\n", pdsc_.c_str());
+    return false;
+  }
+
+  static bool endsWithPdsc(std::string_view name) {
+    return name.size() > 5 && equalsIgnoreAsciiCase(name.substr(name.size() - 5), ".pdsc");
   }
 
   int listDevices() {
@@ -218,13 +267,15 @@ class PackRun {
     options.tcf = options.ddf = false;
     options.rdtCpu = nullptr;
     options.irqTable = irqTable;
-    options.files = {findSvd(processor.svd), output};
+    options.files = {findSvd(processor.svd, options), output};
     applyCore(processor, options);
     return options;
   }
 
-  // The path to open: as the pack names it, or else one differing in letter case only.
-  std::string findSvd(const PackValue& svd) {
+  // The path to open: as the pack names it, or else one differing in letter case only. From
+  // a zipped pack the file's bytes go along, read into svdBytes_.
+  std::string findSvd(const PackValue& svd, Options& options) {
+    if (archive_) return findZippedSvd(svd, options);
     const std::string path = joinPath(folder_, svd.text);
     if (isFile(path)) return path;
     if (std::optional<std::string> found = findFileIgnoringCase(folder_, svd.text)) {
@@ -232,6 +283,26 @@ class PackRun {
       return *found;
     }
     return path;  // the SVD reader reports it missing
+  }
+
+  std::string findZippedSvd(const PackValue& svd, Options& options) {
+    const std::vector<std::string>& names = archive_->names();
+    auto found = std::find(names.begin(), names.end(), svd.text);
+    if (found == names.end()) {
+      found = std::find_if(names.begin(), names.end(), [&](const std::string& name) {
+        return equalsIgnoreAsciiCase(name, svd.text);
+      });
+      if (found != names.end()) {
+        warn("pack-letter-case", svd.line, "\"" + svd.text + "\" found as \"" + *found + "\"");
+      }
+    }
+    if (found == names.end()) return pdsc_ + "/" + svd.text;  // reported missing
+    std::optional<std::string> bytes = archive_->read(*found, kLargestMember);
+    if (bytes) {
+      svdBytes_ = std::move(*bytes);
+      options.inputBytes = &svdBytes_;
+    }
+    return pdsc_ + "/" + *found;
   }
 
   void applyCore(const PackProcessor& processor, Options& options) {
@@ -275,6 +346,8 @@ class PackRun {
   Options options_;
   const std::string pdsc_;
   const std::string folder_;  // the pack's folder, ending in '/', or empty for the current one
+  std::optional<ZipArchive> archive_;  // the pack, when it is zipped
+  std::string svdBytes_;               // the SVD file of the conversion at hand, when zipped
   std::vector<PackDevice> devices_;
   std::vector<PackWarning> warnings_;  // about pdsc_
 };
