@@ -3,7 +3,6 @@
 // command line left out.
 #include "driver/PackRun.h"
 
-#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <string>
@@ -12,10 +11,9 @@
 
 #include "cortexm/PackCores.h"
 #include "driver/Driver.h"
+#include "driver/PackSource.h"
 #include "platform/FileLookup.h"
-#include "platform/ZipArchive.h"
 #include "readers/PackDescription.h"
-#include "text/ByteText.h"
 #include "text/NamePatterns.h"
 
 namespace regforge {
@@ -36,25 +34,11 @@ std::string joinPath(std::string_view folder, std::string_view name) {
   return path.append(name);
 }
 
-// A pack in its distributed form: a zip archive with the description at its root.
-bool isZippedPack(std::string_view path) {
-  for (std::string_view suffix : {".pack", ".zip"}) {
-    if (path.size() > suffix.size() &&
-        equalsIgnoreAsciiCase(path.substr(path.size() - suffix.size()), suffix)) {
-      return true;
-    }
-  }
-  return false;
-}
-
-// The largest file taken from an archive: what the XML parser reads at most.
-constexpr std::size_t kLargestMember = (std::size_t{1} << 31) - 1;
-
-std::string joinNames(const std::vector<std::string>& names, std::string_view prefix) {
+std::string joinNames(const std::vector<std::string>& names) {
   std::string text;
   for (const std::string& name : names) {
     if (!text.empty()) text += ", ";
-    text.append(prefix).append(name);
+    text += name;
   }
   return text;
 }
@@ -73,7 +57,7 @@ struct Choice {
 class PackRun {
  public:
   explicit PackRun(Options options)
-      : options_(std::move(options)), pdsc_(options_.files[0]), folder_(folderOf(pdsc_)) {}
+      : options_(std::move(options)), pdsc_(options_.files[0]), source_(pdsc_) {}
 
   int run() {
     if (!readPack()) return 1;
@@ -89,14 +73,11 @@ class PackRun {
   }
 
  private:
-  static std::string folderOf(const std::string& path) {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-  }
-
   bool readPack() {
     XMLDocument document(false);
-    if (isZippedPack(pdsc_) ? !readZippedDescription(document) : !readDescription(document)) {
+    std::string message;
+    if (!source_.readDescription(document, message)) {
+      std::fputs(message.c_str(), stderr);
       return false;
     }
     std::optional<std::vector<PackDevice>> devices = readPackDescription(document);
@@ -106,39 +87,6 @@ class PackRun {
     }
     devices_ = std::move(*devices);
     return true;
-  }
-
-  bool readDescription(XMLDocument& document) {
-    if (document.read(pdsc_)) return true;
-    fail("error: %s at %s:%d\n", document.errorText(), pdsc_.c_str(), document.errorLine());
-    return false;
-  }
-
-  // The description of a zipped pack is the .pdsc file at the archive's root.
-  bool readZippedDescription(XMLDocument& document) {
-    archive_ = ZipArchive::open(pdsc_);
-    if (!archive_) {
-      fail("error: read of %s failed\n", pdsc_.c_str());
-      return false;
-    }
-    for (const std::string& name : archive_->names()) {
-      if (name.find('/') != std::string::npos || !endsWithPdsc(name)) continue;
-      const std::string path = pdsc_ + "/" + name;
-      const std::optional<std::string> bytes = archive_->read(name, kLargestMember);
-      if (!bytes) {
-        fail("error: read of %s failed\n", path.c_str());
-        return false;
-      }
-      if (document.parse(bytes->c_str())) return true;
-      fail("error: %s at %s:%d\n", document.errorText(), path.c_str(), document.errorLine());
-      return false;
-    }
-    fail("error: %s is not a pack description\n", pdsc_.c_str());
-    return false;
-  }
-
-  static bool endsWithPdsc(std::string_view name) {
-    return name.size() > 5 && equalsIgnoreAsciiCase(name.substr(name.size() - 5), ".pdsc");
   }
 
   int listDevices() {
@@ -165,8 +113,7 @@ class PackRun {
       for (const PackDevice& d : devices_)
         names.push_back(d.name);
       return fail("error: no device %.*s in %s; closest: %s\n", static_cast<int>(wanted.size()),
-                  wanted.data(), pdsc_.c_str(),
-                  joinNames(closestNames(wanted, names, 5), "").c_str());
+                  wanted.data(), pdsc_.c_str(), joinNames(closestNames(wanted, names, 5)).c_str());
     }
     const std::optional<Choice> choice = chooseProcessor(*device, pname);
     if (!choice) return 1;
@@ -183,15 +130,15 @@ class PackRun {
 
   // Without a processor name, a device must have exactly one processor.
   std::optional<Choice> chooseProcessor(const PackDevice& device, std::string_view pname) const {
-    std::vector<std::string> pnames;
+    std::vector<std::string> names;
     for (const PackProcessor& processor : device.processors) {
       if (!pname.empty() && processor.pname == pname) return Choice{&device, &processor};
-      pnames.push_back(processor.pname);
+      names.push_back(Choice{&device, &processor}.name(':'));
     }
     if (pname.empty() && device.processors.size() == 1) {
       return Choice{&device, &device.processors.front()};
     }
-    const std::string choices = joinNames(pnames, device.name + ":");
+    const std::string choices = joinNames(names);
     if (pname.empty()) {
       fail("error: device %s has several processors; name one: %s\n", device.name.c_str(),
            choices.c_str());
@@ -272,37 +219,18 @@ class PackRun {
     return options;
   }
 
-  // The path to open: as the pack names it, or else one differing in letter case only. From
-  // a zipped pack the file's bytes go along, read into svdBytes_.
+  // The SVD file as the pack names it, or else one differing in letter case only. From a
+  // zipped pack its bytes go along, kept in svdBytes_.
   std::string findSvd(const PackValue& svd, Options& options) {
-    if (archive_) return findZippedSvd(svd, options);
-    const std::string path = joinPath(folder_, svd.text);
-    if (isFile(path)) return path;
-    if (std::optional<std::string> found = findFileIgnoringCase(folder_, svd.text)) {
-      warn("pack-letter-case", svd.line, "\"" + svd.text + "\" found as \"" + *found + "\"");
-      return *found;
+    PackSource::File file = source_.find(svd.text);
+    if (file.byLetterCase) {
+      warn("pack-letter-case", svd.line, "\"" + svd.text + "\" found as \"" + file.path + "\"");
     }
-    return path;  // the SVD reader reports it missing
-  }
-
-  std::string findZippedSvd(const PackValue& svd, Options& options) {
-    const std::vector<std::string>& names = archive_->names();
-    auto found = std::find(names.begin(), names.end(), svd.text);
-    if (found == names.end()) {
-      found = std::find_if(names.begin(), names.end(), [&](const std::string& name) {
-        return equalsIgnoreAsciiCase(name, svd.text);
-      });
-      if (found != names.end()) {
-        warn("pack-letter-case", svd.line, "\"" + svd.text + "\" found as \"" + *found + "\"");
-      }
-    }
-    if (found == names.end()) return pdsc_ + "/" + svd.text;  // reported missing
-    std::optional<std::string> bytes = archive_->read(*found, kLargestMember);
-    if (bytes) {
-      svdBytes_ = std::move(*bytes);
+    if (file.bytes) {
+      svdBytes_ = std::move(*file.bytes);
       options.inputBytes = &svdBytes_;
     }
-    return pdsc_ + "/" + *found;
+    return file.path;
   }
 
   void applyCore(const PackProcessor& processor, Options& options) {
@@ -345,9 +273,8 @@ class PackRun {
 
   Options options_;
   const std::string pdsc_;
-  const std::string folder_;  // the pack's folder, ending in '/', or empty for the current one
-  std::optional<ZipArchive> archive_;  // the pack, when it is zipped
-  std::string svdBytes_;               // the SVD file of the conversion at hand, when zipped
+  PackSource source_;
+  std::string svdBytes_;  // the SVD file of the conversion at hand, when the pack is zipped
   std::vector<PackDevice> devices_;
   std::vector<PackWarning> warnings_;  // about pdsc_
 };
