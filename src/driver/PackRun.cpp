@@ -112,8 +112,10 @@ class PackRun {
       std::vector<std::string> names;
       for (const PackDevice& d : devices_)
         names.push_back(d.name);
-      return fail("error: no device %.*s in %s; closest: %s\n", static_cast<int>(wanted.size()),
-                  wanted.data(), pdsc_.c_str(), joinNames(closestNames(wanted, names, 5)).c_str());
+      const std::string closest = joinNames(closestNames(wanted, names, 5));
+      return fail("error: no device %.*s in %s%s%s\n", static_cast<int>(wanted.size()),
+                  wanted.data(), pdsc_.c_str(),
+                  closest.empty() ? "" : "; closest: ", closest.c_str());
     }
     const std::optional<Choice> choice = chooseProcessor(*device, pname);
     if (!choice) return 1;
