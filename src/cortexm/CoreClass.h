@@ -42,6 +42,12 @@ constexpr CoreSet k33 = kCortexM33;
 constexpr CoreSet k55 = kCortexM55;
 constexpr CoreSet kNotV6 = kAll & ~kDebugV6;
 
+/// Whether a core type has the security extension, which gives its core groups non-secure
+/// twins: Cortex-M23, M33 and M55. Wide, so that signed and unsigned core types both fit.
+constexpr bool hasSecurityExtension(std::int64_t coreType) {
+  return coreType == 23 || coreType == 33 || coreType == 55;
+}
+
 /// The class of a core type in the system control, SysTick, FPU, MPU and SAU tables: the seven
 /// core types have their own, with a separate class for core type 0 with the M0+ flag; 1, 2
 /// and negative numbers are core type 3; any other number is kUnlistedAbove3.

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <string>
 
+#include "cortexm/CoreClass.h"
 #include "cortexm/CortexMSVDFile.h"
 
 namespace regforge {
@@ -29,10 +30,6 @@ constexpr NvicBitRegister kNvicBitRegisters[] = {
 constexpr std::uint32_t kNvicBase = 0xE000E100;
 constexpr std::uint32_t kNvicPriorityBase = 0xE000E400;
 constexpr std::uint32_t kNonSecureAlias = 0x20000;
-
-bool hasTargetSecurity(std::uint32_t coreType) {
-  return coreType == 23 || coreType == 33 || coreType == 55;
-}
 
 // "NVIC_ISER1_NS" and the like.
 std::string nvicRegisterName(const char* part, std::int64_t r, const char* suffix) {
@@ -76,7 +73,7 @@ void CortexMSVDFile::addNvicGroup(std::uint32_t coreType, std::uint32_t nvicPrio
   // follow the highest named slot alone. Indices are 64-bit so irqStart + b cannot overflow.
   const std::int64_t last = maxInterrupt();
   for (const NvicBitRegister& kind : kNvicBitRegisters) {
-    if (kind.targetSecurity && (nonSecure || !hasTargetSecurity(coreType))) continue;
+    if (kind.targetSecurity && (nonSecure || !hasSecurityExtension(coreType))) continue;
     MemoryMapElement* current = nullptr;
     for (std::int64_t b = 0; b <= last; ++b) {
       if (b % 32 == 0) {

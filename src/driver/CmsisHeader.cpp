@@ -4,11 +4,11 @@
 
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "cortexm/CortexMSVDFile.h"
+#include "platform/Files.h"
 #include "text/ByteText.h"
 #include "text/Numbers.h"
 
@@ -36,8 +36,6 @@ constexpr CoreRevision kCoreRevisions[] = {
     {"__CM7_REV", true, 7, false},   {"__CM23_REV", true, 23, false},
     {"__CM33_REV", true, 33, false},
 };
-
-using File = std::unique_ptr<std::FILE, int (*)(std::FILE*)>;
 
 // The enumeration lines after "SysTick_IRQn": "  NAME_IRQn = number, ...".
 std::vector<HeaderEntry> readEntries(std::FILE* file) {
@@ -124,7 +122,7 @@ std::vector<std::string> buildInterruptList(const std::vector<HeaderEntry>& entr
 
 std::optional<CmsisHeader> scanCmsisHeader(const char* path, std::uint32_t coreType, bool mpu,
                                            bool fpu) {
-  File file(std::fopen(path, "rt"), &std::fclose);
+  const File file = openFile(path, "rt");
   if (!file) return std::nullopt;
   return scanCmsisHeader(file.get(), coreType, mpu, fpu);
 }

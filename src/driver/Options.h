@@ -32,8 +32,6 @@ struct Options {
   bool debug = false;
   const char* pack = nullptr;  ///< set: the input is a pack description, convert this device
   bool packList = false;       ///< list the devices of a pack description instead
-  /// The SVD input's bytes when they come from a zipped pack rather than the file system.
-  const std::string* inputBytes = nullptr;
   std::vector<std::string>
       files;  ///< every word that is neither an option nor an option's argument
 };

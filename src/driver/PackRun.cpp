@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "cortexm/PackCores.h"
-#include "driver/Driver.h"
+#include "driver/Conversion.h"
 #include "driver/PackSource.h"
 #include "platform/FileLookup.h"
 #include "readers/PackDescription.h"
@@ -19,12 +19,26 @@
 namespace regforge {
 namespace {
 
-__attribute__((format(printf, 1, 2))) int fail(const char* format, ...) {
+// vprintf into the end of a string.
+void appendFormatted(std::string& text, const char* format, va_list args) {
+  va_list again;
+  va_copy(again, args);
+  const int size = std::vsnprintf(nullptr, 0, format, args);
+  if (size > 0) {
+    const std::size_t end = text.size();
+    text.resize(end + static_cast<std::size_t>(size) + 1);
+    std::vsnprintf(&text[end], static_cast<std::size_t>(size) + 1, format, again);
+    text.resize(end + static_cast<std::size_t>(size));
+  }
+  va_end(again);
+}
+
+__attribute__((format(printf, 2, 3))) void appendFormat(std::string& text, const char* format,
+                                                        ...) {
   va_list args;
   va_start(args, format);
-  std::vfprintf(stderr, format, args);
+  appendFormatted(text, format, args);
   va_end(args);
-  return 1;
 }
 
 std::string joinPath(std::string_view folder, std::string_view name) {
@@ -56,10 +70,16 @@ struct Choice {
 
 class PackRun {
  public:
-  explicit PackRun(Options options)
-      : options_(std::move(options)), pdsc_(options_.files[0]), source_(pdsc_) {}
+  PackRun(Options options, FileAccess& files)
+      : options_(std::move(options)), pdsc_(options_.files[0]), source_(pdsc_, files) {}
 
-  int run() {
+  RunOutcome run() {
+    outcome_.status = runSteps();
+    return std::move(outcome_);
+  }
+
+ private:
+  int runSteps() {
     if (!readPack()) return 1;
     if (options_.packList) return listDevices();
     std::string_view wanted = options_.pack;
@@ -72,12 +92,11 @@ class PackRun {
     return convertOne(wanted, pname);
   }
 
- private:
   bool readPack() {
     XMLDocument document(false);
     std::string message;
     if (!source_.readDescription(document, message)) {
-      std::fputs(message.c_str(), stderr);
+      outcome_.err += message;
       return false;
     }
     std::optional<std::vector<PackDevice>> devices = readPackDescription(document);
@@ -93,10 +112,10 @@ class PackRun {
     for (const PackDevice& device : devices_) {
       for (const PackProcessor& processor : device.processors) {
         const Choice choice{&device, &processor};
-        std::printf("%s  svd=%s  Dcore=%s Dfpu=%s Dmpu=%s Dtz=%s  header=%s\n",
-                    choice.name(':').c_str(), orNone(processor.svd), orNone(processor.dcore),
-                    orNone(processor.dfpu), orNone(processor.dmpu), orNone(processor.dtz),
-                    orNone(processor.header));
+        appendFormat(outcome_.out, "%s  svd=%s  Dcore=%s Dfpu=%s Dmpu=%s Dtz=%s  header=%s\n",
+                     choice.name(':').c_str(), orNone(processor.svd), orNone(processor.dcore),
+                     orNone(processor.dfpu), orNone(processor.dmpu), orNone(processor.dtz),
+                     orNone(processor.header));
       }
     }
     return 0;
@@ -123,6 +142,14 @@ class PackRun {
     return options ? convert(std::move(*options)) : 1;
   }
 
+  // One conversion; its message, if any, goes to standard error.
+  int convert(Options options) {
+    Conversion conversion(std::move(options), source_.files());
+    const int status = conversion.run();
+    outcome_.err += conversion.message();
+    return status;
+  }
+
   const PackDevice* findDevice(std::string_view name) const {
     for (const PackDevice& device : devices_) {
       if (device.name == name) return &device;
@@ -131,7 +158,7 @@ class PackRun {
   }
 
   // Without a processor name, a device must have exactly one processor.
-  std::optional<Choice> chooseProcessor(const PackDevice& device, std::string_view pname) const {
+  std::optional<Choice> chooseProcessor(const PackDevice& device, std::string_view pname) {
     std::vector<std::string> names;
     for (const PackProcessor& processor : device.processors) {
       if (!pname.empty() && processor.pname == pname) return Choice{&device, &processor};
@@ -168,6 +195,7 @@ class PackRun {
     const std::string& folder = options_.files[1];
     if (!prepareFolder(folder)) return 1;
     if (options_.irqTable && !prepareFolder(options_.irqTable)) return 1;
+    // The lines reach standard output when the run ends; the count is what shows it going on.
     const bool showProgress = choices.size() > 20 && standardErrorIsTerminal();
     std::size_t failed = 0;
     for (std::size_t i = 0; i < choices.size(); ++i) {
@@ -179,22 +207,21 @@ class PackRun {
           optionsFor(choices[i], output, options_.irqTable ? vectors.c_str() : nullptr);
       const std::string coreText = options ? coreOptionsText(*options) : "";
       if (options && convert(std::move(*options)) == 0) {
-        std::printf("%s -> %s  svd=%s  %s\n", choices[i].name(':').c_str(), output.c_str(),
-                    choices[i].processor->svd.text.c_str(), coreText.c_str());
+        appendFormat(outcome_.out, "%s -> %s  svd=%s  %s\n", choices[i].name(':').c_str(),
+                     output.c_str(), choices[i].processor->svd.text.c_str(), coreText.c_str());
       } else {
         ++failed;
-        std::printf("%s  failed\n", choices[i].name(':').c_str());
+        appendFormat(outcome_.out, "%s  failed\n", choices[i].name(':').c_str());
       }
-      std::fflush(stdout);
       if (showProgress) std::fprintf(stderr, "[%zu/%zu]", i + 1, choices.size());
     }
     if (showProgress) std::fputs("\r\033[K", stderr);
-    std::printf("%zu converted, %zu failed\n", choices.size() - failed, failed);
+    appendFormat(outcome_.out, "%zu converted, %zu failed\n", choices.size() - failed, failed);
     return failed == 0 ? 0 : 1;
   }
 
   // An output folder that isn't there yet is made.
-  static bool prepareFolder(const std::string& folder) {
+  bool prepareFolder(const std::string& folder) {
     if (isFolder(folder)) return true;
     if (makeFolder(folder)) return true;
     fail("error: %s is not a folder\n", folder.c_str());
@@ -216,21 +243,25 @@ class PackRun {
     options.tcf = options.ddf = false;
     options.rdtCpu = nullptr;
     options.irqTable = irqTable;
-    options.files = {findSvd(processor.svd, options), output};
+    options.files = {findSvd(processor.svd), output};
     applyCore(processor, options);
     return options;
   }
 
-  // The SVD file as the pack names it, or else one differing in letter case only. From a
-  // zipped pack its bytes go along, kept in svdBytes_.
-  std::string findSvd(const PackValue& svd, Options& options) {
-    PackSource::File file = source_.find(svd.text);
+  // A message for standard error; gives the status of a failed run.
+  __attribute__((format(printf, 2, 3))) int fail(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    appendFormatted(outcome_.err, format, args);
+    va_end(args);
+    return 1;
+  }
+
+  // The SVD file as the pack names it, or else one differing in letter case only.
+  std::string findSvd(const PackValue& svd) {
+    const PackSource::File file = source_.find(svd.text);
     if (file.byLetterCase) {
       warn("pack-letter-case", svd.line, "\"" + svd.text + "\" found as \"" + file.path + "\"");
-    }
-    if (file.bytes) {
-      svdBytes_ = std::move(*file.bytes);
-      options.inputBytes = &svdBytes_;
     }
     return file.path;
   }
@@ -276,15 +307,15 @@ class PackRun {
   Options options_;
   const std::string pdsc_;
   PackSource source_;
-  std::string svdBytes_;  // the SVD file of the conversion at hand, when the pack is zipped
+  RunOutcome outcome_;
   std::vector<PackDevice> devices_;
   std::vector<PackWarning> warnings_;  // about pdsc_
 };
 
 }  // namespace
 
-int runPack(Options options) {
-  return PackRun(std::move(options)).run();
+RunOutcome runPack(Options options, FileAccess& files) {
+  return PackRun(std::move(options), files).run();
 }
 
 }  // namespace regforge

@@ -1,13 +1,14 @@
 // Runs that name a device of a pack description instead of an SVD file.
 #pragma once
 
+#include "driver/Driver.h"
 #include "driver/Options.h"
 
 namespace regforge {
 
 /// "-pack" (one device, or every device matching a pattern into a folder) or "-pack-list"
-/// with the pack description as the first file; prints its own messages and returns the exit
-/// status.
-int runPack(Options options);
+/// with the pack description (or zipped pack) as the first file, over files: what it would
+/// print and its exit status.
+RunOutcome runPack(Options options, FileAccess& files);
 
 }  // namespace regforge

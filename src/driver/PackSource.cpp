@@ -9,9 +9,6 @@
 namespace regforge {
 namespace {
 
-// The largest file taken from an archive: what the XML parser reads at most.
-constexpr std::size_t kLargestMember = (std::size_t{1} << 31) - 1;
-
 bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
   return text.size() > suffix.size() &&
          equalsIgnoreAsciiCase(text.substr(text.size() - suffix.size()), suffix);
@@ -24,16 +21,41 @@ std::string parseError(const XMLDocument& document, const std::string& path) {
 
 }  // namespace
 
-PackSource::PackSource(std::string path) : path_(std::move(path)) {
+// Paths below the archive's own path ("Vendor.Pack.1.0.pack/SVD/x.svd") are its files;
+// everything else, the outputs and a CMSIS header, goes to the files of the run.
+class PackSource::ZippedFiles : public FileAccess {
+ public:
+  ZippedFiles(const ZipArchive& archive, std::string prefix, FileAccess& others)
+      : archive_(archive), prefix_(std::move(prefix)), others_(others) {}
+
+  WholeFile read(const std::string& path) override {
+    if (path.compare(0, prefix_.size(), prefix_) != 0) return others_.read(path);
+    return archive_.read(path.substr(prefix_.size()), XMLDocument::kLargestInput);
+  }
+  regforge::File openText(const std::string& path) override { return others_.openText(path); }
+  std::unique_ptr<ByteSink> create(const std::string& path, bool text) override {
+    return others_.create(path, text);
+  }
+
+ private:
+  const ZipArchive& archive_;
+  const std::string prefix_;
+  FileAccess& others_;
+};
+
+PackSource::PackSource(std::string path, FileAccess& files)
+    : path_(std::move(path)), files_(files) {
   const std::size_t slash = path_.rfind('/');
   if (slash != std::string::npos) folder_ = path_.substr(0, slash + 1);
 }
+
+PackSource::~PackSource() = default;
 
 bool PackSource::readDescription(XMLDocument& document, std::string& message) {
   if (endsWithIgnoringCase(path_, ".pack") || endsWithIgnoringCase(path_, ".zip")) {
     return readZippedDescription(document, message);
   }
-  if (document.read(path_)) return true;
+  if (document.load(files_.read(path_), path_.c_str())) return true;
   message = parseError(document, path_);
   return false;
 }
@@ -45,15 +67,11 @@ bool PackSource::readZippedDescription(XMLDocument& document, std::string& messa
     message = "error: read of " + path_ + " failed\n";
     return false;
   }
+  zipped_ = std::make_unique<ZippedFiles>(*archive_, path_ + "/", files_);
   for (const std::string& name : archive_->names()) {
     if (name.find('/') != std::string::npos || !endsWithIgnoringCase(name, ".pdsc")) continue;
     const std::string path = path_ + "/" + name;
-    const std::optional<std::string> bytes = archive_->read(name, kLargestMember);
-    if (!bytes) {
-      message = "error: read of " + path + " failed\n";
-      return false;
-    }
-    if (document.parse(bytes->c_str())) return true;
+    if (document.load(zipped_->read(path), path.c_str())) return true;
     message = parseError(document, path);
     return false;
   }
@@ -81,8 +99,11 @@ PackSource::File PackSource::find(const std::string& relative) const {
     file.byLetterCase = found != names.end();
   }
   file.path = path_ + "/" + (found == names.end() ? relative : *found);
-  if (found != names.end()) file.bytes = archive_->read(*found, kLargestMember);
   return file;
+}
+
+FileAccess& PackSource::files() const {
+  return zipped_ ? *zipped_ : files_;
 }
 
 }  // namespace regforge

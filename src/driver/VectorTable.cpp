@@ -2,9 +2,6 @@
 // and a reserved entry for an empty one.
 #include "driver/VectorTable.h"
 
-#include <cstdio>
-#include <memory>
-
 namespace regforge {
 namespace {
 
@@ -26,11 +23,7 @@ std::string vectorFileName(const char* baseName) {
   return std::string(baseName) + ".vec";
 }
 
-bool writeVectorTable(const char* baseName, std::int32_t irqStart, const CortexMSVDFile& map) {
-  const std::string fileName = vectorFileName(baseName);
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(fileName.c_str(), "wt"),
-                                                       &std::fclose);
-  if (!file) return false;
+void writeVectorTable(ByteSink& file, std::int32_t irqStart, const CortexMSVDFile& map) {
   // A start of 2^31 or more on the command line is a negative index. No slot before the
   // table has a name, so those indices are written as reserved lines, as the loop says.
   // The text goes out in blocks so that a long run of them needs no more memory.
@@ -38,12 +31,11 @@ bool writeVectorTable(const char* baseName, std::int32_t irqStart, const CortexM
   for (std::int64_t index = irqStart; index <= map.maxInterrupt(); ++index) {
     appendLine(text, map.interruptName(index));
     if (text.size() >= kFlushSize) {
-      std::fwrite(text.data(), 1, text.size(), file.get());
+      file.write(text);
       text.clear();
     }
   }
-  std::fwrite(text.data(), 1, text.size(), file.get());
-  return true;
+  file.write(text);
 }
 
 }  // namespace regforge

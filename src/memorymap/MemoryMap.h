@@ -73,7 +73,9 @@ class MemoryMap : public XMLDocument {
   /// its attributes, and must not change any more.
   void finishGroupContent(XMLElement& group);
   /// Bytes of storage the document holds, in memory or set aside in its spill file.
+  /// All there is once the system refused memory, so that a reader stops at its next check.
   std::uint64_t storageCapacity() {
+    if (exhausted() || scratch_.exhausted()) return UINT64_MAX;
     return ownArena().capacity() + scratch_.capacity() + spilledSize();
   }
 

@@ -31,9 +31,10 @@ std::optional<ZipArchive> ZipArchive::open(const std::string& path) {
   return archive;
 }
 
-std::optional<std::string> ZipArchive::read(const std::string& name, std::size_t limit) const {
+WholeFile ZipArchive::read(const std::string& name, std::size_t limit) const {
+  WholeFile whole;
   const auto found = std::find(names_.begin(), names_.end(), name);
-  if (found == names_.end()) return std::nullopt;
+  if (found == names_.end()) return whole;
   const auto& [directory, number] = places_[static_cast<std::size_t>(found - names_.begin())];
   unz64_file_pos place{directory, number};
   unzFile handle = handle_.get();
@@ -41,15 +42,23 @@ std::optional<std::string> ZipArchive::read(const std::string& name, std::size_t
   if (unzGoToFilePos64(handle, &place) != UNZ_OK ||
       unzGetCurrentFileInfo64(handle, &info, nullptr, 0, nullptr, 0, nullptr, 0) != UNZ_OK ||
       info.uncompressed_size > limit || unzOpenCurrentFile(handle) != UNZ_OK) {
-    return std::nullopt;
+    return whole;
   }
-  std::string bytes(static_cast<std::size_t>(info.uncompressed_size), '\0');
+  const auto size = static_cast<std::size_t>(info.uncompressed_size);
+  whole.buffer = PageBlock::allocate(size + 1, PageBlock::pagesToFill(size));
+  if (whole.buffer.empty()) {
+    unzCloseCurrentFile(handle);
+    whole.status = WholeFile::Status::OutOfMemory;
+    return whole;
+  }
   const int got =
-      bytes.empty() ? 0
-                    : unzReadCurrentFile(handle, bytes.data(), static_cast<unsigned>(bytes.size()));
+      size == 0 ? 0 : unzReadCurrentFile(handle, whole.buffer.data(), static_cast<unsigned>(size));
   const bool intact = unzCloseCurrentFile(handle) == UNZ_OK;  // checks the CRC
-  if (got < 0 || static_cast<std::size_t>(got) != bytes.size() || !intact) return std::nullopt;
-  return bytes;
+  if (got < 0 || static_cast<std::size_t>(got) != size || !intact) return WholeFile{};
+  whole.buffer.data()[size] = '\0';
+  whole.size = size;
+  whole.status = WholeFile::Status::Read;
+  return whole;
 }
 
 }  // namespace regforge

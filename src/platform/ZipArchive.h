@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Files.h"
+
 namespace regforge {
 
 class ZipArchive {
@@ -18,9 +20,9 @@ class ZipArchive {
   /// archive order.
   const std::vector<std::string>& names() const { return names_; }
 
-  /// The bytes of the file of that name, up to limit bytes; none when it is absent, larger or
+  /// The file of that name, up to limit bytes: Unreadable when it is absent, larger or
   /// damaged.
-  std::optional<std::string> read(const std::string& name, std::size_t limit) const;
+  WholeFile read(const std::string& name, std::size_t limit) const;
 
  private:
   struct Closer {

@@ -1,54 +1,10 @@
 #include "xml/Arena.h"
 
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstring>
 #include <new>
 
 namespace regforge {
-
-PageBlock::PageBlock(std::size_t size, Pages pages) {
-  const bool huge = pages == Pages::Huge;
-  const std::size_t unit = huge ? kHugePage : static_cast<std::size_t>(sysconf(_SC_PAGESIZE));
-  const std::size_t rounded = (size + unit - 1) / unit * unit;
-  // For huge pages, over-allocate by one and trim, so that the block starts on a boundary.
-  const std::size_t mapped = huge ? rounded + kHugePage : rounded;
-  const int flags = MAP_PRIVATE | MAP_ANONYMOUS | (pages == Pages::AllAtOnce ? MAP_POPULATE : 0);
-  void* raw = mmap(nullptr, mapped, PROT_READ | PROT_WRITE, flags, -1, 0);
-  if (raw == MAP_FAILED) throw std::bad_alloc();
-  const auto start = reinterpret_cast<std::uintptr_t>(raw);
-  const std::uintptr_t aligned = huge ? (start + kHugePage - 1) & ~(kHugePage - 1) : start;
-  if (aligned > start) munmap(raw, aligned - start);
-  if (start + mapped > aligned + rounded) {
-    munmap(reinterpret_cast<void*>(aligned + rounded), start + mapped - aligned - rounded);
-  }
-  data_ = reinterpret_cast<char*>(aligned);
-  size_ = rounded;
-  if (huge) madvise(data_, size_, MADV_HUGEPAGE);
-}
-
-void PageBlock::bringIn(char* from, char* to) {
-  const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-  const std::uintptr_t first = reinterpret_cast<std::uintptr_t>(from) & ~(page - 1);
-  const std::uintptr_t last = (reinterpret_cast<std::uintptr_t>(to) + page - 1) & ~(page - 1);
-#ifdef MADV_POPULATE_WRITE
-  if (last > first) madvise(reinterpret_cast<void*>(first), last - first, MADV_POPULATE_WRITE);
-#endif
-}
-
-PageBlock& PageBlock::operator=(PageBlock&& other) noexcept {
-  if (this != &other) {
-    this->~PageBlock();
-    new (this) PageBlock(std::move(other));
-  }
-  return *this;
-}
-
-PageBlock::~PageBlock() {
-  if (data_) munmap(data_, size_);
-}
 
 namespace {
 
@@ -71,12 +27,9 @@ void* Arena::allocate(std::size_t size, std::size_t align) {
         large_ = large_ || capacity_ >= PageBlock::kHugePagesFrom;
         if (large_) nextBlock_ = kLargestBlock;
         const std::size_t blockSize = size + align > nextBlock_ ? size + align : nextBlock_;
-        blocks_.emplace_back(blockSize,
-                             large_ ? PageBlock::Pages::Huge : PageBlock::Pages::OnDemand);
-        // Huge pages come a block at a time; others are brought in ahead of the cursor.
-        broughtIn_.push_back(large_ ? blocks_.back().data() + blocks_.back().size()
-                                    : blocks_.back().data());
-        capacity_ += blocks_.back().size();
+        if (exhausted_) return fromHeap(size, align);
+        addBlock(blockSize);
+        if (exhausted_) return fromHeap(size, align);
         if (blockSize == nextBlock_ && nextBlock_ < kLargestBlock) nextBlock_ *= 2;
         enterBlock(blocks_.size() - 1);
       }
@@ -95,6 +48,27 @@ void* Arena::allocate(std::size_t size, std::size_t align) {
   return reinterpret_cast<void*>(aligned);
 }
 
+void Arena::addBlock(std::size_t size) {
+  PageBlock block =
+      PageBlock::allocate(size, large_ ? PageBlock::Pages::Huge : PageBlock::Pages::OnDemand);
+  if (block.empty()) {
+    exhausted_ = true;
+    return;
+  }
+  // Huge pages come a block at a time; others are brought in ahead of the cursor.
+  broughtIn_.push_back(large_ ? block.data() + block.size() : block.data());
+  capacity_ += block.size();
+  blocks_.push_back(std::move(block));
+}
+
+// Once the system refuses pages, each request gets heap memory of its own: the owner is told
+// by exhausted() and stops soon, so this only has to keep the objects made until then valid.
+// A heap that refuses too ends the process, as any other failed allocation does.
+void* Arena::fromHeap(std::size_t size, std::size_t align) {
+  heapBlocks_.push_back(std::make_unique<char[]>(size + align));
+  return reinterpret_cast<void*>(alignUp(heapBlocks_.back().get(), align));
+}
+
 void Arena::enterBlock(std::size_t index) {
   current_ = index;
   cursor_ = blocks_[index].data();
@@ -102,6 +76,7 @@ void Arena::enterBlock(std::size_t index) {
 }
 
 void Arena::reset() {
+  heapBlocks_.clear();
   if (!blocks_.empty()) enterBlock(0);
 }
 

@@ -10,42 +10,9 @@
 #include <utility>
 #include <vector>
 
+#include "platform/PageBlock.h"
+
 namespace regforge {
-
-/// Memory straight from the system, in whole pages. Where page faults are slow, how the
-/// pages arrive matters: a block that will be filled at once can ask for all its pages in one
-/// call, and a large one for huge pages, a fault per 2 MiB instead of per 4 KiB. Small
-/// documents don't ask for huge pages, since one counts in full as soon as a byte of it is
-/// touched.
-class PageBlock {
- public:
-  static constexpr std::size_t kHugePage = 2 << 20;
-  /// Totals from which huge pages pay for their rounding.
-  static constexpr std::size_t kHugePagesFrom = 1 << 20;
-
-  enum class Pages { OnDemand, AllAtOnce, Huge };
-
-  PageBlock() = default;
-  PageBlock(std::size_t size, Pages pages);
-
-  /// Brings in the pages of [from, to) in one call, where the system can; pages that are
-  /// not brought in fault in when first touched, as usual.
-  static void bringIn(char* from, char* to);
-  PageBlock(PageBlock&& other) noexcept : data_(other.data_), size_(other.size_) {
-    other.data_ = nullptr;
-    other.size_ = 0;
-  }
-
-  PageBlock& operator=(PageBlock&& other) noexcept;
-  ~PageBlock();
-
-  char* data() const { return data_; }
-  std::size_t size() const { return size_; }
-
- private:
-  char* data_ = nullptr;
-  std::size_t size_ = 0;
-};
 
 class Arena {
  public:
@@ -53,8 +20,11 @@ class Arena {
   Arena(const Arena&) = delete;
   Arena& operator=(const Arena&) = delete;
 
-  /// Uninitialised storage of size bytes aligned to align (a power of two up to 16).
+  /// Uninitialised storage of size bytes aligned to align (a power of two up to 16). When the
+  /// system refuses pages, the arena turns exhausted and takes the rest from the heap.
   void* allocate(std::size_t size, std::size_t align);
+  /// Whether the system refused pages: the owner should give up on what it was making.
+  bool exhausted() const { return exhausted_; }
 
   /// Constructs a T in the arena; the arena releases its memory, nobody calls its destructor.
   template <class T, class... Args>
@@ -83,6 +53,8 @@ class Arena {
   static constexpr std::size_t kLargestBlock = PageBlock::kHugePage;
 
   void enterBlock(std::size_t index);
+  void addBlock(std::size_t size);
+  void* fromHeap(std::size_t size, std::size_t align);
 
   // Pages are brought in ahead of the cursor in steps of this size.
   static constexpr std::size_t kBringInStep = 256 << 10;
@@ -95,6 +67,8 @@ class Arena {
   std::size_t nextBlock_ = kFirstBlock;
   std::size_t capacity_ = 0;
   bool large_ = false;  // huge pages from now on
+  bool exhausted_ = false;
+  std::vector<std::unique_ptr<char[]>> heapBlocks_;  // taken once the system refused pages
 };
 
 }  // namespace regforge

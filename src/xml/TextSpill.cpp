@@ -1,11 +1,6 @@
 #include "xml/TextSpill.h"
 
-#include <sys/sendfile.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstdlib>
 #include <cstring>
 
 namespace regforge {
@@ -16,31 +11,7 @@ namespace {
 constexpr std::size_t kPiece = 64 << 10;
 constexpr std::size_t kBuffer = kPiece + kPiece / 2;
 
-// An unnamed file in the temporary folder, gone when it is closed.
-int makeUnnamedFile() {
-  const char* folder = std::getenv("TMPDIR");
-  std::string pattern = std::string(folder && *folder ? folder : "/tmp") + "/regforge-XXXXXX";
-  const int descriptor = mkstemp(pattern.data());
-  if (descriptor >= 0) unlink(pattern.c_str());
-  return descriptor;
-}
-
-bool writeAll(int descriptor, const char* bytes, std::size_t size) {
-  while (size > 0) {
-    const ssize_t written = write(descriptor, bytes, size);
-    if (written < 0 && errno == EINTR) continue;
-    if (written <= 0) return false;
-    bytes += written;
-    size -= static_cast<std::size_t>(written);
-  }
-  return true;
-}
-
 }  // namespace
-
-TextSpill::~TextSpill() {
-  if (descriptor_ >= 0) close(descriptor_);
-}
 
 std::optional<std::uint64_t> TextSpill::append(std::string_view text) {
   std::string* buffer = startAppend();
@@ -48,7 +19,7 @@ std::optional<std::uint64_t> TextSpill::append(std::string_view text) {
   const std::uint64_t offset = size();
   // A large text goes to the file as it is, without a copy, once what waits is written.
   if (text.size() >= kPiece && flush()) {
-    if (writeAll(descriptor_, text.data(), text.size())) {
+    if (file_.write(text.data(), text.size())) {
       flushed_ += text.size();
       return offset;
     }
@@ -62,11 +33,11 @@ std::optional<std::uint64_t> TextSpill::append(std::string_view text) {
 }
 
 std::string* TextSpill::startAppend() {
-  if (descriptor_ < 0 && !triedFile_) {
+  if (!file_.isOpen() && !triedFile_) {
     triedFile_ = true;
-    descriptor_ = makeUnnamedFile();
+    file_.create();
   }
-  if (descriptor_ < 0) return nullptr;
+  if (!file_.isOpen()) return nullptr;
   if (pending_.capacity() < kBuffer) pending_.reserve(kBuffer);
   return &pending_;
 }
@@ -79,7 +50,7 @@ bool TextSpill::flush() {
   // After a failed write everything stays in the buffer: part of the failed piece may be in
   // the file, but it is never read, because the piece is read from memory.
   if (broken_) return false;
-  if (!writeAll(descriptor_, pending_.data(), pending_.size())) {
+  if (!file_.write(pending_.data(), pending_.size())) {
     broken_ = true;
     return false;
   }
@@ -88,23 +59,12 @@ bool TextSpill::flush() {
   return true;
 }
 
-bool TextSpill::readFile(char* out, std::uint64_t offset, std::uint64_t size) const {
-  for (std::uint64_t done = 0; done < size;) {
-    const ssize_t read =
-        pread(descriptor_, out + done, size - done, static_cast<off_t>(offset + done));
-    if (read < 0 && errno == EINTR) continue;
-    if (read <= 0) return false;
-    done += static_cast<std::uint64_t>(read);
-  }
-  return true;
-}
-
 bool TextSpill::appendTo(std::string& out, std::uint64_t offset, std::uint64_t size) const {
   const std::size_t at = out.size();
   out.resize(at + size);
   // The part still pending comes from memory, the rest from the file.
   const std::uint64_t fromFile = offset < flushed_ ? std::min(size, flushed_ - offset) : 0;
-  if (fromFile > 0 && !readFile(&out[at], offset, fromFile)) {
+  if (fromFile > 0 && !file_.readAt(&out[at], offset, static_cast<std::size_t>(fromFile))) {
     out.resize(at);
     return false;
   }
@@ -115,30 +75,25 @@ bool TextSpill::appendTo(std::string& out, std::uint64_t offset, std::uint64_t s
   return true;
 }
 
-bool TextSpill::copyTo(std::FILE* file, std::uint64_t offset, std::uint64_t size) const {
-  // The kernel copies from file to file where it can; the part still pending, and a copy
-  // the kernel refuses, go through memory.
-  std::fflush(file);
-  const int out = fileno(file);
-  while (size > 0 && offset < flushed_) {
-    auto position = static_cast<off_t>(offset);
-    const ssize_t copied = sendfile(out, descriptor_, &position, std::min(size, flushed_ - offset));
-    if (copied < 0 && errno == EINTR) continue;
-    if (copied <= 0) break;
-    offset += static_cast<std::uint64_t>(copied);
-    size -= static_cast<std::uint64_t>(copied);
+bool TextSpill::copyTo(ByteSink& sink, std::uint64_t offset, std::uint64_t size) const {
+  // The system copies from file to file where it can; the part still pending, and a copy
+  // the system refuses, go through memory.
+  if (offset < flushed_ && sink.file()) {
+    const std::uint64_t copied =
+        file_.copyTo(sink.file(), offset, std::min(size, flushed_ - offset));
+    offset += copied;
+    size -= copied;
   }
-  // What the kernel refused goes through memory; the part still pending is written from it.
   std::string piece;
   while (size > 0 && offset < flushed_) {
     const std::uint64_t length = std::min({size, flushed_ - offset, std::uint64_t{kPiece}});
     piece.clear();
     if (!appendTo(piece, offset, length)) return false;
-    std::fwrite(piece.data(), 1, piece.size(), file);
+    sink.write(piece);
     offset += length;
     size -= length;
   }
-  if (size > 0) std::fwrite(pending_.data() + (offset - flushed_), 1, size, file);
+  if (size > 0) sink.write(std::string_view(pending_.data() + (offset - flushed_), size));
   return true;
 }
 

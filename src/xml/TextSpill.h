@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 #include <string>
 #include <string_view>
+
+#include "platform/TempFile.h"
+#include "xml/ByteSink.h"
 
 namespace regforge {
 
@@ -15,7 +17,6 @@ class TextSpill {
   TextSpill() = default;
   TextSpill(const TextSpill&) = delete;
   TextSpill& operator=(const TextSpill&) = delete;
-  ~TextSpill();
 
   /// Appends text and gives its offset; none when the file can't be made, in which case the
   /// caller keeps the text itself. Texts wait in a buffer and go to the file in large
@@ -30,16 +31,15 @@ class TextSpill {
 
   /// Appends the size bytes at offset to out; false on a read error.
   bool appendTo(std::string& out, std::uint64_t offset, std::uint64_t size) const;
-  /// Writes the size bytes at offset to file; false on a read error.
-  bool copyTo(std::FILE* file, std::uint64_t offset, std::uint64_t size) const;
+  /// Writes the size bytes at offset to sink; false on a read error.
+  bool copyTo(ByteSink& sink, std::uint64_t offset, std::uint64_t size) const;
   /// Bytes set aside so far.
   std::uint64_t size() const { return flushed_ + pending_.size(); }
 
  private:
   bool flush();
-  bool readFile(char* out, std::uint64_t offset, std::uint64_t size) const;
 
-  int descriptor_ = -1;
+  TempFile file_;
   bool triedFile_ = false;
   bool broken_ = false;        // a write failed: the file takes nothing more
   std::uint64_t flushed_ = 0;  // bytes in the file; the ones after it are in pending_

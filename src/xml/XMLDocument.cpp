@@ -1,6 +1,7 @@
 #include "xml/XMLDocument.h"
 
 #include "xml/CharacterReferences.h"
+#include "xml/XMLParser.h"
 
 #include <algorithm>
 #include <cstdarg>
@@ -9,52 +10,6 @@
 #include <cstring>
 
 namespace regforge {
-namespace {
-
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using File = std::unique_ptr<std::FILE, FileCloser>;
-
-// A buffer is filled at once: it takes its pages in one call, or huge pages when large.
-PageBlock::Pages pagesFor(std::size_t size) {
-  return size >= PageBlock::kHugePagesFrom ? PageBlock::Pages::Huge : PageBlock::Pages::AllAtOnce;
-}
-
-// The whole file in a buffer of its length plus one, NUL after the last byte.
-bool readWholeFile(std::FILE* file, PageBlock& buffer, std::size_t& size) {
-  constexpr std::size_t kLimit = INT32_MAX - 1;  // texts hold 31-bit lengths
-  std::size_t capacity = 0;
-  if (std::fseek(file, 0, SEEK_END) == 0) {
-    const long length = std::ftell(file);
-    if (length >= 0 && static_cast<unsigned long>(length) <= kLimit) {
-      capacity = static_cast<std::size_t>(length);
-    }
-    std::rewind(file);
-  }
-  size = 0;
-  buffer = PageBlock(capacity + 1, pagesFor(capacity));
-  // A file whose length can't be seen (a pipe) or that grew is read on in growing steps.
-  for (;;) {
-    size += std::fread(buffer.data() + size, 1, capacity - size, file);
-    if (size < capacity || std::feof(file) || std::ferror(file)) break;
-    const int next = std::fgetc(file);
-    if (next == EOF) break;
-    if (capacity >= kLimit) return false;
-    const std::size_t grown =
-        capacity < 65536 ? 65536 : (capacity > kLimit / 2 ? kLimit : capacity * 2);
-    PageBlock larger(grown + 1, pagesFor(grown));
-    std::memcpy(larger.data(), buffer.data(), size);
-    larger.data()[size++] = static_cast<char>(next);
-    buffer = std::move(larger);
-    capacity = grown;
-  }
-  if (std::ferror(file)) return false;
-  buffer.data()[size] = '\0';
-  return true;
-}
-
-}  // namespace
 
 XMLDocument::XMLDocument(Content content) : content_(content) {}
 
@@ -179,25 +134,61 @@ void XMLDocument::setError(int line, const char* format, ...) {
 
 bool XMLDocument::parse(const char* buffer) {
   // Text lengths are 31-bit: a buffer is read up to its first 2 GiB.
-  const std::size_t size = std::min<std::size_t>(std::strlen(buffer), INT32_MAX - 1);
-  PageBlock copy(size + 1, pagesFor(size));
+  const std::size_t size = std::min<std::size_t>(std::strlen(buffer), kLargestInput);
+  PageBlock copy = PageBlock::allocate(size + 1, PageBlock::pagesToFill(size));
+  if (copy.empty()) {
+    setError(0, "out of memory");
+    return false;
+  }
   std::memcpy(copy.data(), buffer, size);
   copy.data()[size] = '\0';
   return parseOwned(std::move(copy), size);
 }
 
-// The file is read into memory of its own rather than mapped: a mapped file that shrinks
-// while it is used (the output written over the input, say) would end the process.
-bool XMLDocument::load(const char* path) {
-  File file(std::fopen(path, "rb"));
-  PageBlock buffer;
-  std::size_t size = 0;
-  if (!file || !readWholeFile(file.get(), buffer, size)) {
-    setError(0, "couldn't read %s", path);
+bool XMLDocument::parseOwned(PageBlock buffer, std::size_t size) {
+  char* begin = buffer.data();
+  auto* end = static_cast<char*>(std::memchr(begin, '\0', size));  // a NUL ends the input
+  if (!end) end = begin + size;
+  sources_.push_back({std::move(buffer), end});
+  parsedBuffers_.push_back(begin);
+  // Room for as many text pieces as a dense file can have, reserved and not touched, so
+  // that growing never copies the table into fresh pages.
+  if (content_ == Content::ElementText) textPieces_.reserve(textPieces_.size() + size / 16);
+  arena().expect(size);  // the tree takes at least as much memory as its text
+  if (end - begin >= 3 && std::memcmp(begin, "\xEF\xBB\xBF", 3) == 0) begin += 3;
+
+  XMLParser parser(*this, begin, end);
+  const XMLParser::Error error = parser.run();
+  root_ = parser.result();
+  if (exhausted()) {
+    setError(parser.stopLine(), "out of memory");
     return false;
   }
-  file.reset();
-  return parseOwned(std::move(buffer), size);
+  switch (error) {
+    case XMLParser::Error::None:
+      return true;
+    case XMLParser::Error::BadName:
+      setError(parser.stopLine(), "bad tagName");
+      return false;
+    case XMLParser::Error::TagMismatch:
+      setError(parser.stopLine(), "tagName mismatch");
+      return false;
+  }
+  return false;
+}
+
+bool XMLDocument::load(WholeFile file, const char* path) {
+  switch (file.status) {
+    case WholeFile::Status::Read:
+      return parseOwned(std::move(file.buffer), file.size);
+    case WholeFile::Status::Unreadable:
+      setError(0, "couldn't read %s", path);
+      return false;
+    case WholeFile::Status::OutOfMemory:
+      setError(0, "out of memory");
+      return false;
+  }
+  return false;
 }
 
 std::vector<XMLElement*> findElementsByTag(XMLNode* first, std::string_view tagName,

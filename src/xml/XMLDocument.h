@@ -10,7 +10,9 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/Files.h"
 #include "xml/Arena.h"
+#include "xml/ByteSink.h"
 #include "xml/TextSpill.h"
 #include "xml/XMLElement.h"
 #include "xml/XMLNode.h"
@@ -66,18 +68,27 @@ class XMLDocument {
   /// Appends the pieces of the text to out.
   void appendElementText(const XMLElement& element, std::string& out) const;
 
+  /// Inputs are read up to this size: texts hold 31-bit lengths.
+  static constexpr std::size_t kLargestInput = INT32_MAX - 1;
+
   /// Parses the NUL-terminated buffer (a copy is kept). False on a parse error, with the
   /// message in errorText() and its line in errorLine().
   bool parse(const char* buffer);
-  /// Reads and parses the file at the 8-bit path; "couldn't read %s" when it can't be opened.
-  bool load(const char* path);
-  /// load() for a path held in a string.
-  bool read(const std::string& path) { return load(path.c_str()); }
+  /// Parses the first size bytes of buffer, which must be followed by a NUL; the document
+  /// keeps the buffer and its tree points into it.
+  bool parseOwned(PageBlock buffer, std::size_t size);
+  /// Parses a file read for path; "couldn't read %s" when it wasn't read.
+  bool load(WholeFile file, const char* path);
+  /// Reads and parses the file at the 8-bit path.
+  bool load(const char* path) { return load(readWholeFile(path, kLargestInput), path); }
 
-  /// Writes the document to path; false with "couldn't write %s" when it can't be opened.
-  bool write(const std::string& path);
+  /// Writes the document to sink; false when markup set aside can't be read back.
+  bool write(ByteSink& sink);
   /// Appends the written form of the document to out: the writer without the file.
   void writeTo(std::string& out) const;
+
+  /// Whether the system refused memory while this document was built.
+  bool exhausted() const { return arena_.exhausted() || active_->exhausted(); }
 
   /// Message of the last failed read, parse or write (at most 1023 bytes).
   const char* errorText() const { return errorText_; }
@@ -107,7 +118,6 @@ class XMLDocument {
   /// Writes the written form of node to written_ while it takes at most room bytes, else
   /// to the spill file; true when it went to the spill file.
   bool writeWrittenForm(const XMLNode& node, int level, std::size_t room);
-  bool parseOwned(PageBlock buffer, std::size_t size);
 
   Arena arena_;
   Arena* active_ = &arena_;

@@ -67,6 +67,12 @@ bool XMLParser::at(const char* literal) const {
   return true;
 }
 
+char* XMLParser::find(char* from, std::string_view text) const {
+  const std::string_view rest(from, static_cast<std::size_t>(end_ - from));
+  const std::size_t found = rest.find(text);
+  return found == std::string_view::npos ? nullptr : from + found;
+}
+
 std::string_view XMLParser::decode(char* begin, char* end, bool dropCarriageReturns) {
   char* first = begin + (firstToDecode(begin, end, dropCarriageReturns) - begin);
   if (first == end) return {begin, static_cast<std::size_t>(end - begin)};
@@ -152,7 +158,7 @@ bool XMLParser::readProcessingInstruction() {
 bool XMLParser::readComment() {
   const int line = lineAt(p_);
   char* body = p_ + 4;
-  auto* close = static_cast<char*>(memmem(body, static_cast<std::size_t>(end_ - body), "-->", 3));
+  char* close = find(body, "-->");
   p_ = close ? close + 3 : end_;
   if (close && content_ == XMLDocument::Content::Nodes && !open_.empty()) {
     XMLComment* comment = document_.arena().make<XMLComment>(
@@ -166,7 +172,7 @@ bool XMLParser::readComment() {
 bool XMLParser::readCDATASection() {
   const int line = lineAt(p_);
   char* body = p_ + 9;
-  auto* close = static_cast<char*>(memmem(body, static_cast<std::size_t>(end_ - body), "]]>", 3));
+  char* close = find(body, "]]>");
   p_ = close ? close + 3 : end_;
   if (close && !open_.empty()) {
     XMLCDATASection* section = document_.arena().make<XMLCDATASection>(
@@ -304,38 +310,6 @@ void XMLParser::keepElementText(XMLElement& element, std::size_t firstPiece) {
     }
   }
   pieces_.resize(firstPiece);
-}
-
-}  // namespace regforge
-
-namespace regforge {
-
-bool XMLDocument::parseOwned(PageBlock buffer, std::size_t size) {
-  char* begin = buffer.data();
-  auto* end = static_cast<char*>(std::memchr(begin, '\0', size));  // a NUL ends the input
-  if (!end) end = begin + size;
-  sources_.push_back({std::move(buffer), end});
-  parsedBuffers_.push_back(begin);
-  // Room for as many text pieces as a dense file can have, reserved and not touched, so
-  // that growing never copies the table into fresh pages.
-  if (content_ == Content::ElementText) textPieces_.reserve(textPieces_.size() + size / 16);
-  arena().expect(size);  // the tree takes at least as much memory as its text
-  if (end - begin >= 3 && std::memcmp(begin, "\xEF\xBB\xBF", 3) == 0) begin += 3;
-
-  XMLParser parser(*this, begin, end);
-  const XMLParser::Error error = parser.run();
-  root_ = parser.result();
-  switch (error) {
-    case XMLParser::Error::None:
-      return true;
-    case XMLParser::Error::BadName:
-      setError(parser.stopLine(), "bad tagName");
-      return false;
-    case XMLParser::Error::TagMismatch:
-      setError(parser.stopLine(), "tagName mismatch");
-      return false;
-  }
-  return false;
 }
 
 }  // namespace regforge

@@ -45,6 +45,8 @@ class XMLParser {
   std::string_view readName();
   void skipSpace();
   bool at(const char* literal) const;
+  /// The first place of text in [from, end_), or null.
+  char* find(char* from, std::string_view text) const;
   std::string_view decode(char* begin, char* end, bool dropCarriageReturns);
   int lineAt(const char* position);
 

@@ -2,8 +2,8 @@
 // spaces per level, attributes in name order, values escaped byte by byte.
 #include <cstdio>
 #include <cstring>
-#include <memory>
 
+#include "xml/ByteSink.h"
 #include "xml/XMLDocument.h"
 
 namespace regforge {
@@ -22,13 +22,13 @@ struct EscapeTable {
 };
 constexpr EscapeTable kEscapes;
 
-// Collects the written text and hands it on in large pieces: to a file, to the spill file,
+// Collects the written text and hands it on in large pieces: to a sink, to the spill file,
 // or to memory, which gives way to the spill file when the text outgrows the room it has.
 class Output {
  public:
-  Output(std::string& text, std::FILE* file, const TextSpill* spill = nullptr)
-      : text_(&text), file_(file), spill_(spill) {
-    // A file's buffer never grows: a chunk and the line that fills it fit.
+  Output(std::string& text, ByteSink* sink, const TextSpill* spill = nullptr)
+      : text_(&text), file_(sink), spill_(spill) {
+    // A sink's buffer never grows: a chunk and the line that fills it fit.
     if (file_) text.reserve(kChunk + kChunk / 2);
   }
   /// Keeps the text in memory while it takes at most room bytes, then moves it to overflow
@@ -61,7 +61,7 @@ class Output {
       failed_ |= !spill_->appendTo(*text_, spillOffset_, spillSize_);
     } else {
       flush();
-      failed_ |= !spill_->copyTo(file_, spillOffset_, spillSize_);
+      failed_ |= !spill_->copyTo(*file_, spillOffset_, spillSize_);
     }
     spillSize_ = 0;
   }
@@ -74,11 +74,11 @@ class Output {
 
   void put(std::string_view bytes) { text_->append(bytes.data(), bytes.size()); }
   void put(char c) { text_->push_back(c); }
-  /// put for text that may be long: a file takes it as it is.
+  /// put for text that may be long: a sink takes it as it is.
   void putBlock(std::string_view bytes) {
     if (!file_ || bytes.size() < kChunk) return put(bytes);
     flush();
-    std::fwrite(bytes.data(), 1, bytes.size(), file_);
+    file_->write(bytes);
   }
   void indent(int level) { text_->append(static_cast<std::size_t>(level) * 2, ' '); }
   void escaped(std::string_view bytes);
@@ -92,7 +92,7 @@ class Output {
   void flush() {
     if (sink_) sink_->finishAppend();
     if (!file_) return;
-    std::fwrite(text_->data(), 1, text_->size(), file_);  // write errors are not reported
+    file_->write(*text_);
     text_->clear();
   }
   void overflow() {
@@ -105,7 +105,7 @@ class Output {
   }
 
   std::string* text_;
-  std::FILE* file_;
+  ByteSink* file_;  // where the text goes in pieces; null: it stays in text_
   const TextSpill* spill_ = nullptr;
   TextSpill* overflow_ = nullptr;
   TextSpill* sink_ = nullptr;  // the spill file the text goes to
@@ -325,19 +325,13 @@ void XMLDocument::writeTo(std::string& out) const {
   writeDocument(output, doctype_, root_);
 }
 
-bool XMLDocument::write(const std::string& path) {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "wb"),
-                                                       &std::fclose);
-  if (!file) {
-    setError(0, "couldn't write %s", path.c_str());
-    return false;
-  }
+bool XMLDocument::write(ByteSink& sink) {
   std::string buffer;
-  Output output(buffer, file.get(), &spill_);
+  Output output(buffer, &sink, &spill_);
   writeDocument(output, doctype_, root_);
   // Only markup kept aside that can't be read back is reported: it would leave a gap.
   if (output.failed()) {
-    setError(0, "couldn't write %s", path.c_str());
+    setError(0, "couldn't write the document");
     return false;
   }
   return true;

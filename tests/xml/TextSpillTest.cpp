@@ -56,7 +56,10 @@ TEST(TextSpillTest, WrittenTextComesBackInPlace) {
   EXPECT_EQ(keptAs(document, 2), XMLNode::Type::Spilled);
 
   const auto path = std::filesystem::temp_directory_path() / "regforge-spill-test.xml";
-  ASSERT_TRUE(document.write(path.string()));
+  {
+    FileSink sink(openFile(path.c_str(), "wb"));
+    ASSERT_TRUE(document.write(sink));
+  }
   std::ifstream in(path, std::ios::binary);
   EXPECT_TRUE(std::string(std::istreambuf_iterator<char>(in), {}) == expected());
   std::filesystem::remove(path);

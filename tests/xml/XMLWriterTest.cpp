@@ -109,18 +109,5 @@ TEST(XMLWriterTest, WritesDeepTreesWithoutRecursion) {
   EXPECT_EQ(written(document).size(), 2u * 2999 * 3000 + 9u * 3000 + 2 * 3000 + 5);
 }
 
-TEST(XMLWriterTest, WritesTheFileOrReportsWhyNot) {
-  XMLDocument document(false);
-  document.setRoot(document.createElement("e"));
-  const auto path = std::filesystem::temp_directory_path() / "regforge-writer-test.xml";
-  ASSERT_TRUE(document.write(path.string()));
-  std::ifstream in(path, std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), {}), "<e/>\n");
-  std::filesystem::remove(path);
-
-  EXPECT_FALSE(document.write("no/such/dir/out.xml"));
-  EXPECT_STREQ(document.errorText(), "couldn't write no/such/dir/out.xml");
-}
-
 }  // namespace
 }  // namespace regforge

@@ -1,0 +1,187 @@
+// The run sequence. Messages are kept for the driver, which alone prints them.
+#include "driver/Conversion.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "cortexm/CoreClass.h"
+#include "driver/CmsisHeader.h"
+#include "driver/VectorTable.h"
+#include "readers/DdfReader.h"
+#include "readers/RdtReader.h"
+#include "readers/TcfReader.h"
+#include "text/ByteText.h"
+
+namespace regforge {
+
+Conversion::Conversion(Options options, FileAccess& files)
+    : options_(std::move(options)),
+      files_(files),
+      input_(options_.files[0]),
+      output_(options_.files[1]) {}
+
+bool Conversion::report(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  va_list again;
+  va_copy(again, args);
+  const int length = std::vsnprintf(nullptr, 0, format, args);
+  va_end(args);
+  message_.assign(length > 0 ? static_cast<std::size_t>(length) : 0, '\0');
+  std::vsnprintf(&message_[0], message_.size() + 1, format, again);
+  va_end(again);
+  return false;
+}
+
+int Conversion::run() {
+  configureCore();
+  if (!gatherInterruptNames() || !readInput()) return 1;
+  // Without a root element (a board file of another shape) the editing steps have
+  // nothing to act on and are skipped; the file then holds the doctype line only.
+  const bool hasRoot = map_.rootElement() != nullptr;
+  if (hasRoot && options_.remove) map_.removeGroups(splitList(options_.remove));
+  const bool nonSecure = hasSecurityExtension(map_.coreType()) && !options_.nocmse;
+  if (hasRoot) {
+    addNvicGroup(nonSecure);
+    if (options_.ppb) map_.addPpbGroups(nonSecure);
+    if (options_.debug) map_.addDebugGroup(map_.coreType());
+    addInclude();
+  }
+  // The system refused memory on the way: what was made is incomplete, so nothing is written.
+  if (map_.exhausted()) {
+    report("error: out of memory\n");
+    return 1;
+  }
+  if (!writeMemoryMap() || !writeVectorTable()) return 1;
+  return 0;
+}
+
+// The command line's core data reaches the document only with an option that needs it.
+void Conversion::configureCore() {
+  if (options_.irqTable || options_.nvicPrioBits != 0 || options_.ppb) {
+    map_.setCoreConfig(static_cast<std::int32_t>(options_.core), true, options_.nvicPrioBits,
+                       options_.mpu, options_.fpu);
+  }
+}
+
+// "-irqs" wins over "-irqs2"; a header also gives the core data and replaces the
+// interrupts and cpu of the SVD file.
+bool Conversion::gatherInterruptNames() {
+  if (options_.irqs) {
+    map_.setInterruptNames(splitList(options_.irqs));
+    return true;
+  }
+  if (!options_.irqs2) return true;
+  const File file = files_.openText(options_.irqs2);
+  if (!file) return report("couldn't read header file %s", options_.irqs2);
+  const CmsisHeader header = scanCmsisHeader(file.get(), options_.core, options_.mpu, options_.fpu);
+  map_.setInterruptNames(header.interrupts);
+  map_.setCoreConfig(static_cast<std::int32_t>(header.coreType), header.cm0Plus,
+                     header.nvicPrioBits, header.mpu != 0, header.fpu != 0);
+  options_.nvicPrioBits = header.nvicPrioBits;
+  options_.mpu = header.mpu != 0;
+  options_.fpu = header.fpu != 0;
+  options_.readOptions |= kIgnoreCpu | kIgnoreInterrupts;
+  return true;
+}
+
+bool Conversion::readInput() {
+  if (options_.tcf) return readTcfInput();
+  if (options_.ddf) return readDdfInput();
+  if (options_.rdtCpu) return readRdtInput();
+  return readSvdInput();
+}
+
+bool Conversion::readSvdInput() {
+  // The reader asks only for whole element texts, so no text nodes are needed.
+  XMLDocument input(XMLDocument::Content::ElementText);
+  if (!input.load(files_.read(input_), input_.c_str())) {
+    return report("error: %s at %s:%d\n", input.errorText(), input_.c_str(), input.errorLine());
+  }
+  map_.shareSources(input);  // names and numbers pass through without copies
+  std::optional<std::string_view> ignorePrefix;
+  if (options_.ignoreName) ignorePrefix = options_.ignoreName;
+  if (!map_.readSvd(input, options_.readOptions, ignorePrefix)) return reportImportFailure();
+  return true;
+}
+
+bool Conversion::readTcfInput() {
+  XMLDocument input(false);
+  if (!input.load(files_.read(input_), input_.c_str())) return reportReadFailure();
+  if (!readTcf(input, map_)) return reportImportFailure();
+  return true;
+}
+
+bool Conversion::readDdfInput() {
+  const File file = files_.openText(input_);
+  if (!file) return reportReadFailure();
+  readDdf(file.get(), map_);
+  return true;
+}
+
+bool Conversion::readRdtInput() {
+  XMLDocument input(false);
+  if (!input.load(files_.read(input_), input_.c_str())) return reportReadFailure();
+  const XMLElement* cpu = findCpu(input.root(), options_.rdtCpu);
+  if (!cpu) return report("error: failed to find CPU %s\n", options_.rdtCpu);
+  // Register files count by the bytes read from them.
+  const RdtFileLoader load = [this](XMLDocument& document,
+                                    const std::string& path) -> std::optional<std::uint64_t> {
+    WholeFile file = files_.read(path);
+    const std::uint64_t size = file.size;
+    if (!document.load(std::move(file), path.c_str())) return std::nullopt;
+    return size;
+  };
+  if (const std::optional<RdtLoadError> error = readRdt(map_, *cpu, load)) {
+    if (error->overBudget) return reportImportFailure();
+    return report("error: load of %s:%d failed %s\n", error->path.c_str(), error->line,
+                  error->text.c_str());
+  }
+  return true;
+}
+
+bool Conversion::reportReadFailure() {
+  return report("error: read of %s failed\n", input_.c_str());
+}
+
+// An input without what its reader needs, or one that asks for more than it may make.
+bool Conversion::reportImportFailure() {
+  return report("error: import of %s failed\n", input_.c_str());
+}
+
+// "-nvic": the generated group replaces any group named "NVIC"; the non-secure flag picks
+// the one view that is made.
+void Conversion::addNvicGroup(bool nonSecure) {
+  if (options_.nvicPrioBits == 0) return;
+  map_.removeGroups({"NVIC"});
+  map_.addNvicGroup(options_.core, options_.nvicPrioBits,
+                    static_cast<std::int32_t>(options_.irqStart),
+                    (options_.readOptions & kNoDescriptions) == 0, nonSecure);
+}
+
+void Conversion::addInclude() {
+  if (!options_.include) return;
+  MemoryMapElement* include = map_.createMapElement("include");
+  map_.rootElement()->appendChild(include);
+  include->setAttribute("filename", options_.include);
+  if (options_.includeMacros) include->setAttribute("macros", options_.includeMacros);
+  include->setAttribute("no_root", "1");
+}
+
+bool Conversion::writeMemoryMap() {
+  map_.setDoctype("Register_Definition_File");
+  const std::unique_ptr<ByteSink> file = files_.create(output_, false);
+  if (!file || !map_.write(*file)) return report("error: write of %s failed\n", output_.c_str());
+  return true;
+}
+
+bool Conversion::writeVectorTable() {
+  if (!options_.irqTable) return true;
+  const std::string name = vectorFileName(options_.irqTable);
+  const std::unique_ptr<ByteSink> file = files_.create(name, true);
+  if (!file) return report("error: write of %s failed\n", name.c_str());
+  regforge::writeVectorTable(*file, static_cast<std::int32_t>(options_.irqStart), map_);
+  return true;
+}
+
+}  // namespace regforge

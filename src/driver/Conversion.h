@@ -1,0 +1,50 @@
+// One conversion: core data, interrupt names, one reader, the edits of the tree, the
+// memory-map file and the vector table, in that fixed order, over a set of files.
+#pragma once
+
+#include <string>
+
+#include "driver/FileAccess.h"
+#include "driver/Options.h"
+#include "driver/SVDFile2.h"
+
+namespace regforge {
+
+class Conversion {
+ public:
+  /// files must outlive the conversion.
+  Conversion(Options options, FileAccess& files);
+
+  /// Runs the sequence once: 0 after a complete run; 1 after an error, whose message (its
+  /// line end included, when it has one) is in message().
+  int run();
+  const std::string& message() const { return message_; }
+
+  /// The memory map being made: set bounds on it before run(), look at it after.
+  SVDFile2& map() { return map_; }
+
+ private:
+  void configureCore();
+  bool gatherInterruptNames();
+  bool readInput();
+  bool readSvdInput();
+  bool readTcfInput();
+  bool readDdfInput();
+  bool readRdtInput();
+  bool reportReadFailure();
+  bool reportImportFailure();
+  void addNvicGroup(bool nonSecure);
+  void addInclude();
+  bool writeMemoryMap();
+  bool writeVectorTable();
+  bool report(const char* format, ...) __attribute__((format(printf, 2, 3)));
+
+  Options options_;
+  FileAccess& files_;
+  const std::string input_;  // the paths as their command-line bytes, for opening and messages
+  const std::string output_;
+  SVDFile2 map_;
+  std::string message_;
+};
+
+}  // namespace regforge

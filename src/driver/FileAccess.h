@@ -1,0 +1,45 @@
+// How a conversion reaches its files: the disk for the program; memory for the tests and the
+// fuzz targets, which then run the program's own sequence without a process or a folder.
+#pragma once
+
+#include <map>
+#include <memory>
+#include <string>
+
+#include "platform/Files.h"
+#include "xml/ByteSink.h"
+
+namespace regforge {
+
+class FileAccess {
+ public:
+  virtual ~FileAccess() = default;
+  /// The whole file at path with a NUL after it, up to XMLDocument::kLargestInput bytes.
+  virtual WholeFile read(const std::string& path) = 0;
+  /// The file at path open for reading lines in text mode; null when it can't be read.
+  virtual File openText(const std::string& path) = 0;
+  /// A sink that writes the file at path, made or emptied now; null when it can't be made.
+  /// A text file takes the system's line ends.
+  virtual std::unique_ptr<ByteSink> create(const std::string& path, bool text) = 0;
+};
+
+/// The files of the file system, paths as the bytes given.
+class DiskFiles : public FileAccess {
+ public:
+  WholeFile read(const std::string& path) override;
+  File openText(const std::string& path) override;
+  std::unique_ptr<ByteSink> create(const std::string& path, bool text) override;
+};
+
+/// Files held in memory by path; what a run creates appears among them.
+class MemoryFiles : public FileAccess {
+ public:
+  std::map<std::string, std::string> files;
+
+  WholeFile read(const std::string& path) override;
+  /// A temporary file filled with the text, since line readers take an open file.
+  File openText(const std::string& path) override;
+  std::unique_ptr<ByteSink> create(const std::string& path, bool text) override;
+};
+
+}  // namespace regforge

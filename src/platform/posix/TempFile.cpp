@@ -1,0 +1,67 @@
+// The temporary file on POSIX systems: made with mkstemp and unlinked at once; copied out
+// with sendfile, which spares the copy through user memory.
+#include "platform/TempFile.h"
+
+#include <sys/sendfile.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <string>
+
+namespace regforge {
+
+TempFile::~TempFile() {
+  if (handle_ >= 0) close(static_cast<int>(handle_));
+}
+
+bool TempFile::create() {
+  if (handle_ >= 0) return true;
+  const char* folder = std::getenv("TMPDIR");
+  std::string pattern = std::string(folder && *folder ? folder : "/tmp") + "/regforge-XXXXXX";
+  const int descriptor = mkstemp(pattern.data());
+  if (descriptor < 0) return false;
+  unlink(pattern.c_str());
+  handle_ = descriptor;
+  return true;
+}
+
+bool TempFile::write(const char* bytes, std::size_t size) {
+  while (size > 0) {
+    const ssize_t written = ::write(static_cast<int>(handle_), bytes, size);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return false;
+    bytes += written;
+    size -= static_cast<std::size_t>(written);
+  }
+  return true;
+}
+
+bool TempFile::readAt(char* out, std::uint64_t offset, std::size_t size) const {
+  for (std::size_t done = 0; done < size;) {
+    const ssize_t read = pread(static_cast<int>(handle_), out + done, size - done,
+                               static_cast<off_t>(offset + done));
+    if (read < 0 && errno == EINTR) continue;
+    if (read <= 0) return false;
+    done += static_cast<std::size_t>(read);
+  }
+  return true;
+}
+
+std::uint64_t TempFile::copyTo(std::FILE* file, std::uint64_t offset, std::uint64_t size) const {
+  std::fflush(file);
+  const int out = fileno(file);
+  std::uint64_t copied = 0;
+  while (copied < size) {
+    auto position = static_cast<off_t>(offset + copied);
+    const ssize_t step = sendfile(out, static_cast<int>(handle_), &position,
+                                  static_cast<std::size_t>(size - copied));
+    if (step < 0 && errno == EINTR) continue;
+    if (step <= 0) break;
+    copied += static_cast<std::uint64_t>(step);
+  }
+  return copied;
+}
+
+}  // namespace regforge
