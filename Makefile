@@ -8,7 +8,7 @@ BENCH_DIR ?= build-bench
 RUNS ?= 5
 SECONDS ?= 60
 JOBS ?= $(shell nproc)
-PACKAGES := cmake ninja-build g++ make libgtest-dev libminizip-dev zlib1g-dev
+PACKAGES := cmake ninja-build g++ make libgtest-dev python3 libminizip-dev zlib1g-dev
 FUZZ_PACKAGES := clang libclang-rt-dev
 BENCH_PACKAGES := libpugixml-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
@@ -65,12 +65,14 @@ test-sanitize: deps
 	ASAN_OPTIONS=halt_on_error=1:detect_leaks=1 UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1 \
 	  ctest --test-dir $(SANITIZE_DIR) --output-on-failure -j $(JOBS)
 
-# Every fuzz target for SECONDS seconds each (clang's libFuzzer with both sanitizers).
+# Every fuzz target replays its seeds and past findings, then runs for SECONDS seconds each
+# (clang's libFuzzer with both sanitizers).
 fuzz:
 	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(FUZZ_PACKAGES)"
 	@[ -f $(FUZZ_DIR)/build.ninja ] || CXX=clang++ cmake -S . -B $(FUZZ_DIR) -G Ninja \
 	  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DREGFORGE_FUZZ=ON -DREGFORGE_TESTS=OFF
 	cmake --build $(FUZZ_DIR) -j $(JOBS)
+	ctest --test-dir $(FUZZ_DIR) --output-on-failure
 	fuzz/run-all $(FUZZ_DIR) $(SECONDS)
 
 # regforge against an XML round trip with pugixml; CHECK=1 compares output hashes with the

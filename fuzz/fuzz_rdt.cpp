@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::vector<std::string> pieces =
       regforge::fuzz::splitInput(data, size, '\0', kFirstFile + kMaxFiles);
   if (pieces.size() < kFirstFile) return 0;
-  regforge::XMLDocument input(false);
+  regforge::XMLDocument input(regforge::XMLDocument::Content::Dropped);
   if (!input.parse(pieces[1].c_str())) return 0;
   const regforge::XMLElement* cpu = regforge::findCpu(input.root(), pieces[0]);
   if (!cpu) return 0;

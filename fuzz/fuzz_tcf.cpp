@@ -23,7 +23,7 @@ const regforge::XMLElement* boardOf(const regforge::XMLDocument& input) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
-  regforge::XMLDocument input(false);
+  regforge::XMLDocument input(regforge::XMLDocument::Content::Dropped);
   if (!input.parse(text.c_str())) return 0;
   regforge::MemoryMap map;
   // Bounds small enough that a run reaching them stays short under the sanitizers.

@@ -31,15 +31,15 @@ bool hasNamelessLeaf(const regforge::XMLNode* root) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string input(reinterpret_cast<const char*>(data), size);
 
-  XMLDocument withContent(true);
+  XMLDocument withContent(XMLDocument::Content::Nodes);
   withContent.parse(input.c_str());
   (void)written(withContent);
 
-  XMLDocument document(false);
+  XMLDocument document(XMLDocument::Content::Dropped);
   document.parse(input.c_str());
   if (hasNamelessLeaf(document.root())) return 0;
   const std::string once = written(document);
-  XMLDocument again(false);
+  XMLDocument again(XMLDocument::Content::Dropped);
   if (!again.parse(once.c_str()) || written(again) != once) std::abort();
   return 0;
 }

@@ -221,6 +221,7 @@ constexpr Row kDebugRows[] = {
     reg("FP_COMP{n}", 0xE0002008, Access::None, "Flash Patch Comparator Register {n}", kNotV6, kLowerCaseStart),
     endRepeat(),
 };
+static_assert(wellFormed(kDebugRows));
 
 constexpr Row kTraceRows[] = {
     repeat(0, 32, 4, 0),  // ITM_STIM0 to ITM_STIM31
@@ -246,6 +247,7 @@ constexpr Row kTraceRows[] = {
     reg("TPIU_FFCR", 0xE0040304, Access::None, "Formatter and Flush Control Register"),
     reg("TPIU_FSCR", 0xE0040308, Access::None, "Formatter Synchronization Counter Register"),
 };
+static_assert(wellFormed(kTraceRows));
 
 // clang-format on
 

@@ -49,6 +49,7 @@ constexpr Row kFpuRows[] = {
     reg("MVFR2", 0xE000EF48, Access::None, "Media and VFP Feature Register 2", k33 | k55),
     field("FPMisc", 4, 4, "Floating-point miscellaneous", k33 | k55),
 };
+static_assert(wellFormed(kFpuRows));
 // clang-format on
 
 }  // namespace

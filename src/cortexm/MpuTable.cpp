@@ -56,6 +56,7 @@ constexpr Row kMpuRows[] = {
     field("SIZE", 1, 5, "MPU protection region size", kArmv7Layout),
     field("ENABLE", 0, 1, "Region enable bit", kArmv7Layout),
 };
+static_assert(wellFormed(kMpuRows));
 // clang-format on
 
 }  // namespace

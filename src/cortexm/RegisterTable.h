@@ -151,6 +151,41 @@ constexpr Row endRepeat() {
   return row;
 }
 
+/// Whether rows are well formed: every field row names no class its register lacks (kAll on a
+/// field means wherever its register exists), shared sets hold field rows only, and every
+/// repeat is closed and not nested. Each table checks itself with a static_assert.
+constexpr bool wellFormed(Rows rows) {
+  CoreSet registerCores = 0;
+  bool inRepeat = false;
+  for (const Row& row : rows) {
+    const bool fieldFits = row.cores == kAll || (row.cores & ~registerCores) == 0;
+    switch (row.kind) {
+      case RowKind::Register:
+        registerCores = row.cores;
+        break;
+      case RowKind::Field:
+      case RowKind::PriorityField:
+        if (!fieldFits) return false;
+        break;
+      case RowKind::Fields:
+        for (const Row& setRow : row.fields) {
+          if (setRow.kind != RowKind::Field) return false;
+          if (setRow.cores != kAll && (setRow.cores & ~registerCores) != 0) return false;
+        }
+        break;
+      case RowKind::Repeat:
+        if (inRepeat) return false;
+        inRepeat = true;
+        break;
+      case RowKind::EndRepeat:
+        if (!inRepeat) return false;
+        inRepeat = false;
+        break;
+    }
+  }
+  return !inRepeat;
+}
+
 /// A register group: its name, start address, description, the classes it is made for and
 /// its rows.
 struct GroupTable {

@@ -30,6 +30,7 @@ constexpr Row kSauRows[] = {
     field("INVEP", 0, 1, "Invalid entry point"),
     reg("SFAR", 0xE000EDE8, Access::None, "Secure Fault Address Register"),
 };
+static_assert(wellFormed(kSauRows));
 // clang-format on
 
 }  // namespace

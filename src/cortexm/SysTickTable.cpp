@@ -20,6 +20,7 @@ constexpr Row kSysTickRows[] = {
     field("SKEW", 30, 1, "Indicates whether the TENMS value is exact"),
     field("TENMS", 0, 24, "Reload value for 10ms (100Hz) timing, subject to system clock skew errors"),
 };
+static_assert(wellFormed(kSysTickRows));
 // clang-format on
 
 }  // namespace

@@ -70,6 +70,7 @@ constexpr Row kIcbRows[] = {
     field("SU11", 22, 1, "Same as SU10", k33 | k55),
     field("SUS11", 23, 1, "Same as SUS10", k33 | k55),
 };
+static_assert(wellFormed(kIcbRows));
 
 constexpr Row kScbRows[] = {
     reg("REVIDR", 0xE000ECFC, Access::None, "Revision", k55),
@@ -280,6 +281,7 @@ constexpr Row kScbRows[] = {
     reg("DEBR1", 0xE000EFBC, Access::None, "Data Error bank Register 1", k7),
     fields(kErrorBankFields),
 };
+static_assert(wellFormed(kScbRows));
 
 // clang-format on
 

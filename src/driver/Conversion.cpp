@@ -106,7 +106,7 @@ bool Conversion::readSvdInput() {
 }
 
 bool Conversion::readTcfInput() {
-  XMLDocument input(false);
+  XMLDocument input(XMLDocument::Content::Dropped);
   if (!input.load(files_.read(input_), input_.c_str())) return reportReadFailure();
   if (!readTcf(input, map_)) return reportImportFailure();
   return true;
@@ -120,7 +120,7 @@ bool Conversion::readDdfInput() {
 }
 
 bool Conversion::readRdtInput() {
-  XMLDocument input(false);
+  XMLDocument input(XMLDocument::Content::Dropped);
   if (!input.load(files_.read(input_), input_.c_str())) return reportReadFailure();
   const XMLElement* cpu = findCpu(input.root(), options_.rdtCpu);
   if (!cpu) return report("error: failed to find CPU %s\n", options_.rdtCpu);

@@ -93,7 +93,7 @@ class PackRun {
   }
 
   bool readPack() {
-    XMLDocument document(false);
+    XMLDocument document(XMLDocument::Content::Dropped);
     std::string message;
     if (!source_.readDescription(document, message)) {
       outcome_.err += message;

@@ -25,7 +25,7 @@ class MemoryMapElement : public XMLElement {
 
 class MemoryMap : public XMLDocument {
  public:
-  MemoryMap() : XMLDocument(false) {}
+  MemoryMap() : XMLDocument(Content::Dropped) {}
 
   /// A new MemoryMapElement with the kind of tagName, owned by this document.
   XMLElement* createElement(std::string_view tagName) override;

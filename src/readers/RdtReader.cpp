@@ -79,7 +79,7 @@ class RdtBuilder {
     MemoryMapElement* group = map_.addRegisterGroup(&root, orEmpty(instance.attribute("baseaddr")),
                                                     std::nullopt, orEmpty(id), std::nullopt);
     std::string path = registerFilePath(instance);
-    XMLDocument registers(false);
+    XMLDocument registers(XMLDocument::Content::Dropped);
     const std::optional<std::uint64_t> bytes = load_(registers, path);
     if (!bytes) {
       return RdtLoadError{std::move(path), registers.errorLine(), registers.errorText()};

@@ -45,8 +45,9 @@ class SVDFile : public MemoryMap {
  public:
   SVDFile() = default;
 
-  /// Makes a "Processor" root and fills it from input; false when input has no <device> or
-  /// asks for more than a conversion may produce (see ReadBudget).
+  /// Makes a "Processor" root and fills it from input, a document parsed with
+  /// Content::ElementText (in any other, every element reads as empty); false when input has
+  /// no <device> or asks for more than a conversion may produce (see ReadBudget).
   bool readSvd(const XMLDocument& input, unsigned options,
                std::optional<std::string_view> ignorePrefix);
   /// Bounds for the following reads in place of the program's (see ReadBudget).

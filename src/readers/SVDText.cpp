@@ -19,45 +19,17 @@ const XMLElement* SVDFile::findElementIn(const XMLNode* firstA, const XMLNode* f
   return found ? found : findElement(firstB, tag);
 }
 
-// An element with one child, the usual case, needs no cache. Any other is looked up first and
-// remembered once read, so that its children are walked only once however often it is asked.
+// Text in one piece is a view of the input; any other is joined once and remembered, so that
+// an element asked for again is not joined again.
 std::string_view SVDFile::elementText(const XMLElement& element) {
   const XMLDocument& document = element.document();
-  if (document.content() == XMLDocument::Content::ElementText) {
-    if (const std::optional<std::string_view> piece = document.elementTextPiece(element)) {
-      return *piece;
-    }
-    auto [entry, added] = joinedTexts_.try_emplace(&element);
-    if (added) {
-      std::string joined;
-      document.appendElementText(element, joined);
-      entry->second = inputTexts_.copy(joined);
-    }
-    return entry->second;
-  }
-  const XMLNode* first = element.firstChild();
-  if (!first) return {};
-  if (first == element.lastChild()) {
-    return first->type() == XMLNode::Type::Data ? static_cast<const XMLData*>(first)->text()
-                                                : std::string_view();
+  if (const std::optional<std::string_view> piece = document.elementTextPiece(element)) {
+    return *piece;
   }
   auto [entry, added] = joinedTexts_.try_emplace(&element);
-  if (!added) return entry->second;
-
-  const XMLData* single = nullptr;
-  int pieces = 0;
-  for (const XMLNode* node = first; node && pieces < 2; node = node->nextSibling()) {
-    if (node->type() != XMLNode::Type::Data) continue;
-    single = static_cast<const XMLData*>(node);
-    ++pieces;
-  }
-  if (pieces == 1) {
-    entry->second = single->text();
-  } else if (pieces == 2) {
+  if (added) {
     std::string joined;
-    for (const XMLNode* node = first; node; node = node->nextSibling()) {
-      if (node->type() == XMLNode::Type::Data) joined += static_cast<const XMLData*>(node)->text();
-    }
+    document.appendElementText(element, joined);
     entry->second = inputTexts_.copy(joined);
   }
   return entry->second;

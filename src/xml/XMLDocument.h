@@ -26,9 +26,6 @@ class XMLDocument {
   /// (see elementText) without nodes, which takes a fraction of the memory.
   enum class Content : std::uint8_t { Dropped, Nodes, ElementText };
 
-  /// keepContent decides whether parsing keeps text and comment nodes.
-  explicit XMLDocument(bool keepContent)
-      : XMLDocument(keepContent ? Content::Nodes : Content::Dropped) {}
   explicit XMLDocument(Content content);
   virtual ~XMLDocument();
   XMLDocument(const XMLDocument&) = delete;
@@ -57,7 +54,6 @@ class XMLDocument {
   std::optional<std::string_view> doctype() const { return doctype_; }
   void setDoctype(std::string_view name) { doctype_ = storeText(name); }
 
-  bool keepContent() const { return content_ == Content::Nodes; }
   Content content() const { return content_; }
 
   // The text of an element's direct character data, joined in order, in a document parsed

@@ -9,10 +9,7 @@
 #include <vector>
 
 #include "GeneratedMap.h"
-#include "cortexm/CoreTables.h"
 #include "cortexm/CortexMSVDFile.h"
-#include "cortexm/DebugTables.h"
-#include "cortexm/SystemControlTables.h"
 
 namespace regforge {
 namespace {
@@ -76,19 +73,6 @@ TEST(CoreGroupsTest, UnlistedNumbersAboveThreeAreCoreFourWithoutThreeRows) {
   }
 }
 
-TEST(CoreGroupsTest, VectorTableOffsetOnCoreZeroOnlyWithM0Plus) {
-  const std::string plain = coreGroups(0, false, false);
-  const std::string plus = coreGroups(0, false, true);
-  EXPECT_EQ(plain.find("VTOR"), std::string::npos);
-  EXPECT_EQ(withoutRows(plus, {}, "VTOR"), plain);
-  const std::size_t vtor = plus.find("name=\"VTOR\"");
-  EXPECT_LT(plus.find("name=\"ICSR\""), vtor);
-  EXPECT_LT(vtor, plus.find("name=\"AIRCR\""));
-  EXPECT_EQ(plus.find("name=\"ICB\""), std::string::npos);
-  // The flag changes nothing for the other core types.
-  EXPECT_EQ(coreGroups(3, false, true), coreGroups(3, false, false));
-}
-
 std::string aliasedStart(std::string_view start) {
   const std::uint32_t address =
       static_cast<std::uint32_t>(std::strtoul(std::string(start).c_str(), nullptr, 16));
@@ -141,25 +125,6 @@ TEST(CoreGroupsTest, NonSecureCopyIsTheSecureCopyAliasedWithoutNsacr) {
     }
     EXPECT_EQ(alias, nullptr);
   }
-}
-
-TEST(CoreGroupsTest, SecurityAttributionUnitIgnoresTheCoreType) {
-  const auto sau = [](std::int32_t coreType) {
-    return generatedMap([&](CortexMSVDFile& map) { map.addSauGroup(coreType); });
-  };
-  EXPECT_EQ(sau(0), sau(33));
-  EXPECT_EQ(sau(-5), sau(33));
-  EXPECT_NE(sau(33).find("name=\"SAU\" start=\"0xE000EDD0\""), std::string::npos);
-}
-
-TEST(CoreGroupsTest, GeneratorsDoNothingWithoutARootElement) {
-  CortexMSVDFile map;
-  addCoreGroups(map, 33, 3, false);
-  map.addSauGroup(33);
-  map.addDebugGroup(33);
-  std::string text;
-  map.writeTo(text);
-  EXPECT_EQ(text, "");
 }
 
 // Invariants over every class: fields inside 32 bits, register names unique in a group,
@@ -217,47 +182,6 @@ TEST(CoreGroupsTest, EveryClassKeepsFieldsNamesAndAddressesInBounds) {
         expectInvariants(*map.root(), std::to_string(coreType) + "/" + std::to_string(bits));
       }
     }
-  }
-}
-
-// The tables themselves: a field row names no class its register lacks (kAll on a field means
-// wherever its register exists), and every repeat is closed and not nested.
-void expectWellFormed(const GroupTable& table) {
-  CoreSet registerCores = 0;
-  bool inRepeat = false;
-  for (const Row& row : table.rows) {
-    switch (row.kind) {
-      case RowKind::Register:
-        registerCores = row.cores;
-        break;
-      case RowKind::Field:
-      case RowKind::PriorityField:
-        EXPECT_TRUE(row.cores == kAll || (row.cores & ~registerCores) == 0)
-            << table.name << row.name;
-        break;
-      case RowKind::Fields:
-        for (const Row& setRow : row.fields) {
-          EXPECT_EQ(setRow.kind, RowKind::Field) << table.name;
-          EXPECT_TRUE(setRow.cores == kAll || (setRow.cores & ~registerCores) == 0) << table.name;
-        }
-        break;
-      case RowKind::Repeat:
-        EXPECT_FALSE(inRepeat) << table.name;
-        inRepeat = true;
-        break;
-      case RowKind::EndRepeat:
-        EXPECT_TRUE(inRepeat) << table.name;
-        inRepeat = false;
-        break;
-    }
-  }
-  EXPECT_FALSE(inRepeat) << table.name;
-}
-
-TEST(CoreGroupsTest, TablesAreWellFormed) {
-  for (const GroupTable* table : {&kIcbTable, &kScbTable, &kSysTickTable, &kFpuTable, &kMpuTable,
-                                  &kSauTable, &kDebugTable, &kTraceTable}) {
-    expectWellFormed(*table);
   }
 }
 

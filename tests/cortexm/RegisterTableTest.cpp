@@ -119,15 +119,22 @@ TEST(RegisterTableTest, PriorityFieldsAreComputedInThirtyTwoBits) {
             std::string::npos);
 }
 
-TEST(RegisterTableTest, NothingWithoutARootElement) {
-  CortexMSVDFile map;
-  TableView view;
-  view.cores = kAll;
-  addTableGroup(map, kTable, view);
-  EXPECT_EQ(map.rootElement(), nullptr);
-  std::string text;
-  map.writeTo(text);
-  EXPECT_EQ(text, "");
+// Each table asserts wellFormed at compile time; these are the edits it must reject.
+TEST(RegisterTableTest, WellFormedRejectsBadEdits) {
+  EXPECT_TRUE(wellFormed(kRows));
+  static constexpr Row kUnclosed[] = {repeat(0, 2, 4, 0), reg("R", 0, Access::None, nullptr)};
+  static constexpr Row kNested[] = {repeat(0, 2, 4, 0), repeat(0, 2, 4, 0), endRepeat(),
+                                    endRepeat()};
+  static constexpr Row kStrayEnd[] = {endRepeat()};
+  static constexpr Row kWiderField[] = {reg("R", 0, Access::None, nullptr, k7),
+                                        field("F", 0, 1, "", k4)};
+  static constexpr Row kRegisterInSet[] = {reg("R", 0, Access::None, nullptr)};
+  static constexpr Row kSetWithRegister[] = {reg("S", 0, Access::None, nullptr),
+                                             fields(kRegisterInSet)};
+  for (const Rows rows : {Rows(kUnclosed), Rows(kNested), Rows(kStrayEnd), Rows(kWiderField),
+                          Rows(kSetWithRegister)}) {
+    EXPECT_FALSE(wellFormed(rows));
+  }
 }
 
 }  // namespace

@@ -39,20 +39,6 @@ constexpr char kEnumHead[] =
     "  HardFault_IRQn = -13,\n"
     "  SysTick_IRQn = -1,\n";
 
-TEST_F(CmsisHeaderTest, EnumerationLinesAfterSysTickGiveNames) {
-  const CmsisHeader header = scan(std::string(kEnumHead) +
-                                  "  WWDG_IRQn   = 0,  /*!< Window WatchDog */\n"
-                                  "  PVD_IRQn = 1,\n"
-                                  "} IRQn_Type;\n");
-  EXPECT_EQ(header.interrupts, (std::vector<std::string>{"WWDG", "PVD"}));
-}
-
-TEST_F(CmsisHeaderTest, GapsBecomeEmptyEntries) {
-  const CmsisHeader header =
-      scan(std::string(kEnumHead) + "  A_IRQn = 0,\n  B_IRQn = 1,\n  F_IRQn = 5,\n");
-  EXPECT_EQ(header.interrupts, (std::vector<std::string>{"A", "B", "", "", "", "F"}));
-}
-
 TEST_F(CmsisHeaderTest, EntriesBelowTheRunningPositionTakeThatPosition) {
   const CmsisHeader header =
       scan(std::string(kEnumHead) + "  E_IRQn = 5,\n  C_IRQn = 2,\n  D_IRQn = 3,\n  J_IRQn = 9,\n");
@@ -76,25 +62,6 @@ TEST_F(CmsisHeaderTest, NumbersFollowTheCRules) {
             (std::vector<std::string>{"", "", "H", "", "", "", "", "", "O", "X"}));
 }
 
-TEST_F(CmsisHeaderTest, OnlyLeadingSpacesAreSkipped) {
-  const CmsisHeader header = scan(std::string(kEnumHead) + "\t\tTAB_IRQn = 0,\n");
-  EXPECT_EQ(header.interrupts, (std::vector<std::string>{"\t\tTAB"}));
-}
-
-TEST_F(CmsisHeaderTest, LinesWithoutAnEqualsSignAfterTheNameGiveNothing) {
-  const CmsisHeader header = scan(std::string(kEnumHead) +
-                                  "  NOVALUE_IRQn,\n"
-                                  "  x = LATE_IRQn\n"
-                                  "  DONE_IRQn = 3,\n");
-  EXPECT_EQ(header.interrupts, (std::vector<std::string>{"", "", "", "DONE"}));
-}
-
-TEST_F(CmsisHeaderTest, WithoutSysTickThereAreNoNames) {
-  const CmsisHeader header = scan("  A_IRQn = 0,\n#define __NVIC_PRIO_BITS 3\n");
-  EXPECT_TRUE(header.interrupts.empty());
-  EXPECT_EQ(header.nvicPrioBits, 3u);
-}
-
 TEST_F(CmsisHeaderTest, LongLinesArriveInPiecesOfAtMost1023Bytes) {
   // The first piece ends inside the name; the second piece is a line of its own.
   const CmsisHeader header =
@@ -110,15 +77,6 @@ TEST_F(CmsisHeaderTest, MacroValueIsOneDigitAfterOneSkippedCharacter) {
   EXPECT_EQ(scan("#define __NVIC_PRIO_BITS 0x0002U\n").nvicPrioBits, 0u);
   EXPECT_EQ(scan("#define __NVIC_PRIO_BITS 12\n").nvicPrioBits, 1u);
   EXPECT_EQ(scan("__NVIC_PRIO_BITS").nvicPrioBits, 0u);
-}
-
-TEST_F(CmsisHeaderTest, LaterMacroLinesOverrideEarlierOnes) {
-  const CmsisHeader header = scan(
-      "#define __MPU_PRESENT 0\n#define __FPU_PRESENT 1\n#define __NVIC_PRIO_BITS 4\n"
-      "#define __MPU_PRESENT 1\n#define __FPU_PRESENT 0\n#define __NVIC_PRIO_BITS 2\n");
-  EXPECT_EQ(header.mpu, 1u);
-  EXPECT_EQ(header.fpu, 0u);
-  EXPECT_EQ(header.nvicPrioBits, 2u);
 }
 
 TEST_F(CmsisHeaderTest, CommandLineValuesStandUntilAMacroSaysOtherwise) {
@@ -147,10 +105,6 @@ TEST_F(CmsisHeaderTest, RevisionMacrosSetTheCore) {
   header = scan("__CM0PLUS_REV __CM7_REV\n");
   EXPECT_TRUE(header.cm0Plus);
   EXPECT_EQ(header.coreType, 0u);
-}
-
-TEST(CmsisHeaderFileTest, MissingFileGivesNothing) {
-  EXPECT_FALSE(scanCmsisHeader("no-such-dir/no-such-header.h", 0, false, false).has_value());
 }
 
 }  // namespace

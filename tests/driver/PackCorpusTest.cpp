@@ -43,7 +43,7 @@ TEST(PackCorpus, EveryDeviceConvertsAsItsSvdWithTheCoreOptions) {
   for (const auto& pack : fs::directory_iterator(kPacks)) {
     if (!pack.is_directory()) continue;
     const fs::path pdsc = pack.path() / (pack.path().filename().string() + ".pdsc");
-    XMLDocument document(false);
+    XMLDocument document(XMLDocument::Content::Dropped);
     ASSERT_TRUE(document.load(pdsc.c_str())) << pdsc;
     const std::vector<PackDevice> devices =
         readPackDescription(document).value_or(std::vector<PackDevice>{});

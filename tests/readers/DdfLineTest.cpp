@@ -30,21 +30,6 @@ TEST(DdfLineTest, QuoteCommaTabAndNewlineEndAToken) {
   EXPECT_EQ(tokens("a\"b,c\td\n"), (Tokens{"a", "b", "c", "d"}));
 }
 
-TEST(DdfLineTest, TheCharacterAfterTheEndingOneMayStartAToken) {
-  // The ending quote is consumed, so the "=" behind it begins the next token.
-  EXPECT_EQ(tokens("a\"=b\n"), (Tokens{"a", "=b"}));
-  EXPECT_EQ(tokens("= \"R\", 1\n"), (Tokens{"= ", "R", "1"}));
-}
-
-TEST(DdfLineTest, ATokenStillOpenAtTheEndIsDropped) {
-  EXPECT_EQ(tokens("G, B, A"), (Tokens{"G", "B"}));
-  // A line end outside a token opens one that never ends, a carriage return one that does.
-  EXPECT_EQ(tokens("\"A\"\n"), (Tokens{"A"}));
-  EXPECT_EQ(tokens("\"A\"\r\n"), (Tokens{"A", "\r"}));
-  EXPECT_EQ(tokens(", ,\n"), Tokens{});
-  EXPECT_EQ(tokens(""), Tokens{});
-}
-
 TEST(DdfLineTest, CommentsAndCommentedOutLinesAreSkipped) {
   EXPECT_EQ(classifyDdfLine("; sfr = \"A\", \"Memory\", 0, 4\n"), DdfLineKind::Skipped);
   EXPECT_EQ(classifyDdfLine("// sfr = \"A\", \"Memory\", 0, 4\n"), DdfLineKind::Skipped);

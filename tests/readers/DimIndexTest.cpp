@@ -51,12 +51,5 @@ TEST(DimIndexTest, KeepsNoMoreEntriesThanTheArrayCanUse) {
   EXPECT_TRUE(entries("1-9", 0).empty());
 }
 
-TEST(DimIndexTest, AMissingEntryIsTheCopyNumber) {
-  std::string text;
-  parseDimIndex("A", 10).appendEntry(4, text);
-  parseDimIndex("8-9", 10).appendEntry(2, text);
-  EXPECT_EQ(text, "42");
-}
-
 }  // namespace
 }  // namespace regforge

@@ -28,7 +28,7 @@ using Interrupts = std::vector<std::pair<int, std::string>>;
 class SVDReaderTest : public testing::Test {
  protected:
   bool read(const std::string& text, unsigned options = 0) {
-    XMLDocument input(true);
+    XMLDocument input(XMLDocument::Content::ElementText);
     EXPECT_TRUE(input.parse(text.c_str())) << input.errorText();
     return map_.readSvd(input, options, std::nullopt);
   }
@@ -86,25 +86,6 @@ TEST_F(SVDReaderTest, InterruptsAreReadWithoutRegistersAndNeverInherited) {
            "</peripherals></device>"));
   EXPECT_EQ(map_.interrupts, (Interrupts{{1, "A"}}));
   EXPECT_EQ(written(), "<Processor name=\"\" />\n");
-}
-
-TEST_F(SVDReaderTest, OptionsTurnOffInterruptsAndCpu) {
-  const std::string text = device("<interrupt><name>A</name><value>1</value></interrupt>");
-  ASSERT_TRUE(read(text, kIgnoreInterrupts | kIgnoreCpu));
-  EXPECT_TRUE(map_.interrupts.empty());
-  EXPECT_TRUE(map_.cpus.empty());
-  ASSERT_TRUE(read(text));
-  EXPECT_EQ(map_.cpus, std::vector<std::string>{"CM4"});
-}
-
-TEST_F(SVDReaderTest, CpuIsReadWithoutPeripherals) {
-  ASSERT_TRUE(read("<device><cpu><name>CM0+</name></cpu></device>"));
-  EXPECT_EQ(map_.cpus, std::vector<std::string>{"CM0+"});
-}
-
-TEST_F(SVDReaderTest, WithoutDeviceTheBareProcessorStays) {
-  EXPECT_FALSE(read("<devices><device><name>D</name></device></devices>"));
-  EXPECT_EQ(written(), "<Processor/>\n");
 }
 
 TEST_F(SVDReaderTest, DeeplyNestedClustersNeedNoDeepStack) {

@@ -35,16 +35,9 @@ class TcfReaderTest : public testing::Test {
     return count;
   }
 
-  XMLDocument input_{false};
+  XMLDocument input_{XMLDocument::Content::Dropped};
   MemoryMap map_;
 };
-
-TEST_F(TcfReaderTest, ValuesWithinTheBoundAreAllWritten) {
-  ReadBudget::Limits limits;
-  limits.steps = 12;
-  EXPECT_TRUE(read(board(3), limits));
-  EXPECT_EQ(valuesOfField(2), 4u);
-}
 
 TEST_F(TcfReaderTest, ValuesBeyondTheBoundStopTheReadBeforeTheyAreWritten) {
   ReadBudget::Limits limits;

@@ -13,31 +13,11 @@ TEST(CStrtoul, TakesTheBaseFromThePrefix) {
   EXPECT_EQ(cNumber("4U"), 4u);
 }
 
-TEST(CStrtoul, NonNumbersGiveZero) {
-  EXPECT_EQ(cNumber(""), 0u);
-  EXPECT_EQ(cNumber("abc"), 0u);
-  EXPECT_EQ(cNumber("0b101"), 0u);  // no binary prefix: the "0" is read, then it stops
-  EXPECT_EQ(cNumber("09"), 0u);     // octal: the 9 ends the number
-}
-
 TEST(CStrtoul, TruncatesAndNegatesLikeC) {
   EXPECT_EQ(cNumber("4294967296"), 0u);                        // 2^32 keeps its low 32 bits
   EXPECT_EQ(cNumber("99999999999999999999999"), 0xFFFFFFFFu);  // overflow gives the maximum
   EXPECT_EQ(cNumber("-1"), 0xFFFFFFFFu);
   EXPECT_EQ(cNumber("+7"), 7u);
-}
-
-TEST(CStrtoul, ReportsWhereTheNumberEnds) {
-  const char* text = "12-15";
-  const char* end = nullptr;
-  EXPECT_EQ(cStrtoul(text, &end, 10), 12ul);
-  EXPECT_EQ(end, text + 2);
-  const char* hexOnly = "0xg";
-  EXPECT_EQ(cStrtoul(hexOnly, &end, 0), 0ul);
-  EXPECT_EQ(end, hexOnly + 1);  // the "0" was a number, the "x" is not part of it
-  const char* none = "  z";
-  EXPECT_EQ(cStrtoul(none, &end, 0), 0ul);
-  EXPECT_EQ(end, none);
 }
 
 TEST(StrictConversion, UsesTheWholeText) {
