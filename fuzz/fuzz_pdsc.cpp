@@ -18,7 +18,7 @@ void require(bool condition) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
-  regforge::XMLDocument document(XMLDocument::Content::Dropped);
+  regforge::XMLDocument document(regforge::XMLDocument::Content::Dropped);
   if (!document.parse(text.c_str())) return 0;
   const auto devices = regforge::readPackDescription(document);
   const bool isPackage = document.root() && document.root()->tagName() == "package";
