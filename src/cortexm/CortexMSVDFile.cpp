@@ -2,8 +2,8 @@
 // groups, and the assembly of those groups for "-pp".
 #include "cortexm/CortexMSVDFile.h"
 
-#include <cstdio>
 
+#include "text/Format.h"
 #include "text/Numbers.h"
 
 namespace regforge {
@@ -88,9 +88,7 @@ std::string_view CortexMSVDFile::interruptName(std::int64_t index) const {
 
 std::string CortexMSVDFile::addressText(std::uint32_t address, bool nonSecure) {
   // The non-secure alias of a PPB register lies at the secure address with bit 17 set.
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%X", nonSecure ? address | 0x20000u : address);
-  return text;
+  return hexUpperText(nonSecure ? address | 0x20000u : address);
 }
 
 std::string CortexMSVDFile::aliasName(std::string_view name, bool nonSecure) {

@@ -5,6 +5,7 @@
 
 #include "cortexm/CoreClass.h"
 #include "cortexm/CortexMSVDFile.h"
+#include "text/Format.h"
 
 namespace regforge {
 namespace {
@@ -45,12 +46,6 @@ std::string nvicRegisterDescription(const char* text, std::int64_t r) {
   return buffer;
 }
 
-std::string hexText(std::uint32_t address) {
-  char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "0x%08X", address);
-  return buffer;
-}
-
 }  // namespace
 
 void CortexMSVDFile::addNvicGroup(std::uint32_t coreType, std::uint32_t nvicPrioBits,
@@ -66,7 +61,7 @@ void CortexMSVDFile::addNvicGroup(std::uint32_t coreType, std::uint32_t nvicPrio
     return AttributeText(withDescriptions ? std::optional<std::string_view>(text) : std::nullopt);
   };
   MemoryMapElement* group =
-      addRegisterGroup(root, hexText(base), std::nullopt, nonSecure ? "NVIC_NS" : "NVIC",
+      addRegisterGroup(root, hexUpper8Text(base), std::nullopt, nonSecure ? "NVIC_NS" : "NVIC",
                        description(std::string("Nested Vectored Interrupt Controller")));
 
   // Bit b, and priority position b, carry the name of slot irqStart + b; the register counts
@@ -78,13 +73,14 @@ void CortexMSVDFile::addNvicGroup(std::uint32_t coreType, std::uint32_t nvicPrio
     for (std::int64_t b = 0; b <= last; ++b) {
       if (b % 32 == 0) {
         const std::int64_t r = b / 32;
-        current = addRegister(
-            group, hexText(base + kind.offset + 4 * static_cast<std::uint32_t>(r)), std::nullopt,
-            kind.readOnly ? "ReadOnly" : nullptr, nvicRegisterName(kind.namePart, r, suffix),
-            description(nvicRegisterDescription(kind.description, r)));
+        current = addRegister(group,
+                              hexUpper8Text(base + kind.offset + 4 * static_cast<std::uint32_t>(r)),
+                              std::nullopt, kind.readOnly ? "ReadOnly" : nullptr,
+                              nvicRegisterName(kind.namePart, r, suffix),
+                              description(nvicRegisterDescription(kind.description, r)));
       }
       const std::string_view name = interruptName(irqStart + b);
-      if (!name.empty()) addBitField(current, std::to_string(b % 32), "1", name, std::nullopt);
+      if (!name.empty()) addBitField(current, decimalText(b % 32), "1", name, std::nullopt);
     }
   }
 
@@ -92,19 +88,19 @@ void CortexMSVDFile::addNvicGroup(std::uint32_t coreType, std::uint32_t nvicPrio
   // priority-bit count of 0 or above 8 is taken as it is: a field of size 0, or one that
   // starts below its byte. Start and size are 32-bit numbers written signed, as the system
   // handler priority fields are, so a huge count gives the same kind of text in both.
-  const std::string fieldSize = std::to_string(static_cast<std::int32_t>(nvicPrioBits));
+  const std::string fieldSize = decimalText(static_cast<std::int32_t>(nvicPrioBits));
   MemoryMapElement* current = nullptr;
   for (std::int64_t i = 0; i <= last; ++i) {
     if (i % 4 == 0) {
       const std::int64_t r = i / 4;
-      current = addRegister(group, hexText(priorityBase + 4 * static_cast<std::uint32_t>(r)),
+      current = addRegister(group, hexUpper8Text(priorityBase + 4 * static_cast<std::uint32_t>(r)),
                             std::nullopt, std::nullopt, nvicRegisterName("IPR", r, suffix),
                             description(nvicRegisterDescription("Interrupt Priority Register", r)));
     }
     const std::string_view name = interruptName(irqStart + i);
     if (name.empty()) continue;
     const std::uint32_t start = static_cast<std::uint32_t>(8 * (i % 4) + 8) - nvicPrioBits;
-    addBitField(current, std::to_string(static_cast<std::int32_t>(start)), fieldSize, name,
+    addBitField(current, decimalText(static_cast<std::int32_t>(start)), fieldSize, name,
                 std::nullopt);
   }
 }

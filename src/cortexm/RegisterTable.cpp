@@ -2,12 +2,12 @@
 // rows of a Repeat once per index.
 #include "cortexm/RegisterTable.h"
 
-#include <cstdio>
 #include <string>
 #include <string_view>
 
 #include "cortexm/CortexMSVDFile.h"
 #include "memorymap/MemoryMap.h"
+#include "text/Format.h"
 
 namespace regforge {
 namespace {
@@ -20,18 +20,6 @@ struct Round {
   std::uint32_t addressStep = 0;
   std::uint32_t bitStep = 0;
 };
-
-std::string decimalText(std::int32_t value) {
-  char text[16];
-  std::snprintf(text, sizeof text, "%d", static_cast<int>(value));
-  return text;
-}
-
-std::string lowerCaseAddressText(std::uint32_t address) {
-  char text[16];
-  std::snprintf(text, sizeof text, "0x%x", static_cast<unsigned>(address));
-  return text;
-}
 
 /// text with every "{n}" replaced by the round's index; text itself outside a Repeat.
 std::string roundText(const char* text, const Round& round) {
@@ -122,7 +110,7 @@ class TableWalker {
   MemoryMapElement* addRegister(const Row& row, const Round& round) {
     const std::uint32_t address = row.address + round.number * round.addressStep;
     const std::string start = (row.flags & kLowerCaseStart) && !view_.nonSecure
-                                  ? lowerCaseAddressText(address)
+                                  ? hexLowerText(address)
                                   : CortexMSVDFile::addressText(address, view_.nonSecure);
     const char* size = row.access == Access::Byte       ? "1"
                        : row.access == Access::HalfWord ? "2"

@@ -1,5 +1,6 @@
 #include "memorymap/MemoryMap.h"
 
+#include <cassert>
 #include <unordered_set>
 
 #include "text/ByteText.h"
@@ -61,21 +62,31 @@ MemoryMapElement* MemoryMap::findElementByAttribute(MemoryMapElement* from, Elem
 }
 
 void MemoryMap::startGroupContent() {
+  assert(!inGroup_ && "one group's content at a time");
+  inGroup_ = true;
   useArena(&scratch_);
 }
 
 void MemoryMap::finishGroupContent(XMLElement& group) {
   useArena(nullptr);
-  int level = 1;
+  inGroup_ = false;
+  int level = 0;
   for (const XMLNode* above = group.parent(); above; above = above->parent())
     ++level;
   // The group itself is written too, so that finished groups lie one after the other and
   // are copied to the file together.
-  XMLNode* written = createWrittenForm(group, level - 1);
+  const std::uint32_t number = written_.keep(group, level);
   while (XMLNode* child = group.firstChild())
     group.removeChild(child);
-  group.appendChild(written);
+  static_cast<MemoryMapElement&>(group).setWrittenForm(number);
   scratch_.reset();
+}
+
+bool MemoryMap::writeInstead(const XMLElement& element, int, XMLWriter& writer) const {
+  const std::uint32_t form = static_cast<const MemoryMapElement&>(element).writtenForm();
+  if (form == 0) return false;
+  written_.writeKept(form - 1, writer);
+  return true;
 }
 
 void MemoryMap::removeGroups(const std::vector<std::string>& names) {

@@ -9,6 +9,7 @@
 
 #include "memorymap/AttributeText.h"
 #include "memorymap/ElementKind.h"
+#include "memorymap/WrittenGroups.h"
 #include "xml/XMLDocument.h"
 
 namespace regforge {
@@ -18,9 +19,14 @@ class MemoryMapElement : public XMLElement {
   MemoryMapElement(XMLDocument& document, std::string_view tagName)
       : XMLElement(document, tagName), kind_(elementKindOf(tagName)) {}
   ElementKind kind() const { return kind_; }
+  /// The number under which the map keeps this finished group's written form, plus one; 0
+  /// for any other element.
+  std::uint32_t writtenForm() const { return writtenForm_; }
+  void setWrittenForm(std::uint32_t number) { writtenForm_ = number + 1; }
 
  private:
   ElementKind kind_;
+  std::uint32_t writtenForm_ = 0;
 };
 
 class MemoryMap : public XMLDocument {
@@ -65,26 +71,47 @@ class MemoryMap : public XMLDocument {
                                                   std::optional<std::string_view> value,
                                                   bool caseSensitive);
 
-  /// From now on new elements and texts go to scratch storage, for the content of one group.
-  void startGroupContent();
-  /// Ends the content started by startGroupContent: group's children are replaced by the
-  /// group's written form, exactly as the file will hold it, and the scratch storage is
-  /// released. A finished group thus costs its text only, however large the device; it keeps
-  /// its attributes, and must not change any more.
-  void finishGroupContent(XMLElement& group);
   /// Bytes of storage the document holds, in memory or set aside in its spill file.
   /// All there is once the system refused memory, so that a reader stops at its next check.
   std::uint64_t storageCapacity() {
     if (exhausted() || scratch_.exhausted()) return UINT64_MAX;
-    return ownArena().capacity() + scratch_.capacity() + spilledSize();
+    return ownArena().capacity() + scratch_.capacity() + written_.size();
   }
+
+  /// A finished group is written by its kept text.
+  bool writeInstead(const XMLElement& element, int level, XMLWriter& writer) const override;
 
   /// Unlinks the root's direct children (up to the first non-element) whose "name" is in
   /// names; an element without a name counts as named "". Deeper elements are not looked at.
   void removeGroups(const std::vector<std::string>& names);
 
  private:
+  friend class GroupContent;
+  void startGroupContent();
+  void finishGroupContent(XMLElement& group);
+
   Arena scratch_;
+  bool inGroup_ = false;
+  WrittenGroups written_;
+};
+
+/// Brackets the content of one group: while it lives, new elements and texts of the map go
+/// to scratch storage; when it ends, the group's children are replaced by the group's written
+/// form, exactly as the file will hold it, and the scratch storage is released. A finished
+/// group thus costs its text only, however large the device; it keeps its attributes, and
+/// must not change any more. One group at a time.
+class GroupContent {
+ public:
+  GroupContent(MemoryMap& map, XMLElement& group) : map_(map), group_(group) {
+    map_.startGroupContent();
+  }
+  ~GroupContent() { map_.finishGroupContent(group_); }
+  GroupContent(const GroupContent&) = delete;
+  GroupContent& operator=(const GroupContent&) = delete;
+
+ private:
+  MemoryMap& map_;
+  XMLElement& group_;
 };
 
 }  // namespace regforge

@@ -1,4 +1,5 @@
 #include "readers/DdfLine.h"
+#include "text/ByteText.h"
 
 namespace regforge {
 namespace {
@@ -13,10 +14,6 @@ constexpr bool separatesTokens(char c) {
 // A blank or carriage return inside a token belongs to it.
 constexpr bool endsToken(char c) {
   return c == '"' || c == ',' || c == '\t' || c == '\n';
-}
-
-bool contains(std::string_view line, std::string_view text) {
-  return line.find(text) != std::string_view::npos;
 }
 
 }  // namespace

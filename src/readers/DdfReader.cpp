@@ -10,6 +10,8 @@
 #include <vector>
 
 #include "readers/DdfLine.h"
+#include "text/ByteText.h"
+#include "text/Format.h"
 #include "text/Numbers.h"
 
 namespace regforge {
@@ -21,14 +23,7 @@ constexpr int kLineBuffer = 32768;
 constexpr std::string_view kBitMask = "bitMask=";
 constexpr std::string_view kBitRange = "bitRange=";
 
-bool contains(std::string_view text, std::string_view part) {
-  return text.find(part) != std::string_view::npos;
-}
-
 // Decimal text of a 32-bit value read as a signed number.
-std::string decimal(std::uint32_t value) {
-  return std::to_string(static_cast<std::int32_t>(value));
-}
 
 struct FieldBits {
   std::uint32_t start;
@@ -125,8 +120,8 @@ class DdfBuilder {
         field->setName(name);
         current_->appendChild(field);
       }
-      field->setStart(decimal(bits->start));
-      field->setAttribute("size", decimal(bits->size));
+      field->setStart(decimalText(static_cast<std::int32_t>(bits->start)));
+      field->setAttribute("size", decimalText(static_cast<std::int32_t>(bits->size)));
     }
   }
 
@@ -146,9 +141,7 @@ class DdfBuilder {
       group->appendChild(reg.element);
       if (reg.start < lowest) lowest = reg.start;
     }
-    char start[16];
-    std::snprintf(start, sizeof start, "0x%x", static_cast<unsigned>(lowest));
-    group->setStart(start);
+    group->setStart(hexLowerText(lowest));
   }
 
   MemoryMap& map_;

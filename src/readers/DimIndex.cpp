@@ -1,8 +1,8 @@
 #include "readers/DimIndex.h"
 
 #include <algorithm>
-#include <charconv>
 
+#include "text/Format.h"
 #include "text/Numbers.h"
 
 namespace regforge {
@@ -29,10 +29,8 @@ void DimIndex::appendEntry(std::size_t i, std::string& out) const {
     out += list_[i];
     return;
   }
-  char digits[24];
   const std::uint64_t value = i < size() ? std::uint64_t{rangeFirst_} + i : i;
-  const auto result = std::to_chars(digits, digits + sizeof digits, value);
-  out.append(digits, result.ptr);
+  out += decimalText(static_cast<std::int64_t>(value));  // below 2^33
 }
 
 DimIndex parseDimIndex(std::string_view text, std::uint32_t limit) {

@@ -16,11 +16,6 @@ bool isCpu(const XMLElement& element, std::string_view identifier) {
   return element.tagName() == "cpu" && element.attribute("id") == identifier;
 }
 
-// An attribute the source lacks is written with an empty value.
-std::string_view orEmpty(std::optional<std::string_view> text) {
-  return text.value_or(std::string_view());
-}
-
 // The register id without the instance prefix, and without one "_" right after it. An id
 // that does not begin with the prefix keeps its whole text.
 std::string_view registerName(std::string_view id, std::string_view prefix) {

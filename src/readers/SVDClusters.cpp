@@ -174,16 +174,17 @@ bool SVDFile::readAlternateClusters(const XMLElement& registers, XMLElement& gro
     name += childText(cluster, "name");
     name += ')';
     XMLElement* group = addGroup(groupParent, name, baseAddress, description);
-    startGroupContent();
     bool read = true;
-    for (const XMLNode* child = cluster->firstChild(); read && child;
-         child = child->nextSibling()) {
-      const XMLElement* reg = child->toElement();
-      if (reg && reg->tagName() == "register") {
-        read = readRegister(*cluster, *group, *reg, context, names, 0);
+    {
+      const GroupContent content(*this, *group);
+      for (const XMLNode* child = cluster->firstChild(); read && child;
+           child = child->nextSibling()) {
+        const XMLElement* reg = child->toElement();
+        if (reg && reg->tagName() == "register") {
+          read = readRegister(*cluster, *group, *reg, context, names, 0);
+        }
       }
     }
-    finishGroupContent(*group);
     if (!read) return false;
   }
   return true;

@@ -101,9 +101,11 @@ bool SVDFile::readPeripheral(const XMLElement& peripherals, const XMLElement& pe
       }
     } else {
       XMLElement* group = addGroup(groupParent, name, baseAddress, text);
-      startGroupContent();
-      const bool read = readRegisters(*registers, *group, context, names);
-      finishGroupContent(*group);
+      bool read = false;
+      {
+        const GroupContent content(*this, *group);
+        read = readRegisters(*registers, *group, context, names);
+      }
       if (!read) return false;
     }
   }

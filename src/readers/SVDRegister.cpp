@@ -1,13 +1,12 @@
 // The register, field and enumeration levels of the SVD reader. Each register is read once
 // into a plan; every array copy is then written from the plan.
 #include <algorithm>
-#include <charconv>
 #include <cstdint>
-#include <cstdio>
 #include <initializer_list>
 
 #include "readers/SVDFile.h"
 #include "text/ByteText.h"
+#include "text/Format.h"
 #include "text/Numbers.h"
 
 namespace regforge {
@@ -51,18 +50,12 @@ std::int32_t wrapToInt32(std::int64_t value) {
                           : static_cast<std::int32_t>(std::int64_t{low} - (std::int64_t{1} << 32));
 }
 
-std::string decimal(std::int32_t value) {
-  char digits[16];
-  const auto result = std::to_chars(digits, digits + sizeof digits, value);
-  return std::string(digits, result.ptr);
-}
-
 // The size is read as an unsigned decimal number but held as a signed 32-bit one, so a value
 // of 2^31 or more stands for a negative size; bits become bytes by a division that truncates
 // toward zero.
 std::string registerSize(std::string_view text, bool inBytes) {
   const std::int32_t size = wrapToInt32(toUnsigned(text, 10));
-  return decimal(inBytes ? size : size / 8);
+  return decimalText(inBytes ? size : size / 8);
 }
 
 struct BitPosition {
@@ -164,8 +157,8 @@ bool SVDFile::readFields(const XMLElement& fields, const SVDReadContext& context
       position = fromMsbAndLsb(toSigned(inheritedText(field, base, "msb"), 10), toSigned(lsb, 10));
     }
     entry.lsb = position.lsb;
-    entry.start = decimal(position.lsb);
-    entry.size = decimal(position.width);
+    entry.start = decimalText(position.lsb);
+    entry.size = decimalText(position.width);
     if (context.descriptions())
       entry.description = description(inheritedText(field, base, "description"));
     if (!readEnumeratedValues(*field, base, context, entry)) return false;
@@ -216,9 +209,7 @@ void SVDFile::writeRegister(XMLElement& group, const SVDRegisterPlan& plan, cons
                             std::uint32_t copy, std::uint32_t offset) {
   XMLElement* reg = createElement("Register");
   group.appendChild(reg);
-  char start[16];
-  std::snprintf(start, sizeof start, "+0x%X", static_cast<unsigned>(offset + plan.addressOffset));
-  reg->setAttribute("start", start);
+  reg->setAttribute("start", offsetText(offset + plan.addressOffset));
   reg->setAttribute("size", plan.size);
   reg->setAttribute("name", registerName(plan, names, copy));
   reg->setAttribute("access", plan.access);

@@ -8,15 +8,12 @@
 #include <vector>
 
 #include "readers/ElementWalk.h"
+#include "text/ByteText.h"
+#include "text/Format.h"
 #include "text/Numbers.h"
 
 namespace regforge {
 namespace {
-
-// An attribute the source lacks is written with an empty value.
-std::string_view orEmpty(std::optional<std::string_view> text) {
-  return text.value_or(std::string_view());
-}
 
 // A bit number as C strtoul reads it; a missing attribute counts as 0.
 std::uint32_t bitNumber(std::optional<std::string_view> text) {
@@ -69,7 +66,7 @@ class TcfBuilder {
     const std::optional<std::string_view> low = source.attribute("low_bit");
     const std::uint32_t size = bitNumber(source.attribute("high_bit")) + 1 - bitNumber(low);
     MemoryMapElement* field =
-        map_.addBitField(&reg, orEmpty(low), std::to_string(static_cast<std::int32_t>(size)),
+        map_.addBitField(&reg, orEmpty(low), decimalText(static_cast<std::int32_t>(size)),
                          orEmpty(source.attribute("name")), std::nullopt);
     const std::optional<std::string_view> enumeration = source.attribute("enumerationId");
     if (!enumeration) return budget_.storageFits(map_.storageCapacity());
@@ -80,7 +77,7 @@ class TcfBuilder {
     if (!budget_.spend(values.size())) return false;
     std::uint32_t position = 0;
     for (const std::string_view value : values) {
-      map_.addElement(field, "Enum", std::to_string(position++), std::nullopt, std::nullopt, value,
+      map_.addElement(field, "Enum", decimalText(position++), std::nullopt, std::nullopt, value,
                       std::nullopt);
     }
     return budget_.storageFits(map_.storageCapacity());

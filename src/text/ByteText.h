@@ -3,6 +3,7 @@
 // decoded, so every byte of the input, UTF-8 or not, comes out as it went in.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,16 @@ bool startsWithIgnoreAsciiCase(std::string_view text, std::string_view prefix);
 /// Leading and trailing white space removed, every inner run of white space replaced by one
 /// blank. Only ASCII white space counts, so bytes of UTF-8 characters are never touched.
 std::string simplified(std::string_view text);
+
+/// Whether part occurs in text.
+inline bool contains(std::string_view text, std::string_view part) {
+  return text.find(part) != std::string_view::npos;
+}
+
+/// The text, or an empty one for none: an attribute a source lacks is written empty.
+inline std::string_view orEmpty(std::optional<std::string_view> text) {
+  return text.value_or(std::string_view());
+}
 
 /// A list option split at ';' with empty entries kept; an empty text gives an empty list.
 std::vector<std::string> splitList(std::string_view text);

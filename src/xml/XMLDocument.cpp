@@ -42,6 +42,24 @@ void XMLDocument::appendElementText(const XMLElement& element, std::string& out)
   }
 }
 
+void XMLDocument::setElementText(XMLElement& element, const ParsedText* first, std::size_t count) {
+  if (count == 1 && !first->decode) {
+    element.text_ = first->text.data();
+    element.textSize_ = static_cast<std::uint32_t>(first->text.size());
+    return;
+  }
+  if (count == 0) return;
+  const char* buffer = parsedBuffers_.back();
+  textPieces_.push_back(
+      {static_cast<std::uint32_t>(parsedBuffers_.size() - 1), static_cast<std::uint32_t>(count)});
+  element.textSize_ = static_cast<std::uint32_t>(textPieces_.size());
+  for (const ParsedText* piece = first; piece != first + count; ++piece) {
+    const std::size_t size = piece->text.size();
+    textPieces_.push_back({static_cast<std::uint32_t>(piece->text.data() - buffer),
+                           static_cast<std::uint32_t>(size | (piece->decode ? kDecode : 0))});
+  }
+}
+
 XMLDocument::~XMLDocument() = default;
 
 XMLElement* XMLDocument::createElement(std::string_view tagName) {
@@ -58,34 +76,6 @@ XMLComment* XMLDocument::createComment(std::string_view text) {
 
 XMLCDATASection* XMLDocument::createCDATASection(std::string_view text) {
   return arena().make<XMLCDATASection>(storeText(text));
-}
-
-XMLRawText* XMLDocument::createRawText(std::string_view text) {
-  return arena().make<XMLRawText>(storeText(text));
-}
-
-namespace {
-// Written markup kept in memory at most; the rest goes to the spill file. Below this a file
-// costs more than it saves; above it, fresh memory costs more than the file's page cache.
-constexpr std::size_t kInMemory = 64 << 10;
-}  // namespace
-
-XMLNode* XMLDocument::createWrittenText(std::string_view text) {
-  if (writtenInMemory_ + text.size() > kInMemory) {
-    if (const std::optional<std::uint64_t> offset = spill_.append(text))
-      return arena().make<XMLSpilledText>(*offset, text.size());
-  }
-  writtenInMemory_ += text.size();
-  return createRawText(text);
-}
-
-XMLNode* XMLDocument::createWrittenForm(const XMLNode& node, int level) {
-  const std::uint64_t offset = spill_.size();
-  const std::size_t room = writtenInMemory_ < kInMemory ? kInMemory - writtenInMemory_ : 0;
-  written_.clear();
-  if (writeWrittenForm(node, level, room))
-    return arena().make<XMLSpilledText>(offset, spill_.size() - offset);
-  return createWrittenText(written_);
 }
 
 bool XMLDocument::ownsText(std::string_view text) const {

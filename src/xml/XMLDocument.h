@@ -13,9 +13,9 @@
 #include "platform/Files.h"
 #include "xml/Arena.h"
 #include "xml/ByteSink.h"
-#include "xml/TextSpill.h"
 #include "xml/XMLElement.h"
 #include "xml/XMLNode.h"
+#include "xml/XMLWriter.h"
 
 namespace regforge {
 
@@ -38,14 +38,6 @@ class XMLDocument {
   XMLData* createData(std::string_view text);
   XMLComment* createComment(std::string_view text);
   XMLCDATASection* createCDATASection(std::string_view text);
-  XMLRawText* createRawText(std::string_view text);
-  /// A node for written markup: kept in memory while the document holds little of it, then
-  /// in an unnamed temporary file (in memory still when no such file can be written).
-  XMLNode* createWrittenText(std::string_view text);
-  /// createWrittenText for the written form of node and its subtree at indentation level.
-  XMLNode* createWrittenForm(const XMLNode& node, int level);
-  /// Bytes of written markup the document holds in its spill file.
-  std::uint64_t spilledSize() const { return spill_.size(); }
 
   /// Makes element (or nothing) the root, in place of any root there was.
   void setRoot(XMLElement* element) { root_ = element; }
@@ -78,8 +70,9 @@ class XMLDocument {
   /// Reads and parses the file at the 8-bit path.
   bool load(const char* path) { return load(readWholeFile(path, kLargestInput), path); }
 
-  /// Writes the document to sink; false when markup set aside can't be read back.
-  bool write(ByteSink& sink);
+  /// Writes the document to sink; false when bytes its owner kept elsewhere can't be read
+  /// back.
+  bool write(ByteSink& sink) const;
   /// Appends the written form of the document to out: the writer without the file.
   void writeTo(std::string& out) const;
 
@@ -98,6 +91,23 @@ class XMLDocument {
   /// Takes over the buffers other's tree points into (other's tree stays valid while this
   /// document lives), so that texts copied from other need no copy of their own.
   void shareSources(XMLDocument& other);
+  /// One piece of an element's own text as the parser found it in the buffer parsed last.
+  struct ParsedText {
+    std::string_view text;  // as written
+    bool decode;            // holds references or carriage returns
+  };
+  /// Gives element, in a document parsed with Content::ElementText, the count pieces of its
+  /// own text at first.
+  void setElementText(XMLElement& element, const ParsedText* first, std::size_t count);
+
+  /// Writes element, an element without children, itself and gives true; or gives false to
+  /// have writer write it as usual. A subclass that keeps the written form of some elements
+  /// (the memory map's finished groups) gives it here.
+  virtual bool writeInstead(const XMLElement& element, int level, XMLWriter& writer) const {
+    (void)element, (void)level, (void)writer;
+    return false;
+  }
+
   /// Where new nodes and texts go: the document's own arena unless a subclass lends another.
   Arena& arena() { return *active_; }
 
@@ -109,12 +119,7 @@ class XMLDocument {
   void setError(int line, const char* format, ...) __attribute__((format(printf, 3, 4)));
 
  private:
-  friend class XMLParser;
   bool ownsText(std::string_view text) const;
-  /// Writes the written form of node to written_ while it takes at most room bytes, else
-  /// to the spill file; true when it went to the spill file.
-  bool writeWrittenForm(const XMLNode& node, int level, std::size_t room);
-
   Arena arena_;
   Arena* active_ = &arena_;
   struct Source {
@@ -124,9 +129,6 @@ class XMLDocument {
   std::vector<Source> sources_;                    // parsed buffers that the tree points into
   std::vector<std::string_view> names_;            // the names stored so far (up to a few dozen)
   std::array<std::string_view, 256> nameSlots_{};  // recently stored names, by a few bytes
-  TextSpill spill_;
-  std::size_t writtenInMemory_ = 0;  // bytes of written markup held in memory
-  std::string written_;              // markup on its way to memory
   Content content_;
   // Element texts that came in several pieces: each run is led by an entry holding the index
   // of the parsed buffer the pieces lie in and their count.

@@ -23,6 +23,15 @@ std::optional<std::string_view> XMLElement::attribute(std::string_view name) con
   return std::nullopt;
 }
 
+void XMLElement::setOrderedAttributes(const std::pair<std::string_view, std::string_view>* first,
+                                      std::size_t count) {
+  XMLAttribute** link = &firstAttribute_;
+  for (std::size_t i = 0; i < count; ++i) {
+    *link = document_->arena().make<XMLAttribute>(first[i].first, first[i].second);
+    link = &(*link)->next_;
+  }
+}
+
 void XMLElement::setAttribute(std::string_view name, std::optional<std::string_view> value) {
   XMLAttribute** link = &firstAttribute_;
   while (*link && (*link)->name() < name)

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "xml/XMLNode.h"
 
@@ -26,7 +27,6 @@ class XMLAttribute {
 
  private:
   friend class XMLElement;
-  friend class XMLParser;
 
   XMLAttribute* next_ = nullptr;
   const char* name_;
@@ -96,12 +96,15 @@ class XMLElement : public XMLNode {
   /// is only passed for an attribute the element does not hold yet. Setting the same text
   /// again changes nothing.
   void setAttribute(std::string_view name, std::optional<std::string_view> value);
+  /// Gives an element without attributes the count attributes at first, whose names are
+  /// distinct and in byte-wise order; the texts must already be stored by the document.
+  void setOrderedAttributes(const std::pair<std::string_view, std::string_view>* first,
+                            std::size_t count);
   void setName(std::optional<std::string_view> value) { setAttribute("name", value); }
   void setStart(std::optional<std::string_view> value) { setAttribute("start", value); }
 
  private:
   friend class XMLNode;
-  friend class XMLParser;
   friend class XMLDocument;
 
   XMLNode* firstChild_ = nullptr;

@@ -14,10 +14,7 @@ class XMLElement;
 /// destroyed.
 class XMLNode {
  public:
-  /// Raw and Spilled: the whole written form of the element that holds them (its tags
-  /// included), kept in memory or in the document's spill file. The writer writes that text
-  /// in place of the element (see MemoryMap::finishGroupContent).
-  enum class Type : std::uint8_t { Element, Data, Comment, CDATASection, Raw, Spilled };
+  enum class Type : std::uint8_t { Element, Data, Comment, CDATASection };
 
   Type type() const { return type_; }
   bool isElement() const { return type_ == Type::Element; }
@@ -76,25 +73,6 @@ class XMLComment : public XMLTextNode {
 class XMLCDATASection : public XMLTextNode {
  public:
   explicit XMLCDATASection(std::string_view text) : XMLTextNode(Type::CDATASection, text) {}
-};
-
-/// Written lines of markup, copied to the output as they are.
-class XMLRawText : public XMLTextNode {
- public:
-  explicit XMLRawText(std::string_view text) : XMLTextNode(Type::Raw, text) {}
-};
-
-/// Written lines of markup kept in the document's spill file.
-class XMLSpilledText : public XMLNode {
- public:
-  XMLSpilledText(std::uint64_t offset, std::uint64_t size)
-      : XMLNode(Type::Spilled), offset_(offset), size_(size) {}
-  std::uint64_t offset() const { return offset_; }
-  std::uint64_t size() const { return size_; }
-
- private:
-  std::uint64_t offset_;
-  std::uint64_t size_;
 };
 
 }  // namespace regforge

@@ -190,7 +190,7 @@ bool XMLParser::readDoctype() {
   skipSpace();
   if (*p_ == '>') {  // only the plain form names the doctype; the rest is read as content
     ++p_;
-    document_.doctype_ = name;
+    document_.setDoctype(name);
   }
   return true;
 }
@@ -269,12 +269,13 @@ void XMLParser::attachAttributes(XMLElement* element) {
   } else {
     std::stable_sort(attributes_.begin(), attributes_.end(), byName);
   }
-  XMLAttribute** link = &element->firstAttribute_;
+  // Each run of equal names keeps its last entry, in place.
+  std::size_t kept = 0;
   for (std::size_t i = 0; i < attributes_.size(); ++i) {
     if (i + 1 < attributes_.size() && attributes_[i + 1].first == attributes_[i].first) continue;
-    *link = document_.arena().make<XMLAttribute>(attributes_[i].first, attributes_[i].second);
-    link = &(*link)->next_;
+    attributes_[kept++] = attributes_[i];
   }
+  element->setOrderedAttributes(attributes_.data(), kept);
 }
 
 void XMLParser::completeElement() {
@@ -292,23 +293,7 @@ void XMLParser::completeElement() {
 
 // An element's own pieces are the last ones collected: its children's went when they closed.
 void XMLParser::keepElementText(XMLElement& element, std::size_t firstPiece) {
-  const std::size_t count = pieces_.size() - firstPiece;
-  if (count == 1 && !pieces_.back().decode) {
-    element.text_ = pieces_.back().text.data();
-    element.textSize_ = static_cast<std::uint32_t>(pieces_.back().text.size());
-  } else if (count > 0) {
-    auto& table = document_.textPieces_;
-    const char* buffer = document_.parsedBuffers_.back();
-    table.push_back({static_cast<std::uint32_t>(document_.parsedBuffers_.size() - 1),
-                     static_cast<std::uint32_t>(count)});
-    element.textSize_ = static_cast<std::uint32_t>(table.size());
-    for (std::size_t i = firstPiece; i < pieces_.size(); ++i) {
-      const std::size_t size = pieces_[i].text.size();
-      table.push_back(
-          {static_cast<std::uint32_t>(pieces_[i].text.data() - buffer),
-           static_cast<std::uint32_t>(size | (pieces_[i].decode ? XMLDocument::kDecode : 0))});
-    }
-  }
+  document_.setElementText(element, pieces_.data() + firstPiece, pieces_.size() - firstPiece);
   pieces_.resize(firstPiece);
 }
 

@@ -65,11 +65,8 @@ class XMLParser {
     std::size_t firstPiece;  // its text pieces so far are pieces_[firstPiece...]
   };
   std::vector<OpenElement> open_;
-  struct Piece {
-    std::string_view text;  // as written
-    bool decode;            // holds references or carriage returns
-  };
-  std::vector<Piece> pieces_;  // texts of the open elements, when kept per element
+  std::vector<XMLDocument::ParsedText>
+      pieces_;  // texts of the open elements, when kept per element
   std::vector<std::pair<std::string_view, std::string_view>> attributes_;
 };
 

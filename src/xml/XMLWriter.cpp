@@ -1,9 +1,9 @@
 // The file form of a document: the doctype line, then one tag per line indented by two
 // spaces per level, attributes in name order, values escaped byte by byte.
-#include <cstdio>
+#include "xml/XMLWriter.h"
+
 #include <cstring>
 
-#include "xml/ByteSink.h"
 #include "xml/XMLDocument.h"
 
 namespace regforge {
@@ -22,98 +22,76 @@ struct EscapeTable {
 };
 constexpr EscapeTable kEscapes;
 
-// Collects the written text and hands it on in large pieces: to a sink, to the spill file,
-// or to memory, which gives way to the spill file when the text outgrows the room it has.
-class Output {
+}  // namespace
+
+// Collects the written text and hands it to the sink in large pieces; bytes kept elsewhere
+// wait until anything else is put, so that neighbours are copied together.
+class XMLWriter::Output {
  public:
-  Output(std::string& text, ByteSink* sink, const TextSpill* spill = nullptr)
-      : text_(&text), file_(sink), spill_(spill) {
-    // A sink's buffer never grows: a chunk and the line that fills it fit.
-    if (file_) text.reserve(kChunk + kChunk / 2);
-  }
-  /// Keeps the text in memory while it takes at most room bytes, then moves it to overflow
-  /// (when that can be written) and writes the rest there too.
-  Output(std::string& text, std::size_t room, TextSpill& overflow)
-      : text_(&text), file_(nullptr), overflow_(&overflow), room_(room) {}
-  ~Output() {
-    settle();
-    flush();
+  explicit Output(ByteSink& sink) : sink_(sink) {
+    // The buffer never grows: a chunk and the line that fills it fit.
+    text_.reserve(kChunk + kChunk / 2);
   }
 
-  /// Markup kept in the spill file. Neighbours there are copied together: consecutive
-  /// finished groups lie one after the other.
-  void spilled(const XMLSpilledText& node) {
-    if (spillSize_ > 0 && spillOffset_ + spillSize_ == node.offset()) {
-      spillSize_ += node.size();
+  void copied(const ByteSource& source, std::uint64_t offset, std::uint64_t size) {
+    if (copySize_ > 0 && copySource_ == &source && copyOffset_ + copySize_ == offset) {
+      copySize_ += size;
       return;
     }
     settle();
-    spillOffset_ = node.offset();
-    spillSize_ = node.size();
+    copySource_ = &source;
+    copyOffset_ = offset;
+    copySize_ = size;
   }
-  /// Copies the spilled markup waiting to be copied; called before anything else is put.
-  /// A failure makes the output incomplete.
+  /// Copies the bytes kept elsewhere that wait; called before anything else is put. A
+  /// failure makes the output incomplete.
   void settle() {
-    if (spillSize_ == 0) return;
-    if (!spill_) {
-      failed_ = true;
-    } else if (!file_) {
-      failed_ |= !spill_->appendTo(*text_, spillOffset_, spillSize_);
-    } else {
-      flush();
-      failed_ |= !spill_->copyTo(*file_, spillOffset_, spillSize_);
-    }
-    spillSize_ = 0;
-  }
-  bool failed() {
-    settle();
-    return failed_;
-  }
-  /// Whether the text went to the spill file given as overflow.
-  bool overflowed() const { return sink_ != nullptr; }
-
-  void put(std::string_view bytes) { text_->append(bytes.data(), bytes.size()); }
-  void put(char c) { text_->push_back(c); }
-  /// put for text that may be long: a sink takes it as it is.
-  void putBlock(std::string_view bytes) {
-    if (!file_ || bytes.size() < kChunk) return put(bytes);
+    if (copySize_ == 0) return;
     flush();
-    file_->write(bytes);
+    failed_ |= !copySource_->copyTo(sink_, copyOffset_, copySize_);
+    copySize_ = 0;
   }
-  void indent(int level) { text_->append(static_cast<std::size_t>(level) * 2, ' '); }
+  bool finish() {
+    settle();
+    flush();
+    const bool failed = failed_;
+    failed_ = false;
+    return !failed;
+  }
+
+  void put(std::string_view bytes) { text_.append(bytes.data(), bytes.size()); }
+  void put(char c) { text_.push_back(c); }
+  /// put for text that may be long: the sink takes it as it is.
+  void putBlock(std::string_view bytes) {
+    if (bytes.size() < kChunk) return put(bytes);
+    flush();
+    sink_.write(bytes);
+  }
+  void indent(int level) { text_.append(static_cast<std::size_t>(level) * 2, ' '); }
   void escaped(std::string_view bytes);
   void lineDone() {
-    if (overflow_ && text_->size() > room_) overflow();
-    if (text_->size() >= kChunk) flush();
+    if (text_.size() >= kChunk) flush();
   }
 
  private:
   static constexpr std::size_t kChunk = 64 << 10;
   void flush() {
-    if (sink_) sink_->finishAppend();
-    if (!file_) return;
-    file_->write(*text_);
-    text_->clear();
-  }
-  void overflow() {
-    TextSpill& spill = *overflow_;
-    overflow_ = nullptr;
-    if (!spill.append(*text_)) return;  // no spill file: the text stays in memory
-    text_->clear();
-    text_ = spill.startAppend();  // there is a file: append made it
-    sink_ = &spill;
+    if (text_.empty()) return;
+    sink_.write(text_);
+    text_.clear();
   }
 
-  std::string* text_;
-  ByteSink* file_;  // where the text goes in pieces; null: it stays in text_
-  const TextSpill* spill_ = nullptr;
-  TextSpill* overflow_ = nullptr;
-  TextSpill* sink_ = nullptr;  // the spill file the text goes to
-  std::size_t room_ = 0;
+  ByteSink& sink_;
+  std::string text_;
   bool failed_ = false;
-  std::uint64_t spillOffset_ = 0;
-  std::uint64_t spillSize_ = 0;
+  const ByteSource* copySource_ = nullptr;
+  std::uint64_t copyOffset_ = 0;
+  std::uint64_t copySize_ = 0;
 };
+
+namespace {
+
+using Output = XMLWriter::Output;
 
 // Bytes of written form one byte can take at most: "&quot;".
 constexpr std::size_t kEscapedMost = 6;
@@ -154,7 +132,9 @@ char* escapeInto(char* at, std::string_view bytes) {
   return at;
 }
 
-void Output::escaped(std::string_view bytes) {
+}  // namespace
+
+void XMLWriter::Output::escaped(std::string_view bytes) {
   constexpr std::size_t kSlice = 256;
   char buffer[kSlice * kEscapedMost];
   for (std::size_t from = 0; from < bytes.size(); from += kSlice) {
@@ -162,6 +142,8 @@ void Output::escaped(std::string_view bytes) {
     put(std::string_view(buffer, static_cast<std::size_t>(end - buffer)));
   }
 }
+
+namespace {
 
 // A line gathered in a buffer and put in one piece, or in a few for a long one: one call for
 // what would be a dozen small appends.
@@ -231,16 +213,9 @@ void writeStartTag(Output& out, const XMLElement& element, int level) {
   }
 }
 
+// The start of any node but an element that its document writes itself.
 void writeStart(Output& out, const XMLNode& node, int level) {
-  if (node.type() == XMLNode::Type::Spilled) {
-    out.spilled(static_cast<const XMLSpilledText&>(node));
-    return;
-  }
   out.settle();
-  if (node.type() == XMLNode::Type::Raw) {  // lines written already, indentation included
-    out.putBlock(static_cast<const XMLRawText&>(node).text());
-    return;
-  }
   if (const XMLElement* element = node.toElement()) {
     writeStartTag(out, *element, level);
     return;
@@ -275,20 +250,35 @@ void writeEnd(Output& out, const XMLElement& element, int level) {
   out.put(">\n");
 }
 
-bool isWrittenForm(const XMLNode* node) {
-  return node && (node->type() == XMLNode::Type::Raw || node->type() == XMLNode::Type::Spilled);
+}  // namespace
+
+XMLWriter::XMLWriter(ByteSink& sink) : out_(std::make_unique<Output>(sink)) {}
+
+XMLWriter::~XMLWriter() {
+  out_->finish();
+}
+
+void XMLWriter::doctype(std::string_view name) {
+  out_->settle();
+  out_->put("<!DOCTYPE ");
+  out_->put(name);
+  out_->put(">\n");
 }
 
 // Iterative, so that the depth of a tree never exhausts the stack.
-void writeTree(Output& out, const XMLNode& root, int rootLevel) {
+void XMLWriter::tree(const XMLNode& root, int rootLevel) {
+  Output& out = *out_;
   const XMLNode* node = &root;
   int level = rootLevel;
   for (;;) {
-    // An element whose written form is kept stands as that text, tags and all.
-    const bool written = isWrittenForm(node->firstChild());
-    writeStart(out, written ? *node->firstChild() : *node, level);
+    // An element without children may be one whose document keeps its written form.
+    const XMLElement* element = node->toElement();
+    const bool leaf = !node->firstChild();
+    if (!(leaf && element && element->document().writeInstead(*element, level, *this))) {
+      writeStart(out, *node, level);
+    }
     out.lineDone();
-    if (!written && node->firstChild()) {
+    if (!leaf) {
       node = node->firstChild();
       ++level;
       continue;
@@ -303,38 +293,30 @@ void writeTree(Output& out, const XMLNode& root, int rootLevel) {
   }
 }
 
-void writeDocument(Output& out, std::optional<std::string_view> doctype, const XMLElement* root) {
-  if (doctype) {
-    out.put("<!DOCTYPE ");
-    out.put(*doctype);
-    out.put(">\n");
-  }
-  if (root) writeTree(out, *root, 0);
+void XMLWriter::written(std::string_view bytes) {
+  out_->settle();
+  out_->putBlock(bytes);
 }
 
-}  // namespace
+void XMLWriter::copied(const ByteSource& source, std::uint64_t offset, std::uint64_t size) {
+  out_->copied(source, offset, size);
+}
 
-bool XMLDocument::writeWrittenForm(const XMLNode& node, int level, std::size_t room) {
-  Output output(written_, room, spill_);
-  writeTree(output, node, level);
-  return output.overflowed();
+bool XMLWriter::finish() {
+  return out_->finish();
+}
+
+bool XMLDocument::write(ByteSink& sink) const {
+  XMLWriter writer(sink);
+  if (doctype_) writer.doctype(*doctype_);
+  if (root_) writer.tree(*root_, 0);
+  // Only bytes kept elsewhere that can't be read back are reported: they would leave a gap.
+  return writer.finish();
 }
 
 void XMLDocument::writeTo(std::string& out) const {
-  Output output(out, nullptr, &spill_);
-  writeDocument(output, doctype_, root_);
-}
-
-bool XMLDocument::write(ByteSink& sink) {
-  std::string buffer;
-  Output output(buffer, &sink, &spill_);
-  writeDocument(output, doctype_, root_);
-  // Only markup kept aside that can't be read back is reported: it would leave a gap.
-  if (output.failed()) {
-    setError(0, "couldn't write the document");
-    return false;
-  }
-  return true;
+  StringSink sink(out);
+  write(sink);
 }
 
 }  // namespace regforge

@@ -1,4 +1,4 @@
-#include "xml/TextSpill.h"
+#include "memorymap/TextSpill.h"
 
 #include <algorithm>
 #include <cstring>

@@ -8,11 +8,11 @@
 #include <string_view>
 
 #include "platform/TempFile.h"
-#include "xml/ByteSink.h"
+#include "xml/XMLWriter.h"
 
 namespace regforge {
 
-class TextSpill {
+class TextSpill : public ByteSource {
  public:
   TextSpill() = default;
   TextSpill(const TextSpill&) = delete;
@@ -32,7 +32,7 @@ class TextSpill {
   /// Appends the size bytes at offset to out; false on a read error.
   bool appendTo(std::string& out, std::uint64_t offset, std::uint64_t size) const;
   /// Writes the size bytes at offset to sink; false on a read error.
-  bool copyTo(ByteSink& sink, std::uint64_t offset, std::uint64_t size) const;
+  bool copyTo(ByteSink& sink, std::uint64_t offset, std::uint64_t size) const override;
   /// Bytes set aside so far.
   std::uint64_t size() const { return flushed_ + pending_.size(); }
 

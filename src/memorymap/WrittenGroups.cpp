@@ -1,0 +1,53 @@
+#include "memorymap/WrittenGroups.h"
+
+#include "xml/XMLElement.h"
+
+namespace regforge {
+namespace {
+
+// Written text kept in memory at most; the rest goes to the temporary file. Below this a file
+// costs more than it saves; above it, fresh memory costs more than the file's page cache.
+constexpr std::size_t kInMemory = 64 << 10;
+
+}  // namespace
+
+std::uint32_t WrittenGroups::keep(const XMLElement& group, int level) {
+  current_ = Piece{memory_.size(), 0, false};
+  if (memory_.size() >= kInMemory) moveToSpill();
+  writer_.tree(group, level);
+  writer_.finish();
+  current_.size = (current_.spilled ? spill_.size() : memory_.size()) - current_.offset;
+  pieces_.push_back(current_);
+  return static_cast<std::uint32_t>(pieces_.size() - 1);
+}
+
+void WrittenGroups::writeKept(std::uint32_t number, XMLWriter& writer) const {
+  const Piece& piece = pieces_[number];
+  if (piece.spilled) {
+    writer.copied(spill_, piece.offset, piece.size);
+  } else {
+    writer.written(std::string_view(memory_).substr(piece.offset, piece.size));
+  }
+}
+
+void WrittenGroups::write(std::string_view bytes) {
+  if (!current_.spilled && memory_.size() + bytes.size() > kInMemory) moveToSpill();
+  if (current_.spilled) {
+    spill_.append(bytes);
+  } else {
+    memory_.append(bytes.data(), bytes.size());
+  }
+}
+
+// The group's text so far moves from memory to the file, and the rest follows it there; with
+// no file to be had, it stays in memory.
+void WrittenGroups::moveToSpill() {
+  const std::size_t from = static_cast<std::size_t>(current_.offset);
+  const std::optional<std::uint64_t> at = spill_.append(std::string_view(memory_).substr(from));
+  if (!at) return;
+  memory_.resize(from);
+  current_.offset = *at;
+  current_.spilled = true;
+}
+
+}  // namespace regforge
