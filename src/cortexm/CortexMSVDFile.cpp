@@ -2,7 +2,6 @@
 // groups, and the assembly of those groups for "-pp".
 #include "cortexm/CortexMSVDFile.h"
 
-
 #include "text/Format.h"
 #include "text/Numbers.h"
 
@@ -86,44 +85,47 @@ std::string_view CortexMSVDFile::interruptName(std::int64_t index) const {
   return interruptNames_[static_cast<std::size_t>(index)];
 }
 
-std::string CortexMSVDFile::addressText(std::uint32_t address, bool nonSecure) {
-  // The non-secure alias of a PPB register lies at the secure address with bit 17 set.
-  return hexUpperText(nonSecure ? address | 0x20000u : address);
-}
+namespace {
 
-std::string CortexMSVDFile::aliasName(std::string_view name, bool nonSecure) {
-  std::string result(name);
-  if (nonSecure) result += "_NS";
-  return result;
-}
+// One "-pp" step: the group whose presence skips it, whether the core has the unit, and the
+// generator of one view. A step makes the secure view, then its non-secure twin.
+struct PpbStep {
+  const char* group;
+  bool (*exists)(const CortexMSVDFile& map);
+  void (*add)(CortexMSVDFile& map, bool nonSecure);
+};
+
+constexpr PpbStep kPpbSteps[] = {
+    {"NVIC", [](const CortexMSVDFile&) { return true; },
+     [](CortexMSVDFile& map, bool nonSecure) {
+       map.addNvicGroup(static_cast<std::uint32_t>(map.coreType()), map.nvicPrioBits(), 0, true,
+                        nonSecure);
+     }},
+    {"SysTick", [](const CortexMSVDFile&) { return true; },
+     [](CortexMSVDFile& map, bool nonSecure) { map.addSysTickGroup(nonSecure); }},
+    {"SCB", [](const CortexMSVDFile&) { return true; },
+     [](CortexMSVDFile& map, bool nonSecure) {
+       map.addSystemControlGroups(map.coreType(), map.nvicPrioBits(), nonSecure);
+     }},
+    {"FPU", [](const CortexMSVDFile& map) { return map.fpuPresent(); },
+     [](CortexMSVDFile& map, bool nonSecure) { map.addFpuGroup(map.coreType(), nonSecure); }},
+    {"MPU", [](const CortexMSVDFile& map) { return map.mpuPresent(); },
+     [](CortexMSVDFile& map, bool nonSecure) {
+       map.addMpuGroup(map.coreType(), nonSecure);
+       if (nonSecure) map.addSauGroup(map.coreType());  // the SAU exists in the secure view only
+     }},
+};
+
+}  // namespace
 
 void CortexMSVDFile::addPpbGroups(bool nonSecure) {
   if (!rootElement()) return;
   // Each test is made when its step is reached, so it sees the groups of the earlier steps;
   // only the plain names are looked for.
-  if (!hasGroup(*this, "NVIC")) {
-    addNvicGroup(static_cast<std::uint32_t>(coreType_), nvicPrioBits_, 0, true, false);
-    if (nonSecure)
-      addNvicGroup(static_cast<std::uint32_t>(coreType_), nvicPrioBits_, 0, true, true);
-  }
-  if (!hasGroup(*this, "SysTick")) {
-    addSysTickGroup(false);
-    if (nonSecure) addSysTickGroup(true);
-  }
-  if (!hasGroup(*this, "SCB")) {
-    addSystemControlGroups(coreType_, nvicPrioBits_, false);
-    if (nonSecure) addSystemControlGroups(coreType_, nvicPrioBits_, true);
-  }
-  if (fpuPresent_ && !hasGroup(*this, "FPU")) {
-    addFpuGroup(coreType_, false);
-    if (nonSecure) addFpuGroup(coreType_, true);
-  }
-  if (mpuPresent_ && !hasGroup(*this, "MPU")) {
-    addMpuGroup(coreType_, false);
-    if (nonSecure) {
-      addMpuGroup(coreType_, true);
-      addSauGroup(coreType_);  // the SAU exists in the secure view only
-    }
+  for (const PpbStep& step : kPpbSteps) {
+    if (!step.exists(*this) || hasGroup(*this, step.group)) continue;
+    step.add(*this, false);
+    if (nonSecure) step.add(*this, true);
   }
 }
 

@@ -9,13 +9,14 @@
 #include <string_view>
 #include <vector>
 
+#include "cortexm/NonSecureAlias.h"
 #include "readers/SVDFile.h"
 
 namespace regforge {
 
 class CortexMSVDFile : public SVDFile {
  public:
-  static constexpr int kInterruptSlots = 512;
+  static constexpr int kInterruptSlots = regforge::kInterruptSlots;
 
   CortexMSVDFile() = default;
 
@@ -43,11 +44,6 @@ class CortexMSVDFile : public SVDFile {
   int maxInterrupt() const { return maxInterrupt_; }
   /// The name in slot index; empty for an empty slot or an index outside the table.
   std::string_view interruptName(std::int64_t index) const;
-
-  /// "0x" and the upper-case hexadecimal address, with bit 17 set for the non-secure alias.
-  static std::string addressText(std::uint32_t address, bool nonSecure);
-  /// name, with "_NS" appended for the non-secure alias.
-  static std::string aliasName(std::string_view name, bool nonSecure);
 
   /// The core groups the document lacks, in the order NVIC, SysTick, system control, FPU,
   /// MPU (and SAU), with non-secure twins when nonSecure is set.

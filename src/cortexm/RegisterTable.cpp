@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "cortexm/CortexMSVDFile.h"
+#include "cortexm/NonSecureAlias.h"
 #include "memorymap/MemoryMap.h"
 #include "text/Format.h"
 
@@ -111,12 +111,12 @@ class TableWalker {
     const std::uint32_t address = row.address + round.number * round.addressStep;
     const std::string start = (row.flags & kLowerCaseStart) && !view_.nonSecure
                                   ? hexLowerText(address)
-                                  : CortexMSVDFile::addressText(address, view_.nonSecure);
+                                  : aliasAddressText(address, view_.nonSecure);
     const char* size = row.access == Access::Byte       ? "1"
                        : row.access == Access::HalfWord ? "2"
                                                         : nullptr;
     const char* access = row.access == Access::ReadOnly ? "ReadOnly" : nullptr;
-    const std::string name = CortexMSVDFile::aliasName(roundText(row.name, round), view_.nonSecure);
+    const std::string name = aliasName(roundText(row.name, round), view_.nonSecure);
     std::string description;
     return map_.addRegister(group_, start, size, access, name,
                             descriptionText(row.description, round, description));
@@ -150,9 +150,9 @@ class TableWalker {
 void addTableGroup(MemoryMap& map, const GroupTable& table, const TableView& view) {
   MemoryMapElement* root = map.rootElement();
   if (!root || (table.cores & view.cores) == 0) return;
-  MemoryMapElement* group = map.addRegisterGroup(
-      root, CortexMSVDFile::addressText(table.start, view.nonSecure), nullptr,
-      CortexMSVDFile::aliasName(table.name, view.nonSecure), table.description);
+  MemoryMapElement* group =
+      map.addRegisterGroup(root, aliasAddressText(table.start, view.nonSecure), nullptr,
+                           aliasName(table.name, view.nonSecure), table.description);
   TableWalker(map, view, group).walk(table.rows);
 }
 

@@ -206,7 +206,7 @@ struct TableView {
 };
 
 /// Appends the group of table to map's root element with the rows that exist for view: group
-/// and register names through aliasName, register starts through addressText (or in lower case
+/// and register names through aliasName, register starts through aliasAddressText (or in lower case
 /// where a row says so, in the secure copy), fields with decimal start and size. Does nothing
 /// when the map has no root or the group is not made for view's classes.
 void addTableGroup(MemoryMap& map, const GroupTable& table, const TableView& view);

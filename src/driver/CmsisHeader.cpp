@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cortexm/CortexMSVDFile.h"
+#include "cortexm/NonSecureAlias.h"
 #include "platform/Files.h"
 #include "text/ByteText.h"
 #include "text/Numbers.h"
@@ -97,7 +97,7 @@ void readCoreData(std::FILE* file, CmsisHeader& header) {
 // rule builds, cut after 512 entries: no later position names a slot, and a huge number
 // must not make a huge list.
 std::vector<std::string> buildInterruptList(const std::vector<HeaderEntry>& entries) {
-  constexpr std::uint64_t kSlots = CortexMSVDFile::kInterruptSlots;
+  constexpr std::uint64_t kSlots = kInterruptSlots;
   std::vector<const std::string*> named;
   std::uint64_t position = 0;
   for (const HeaderEntry& entry : entries) {

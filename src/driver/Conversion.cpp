@@ -3,6 +3,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <vector>
 
 #include "cortexm/CoreClass.h"
 #include "driver/CmsisHeader.h"
@@ -34,6 +35,7 @@ bool Conversion::report(const char* format, ...) {
 }
 
 int Conversion::run() {
+  if (!checkIrqStart() || !checkFileNames()) return 1;
   configureCore();
   if (!gatherInterruptNames() || !readInput()) return 1;
   // Without a root element (a board file of another shape) the editing steps have
@@ -54,6 +56,36 @@ int Conversion::run() {
   }
   if (!writeMemoryMap() || !writeVectorTable()) return 1;
   return 0;
+}
+
+// A start of 2^31 or more is a negative index: the vector table would get a line for each
+// index up to the first named one, gigabytes of reserved lines. Without a vector table the
+// value only shifts the names of the NVIC group, which stays as the numbers say.
+bool Conversion::checkIrqStart() {
+  if (!options_.irqTable || static_cast<std::int32_t>(options_.irqStart) >= 0) return true;
+  return report("error: -irq-start %s is out of range (0 to 2147483647)\n", options_.irqStartText);
+}
+
+// An output that is an input or the other output would destroy it. Devices and pipes may
+// appear twice, as nothing is lost there; an input that doesn't exist is the reader's to
+// report.
+bool Conversion::checkFileNames() {
+  std::vector<std::string> names{input_};
+  if (options_.irqs2 && !options_.irqs) names.emplace_back(options_.irqs2);
+  const std::size_t firstOutput = names.size();
+  names.push_back(output_);
+  if (options_.irqTable) names.push_back(vectorFileName(options_.irqTable));
+  for (std::size_t later = firstOutput; later < names.size(); ++later) {
+    const std::optional<FileIdentity> output = files_.identify(names[later]);
+    if (!output || !output->regular) continue;
+    for (std::size_t earlier = 0; earlier < later; ++earlier) {
+      const std::optional<FileIdentity> other = files_.identify(names[earlier]);
+      if (other != output || (earlier < firstOutput && !other->newName.empty())) continue;
+      return report("error: %s and %s name the same file\n", names[earlier].c_str(),
+                    names[later].c_str());
+    }
+  }
+  return true;
 }
 
 // The command line's core data reaches the document only with an option that needs it.
@@ -170,8 +202,11 @@ void Conversion::addInclude() {
 
 bool Conversion::writeMemoryMap() {
   map_.setDoctype("Register_Definition_File");
+  // Without a close the file is left out and an existing one keeps its content.
   const std::unique_ptr<ByteSink> file = files_.create(output_, false);
-  if (!file || !map_.write(*file)) return report("error: write of %s failed\n", output_.c_str());
+  if (!file || !map_.write(*file) || !file->close()) {
+    return report("error: write of %s failed\n", output_.c_str());
+  }
   return true;
 }
 
@@ -181,6 +216,7 @@ bool Conversion::writeVectorTable() {
   const std::unique_ptr<ByteSink> file = files_.create(name, true);
   if (!file) return report("error: write of %s failed\n", name.c_str());
   regforge::writeVectorTable(*file, static_cast<std::int32_t>(options_.irqStart), map_);
+  if (!file->close()) return report("error: write of %s failed\n", name.c_str());
   return true;
 }
 

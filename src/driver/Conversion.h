@@ -24,6 +24,8 @@ class Conversion {
   SVDFile2& map() { return map_; }
 
  private:
+  bool checkIrqStart();
+  bool checkFileNames();
   void configureCore();
   bool gatherInterruptNames();
   bool readInput();

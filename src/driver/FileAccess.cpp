@@ -1,6 +1,9 @@
 #include "driver/FileAccess.h"
 
 #include <cstring>
+#include <functional>
+
+#include "platform/OutputFile.h"
 
 #include "xml/XMLDocument.h"
 
@@ -14,10 +17,31 @@ File DiskFiles::openText(const std::string& path) {
   return openFile(path.c_str(), "rt");
 }
 
+namespace {
+
+// A file that is complete or not there: see OutputFile.
+class OutputFileSink : public ByteSink {
+ public:
+  void write(std::string_view bytes) override {
+    std::fwrite(bytes.data(), 1, bytes.size(), file_.stream());  // errors stay in the stream
+  }
+  std::FILE* file() override { return file_.stream(); }
+  bool close() override { return file_.commit(); }
+  OutputFile file_;
+};
+
+}  // namespace
+
 std::unique_ptr<ByteSink> DiskFiles::create(const std::string& path, bool text) {
-  File file = openFile(path.c_str(), text ? "wt" : "wb");
-  if (!file) return nullptr;
-  return std::make_unique<FileSink>(std::move(file));
+  auto sink = std::make_unique<OutputFileSink>();
+  if (!sink->file_.open(path, text ? OutputFile::Mode::Text : OutputFile::Mode::Binary)) {
+    return nullptr;
+  }
+  return sink;
+}
+
+std::optional<FileIdentity> DiskFiles::identify(const std::string& path) {
+  return identifyFile(path);
 }
 
 WholeFile MemoryFiles::read(const std::string& path) {
@@ -45,6 +69,17 @@ File MemoryFiles::openText(const std::string& path) {
   std::fwrite(found->second.data(), 1, found->second.size(), file.get());
   std::rewind(file.get());
   return file;
+}
+
+std::optional<FileIdentity> MemoryFiles::identify(const std::string& path) {
+  FileIdentity identity;
+  identity.regular = true;
+  if (files.count(path)) {
+    identity.file = std::hash<std::string>()(path) | 1;
+  } else {
+    identity.newName = path;
+  }
+  return identity;
 }
 
 std::unique_ptr<ByteSink> MemoryFiles::create(const std::string& path, bool) {

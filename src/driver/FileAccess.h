@@ -4,8 +4,10 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "platform/FileIdentity.h"
 #include "platform/Files.h"
 #include "xml/ByteSink.h"
 
@@ -18,9 +20,13 @@ class FileAccess {
   virtual WholeFile read(const std::string& path) = 0;
   /// The file at path open for reading lines in text mode; null when it can't be read.
   virtual File openText(const std::string& path) = 0;
-  /// A sink that writes the file at path, made or emptied now; null when it can't be made.
-  /// A text file takes the system's line ends.
+  /// A sink that writes the file at path; null when it can't be made. A text file takes the
+  /// system's line ends. The file is complete once the sink's close() succeeds; before, an
+  /// existing file may keep its old content.
   virtual std::unique_ptr<ByteSink> create(const std::string& path, bool text) = 0;
+  /// Which file path names, so that two spellings of one file are told apart from two files;
+  /// none when that can't be found out.
+  virtual std::optional<FileIdentity> identify(const std::string& path) = 0;
 };
 
 /// The files of the file system, paths as the bytes given.
@@ -29,6 +35,7 @@ class DiskFiles : public FileAccess {
   WholeFile read(const std::string& path) override;
   File openText(const std::string& path) override;
   std::unique_ptr<ByteSink> create(const std::string& path, bool text) override;
+  std::optional<FileIdentity> identify(const std::string& path) override;
 };
 
 /// Files held in memory by path; what a run creates appears among them.
@@ -40,6 +47,8 @@ class MemoryFiles : public FileAccess {
   /// A temporary file filled with the text, since line readers take an open file.
   File openText(const std::string& path) override;
   std::unique_ptr<ByteSink> create(const std::string& path, bool text) override;
+  /// A path is its own identity.
+  std::optional<FileIdentity> identify(const std::string& path) override;
 };
 
 }  // namespace regforge

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "readers/SVDFile.h"
+#include "readers/ReadOptions.h"
 #include "text/Numbers.h"
 
 namespace regforge {
@@ -23,7 +23,10 @@ constexpr OptionRow kOptions[] = {
     {"-irq-table", "Filename required for -irq-table option\n",
      [](Options& o, const char* a) { o.irqTable = a; }},
     {"-irq-start", "Size required for -irq-start option\n",
-     [](Options& o, const char* a) { o.irqStart = cNumber(a); }},
+     [](Options& o, const char* a) {
+       o.irqStart = cNumber(a);
+       o.irqStartText = a;
+     }},
     {"-ignore-name", "Name required for -ignore-name option\n",
      [](Options& o, const char* a) { o.ignoreName = a; }},
     {"-tcf", nullptr, [](Options& o, const char*) { o.tcf = true; }},

@@ -10,9 +10,10 @@ namespace regforge {
 
 /// Everything the command line asks for. Text arguments point at the argument words.
 struct Options {
-  unsigned readOptions = 0;        ///< ReadOption bits for the SVD reader
-  const char* irqTable = nullptr;  ///< vector-table base name
-  std::uint32_t irqStart = 16;     ///< first vector index, used as a signed index
+  unsigned readOptions = 0;            ///< ReadOption bits for the SVD reader
+  const char* irqTable = nullptr;      ///< vector-table base name
+  std::uint32_t irqStart = 16;         ///< first vector index, used as a signed index
+  const char* irqStartText = nullptr;  ///< the "-irq-start" word irqStart was read from
   const char* ignoreName = nullptr;
   bool tcf = false;
   bool ddf = false;

@@ -36,6 +36,10 @@ class PackSource::ZippedFiles : public FileAccess {
   std::unique_ptr<ByteSink> create(const std::string& path, bool text) override {
     return others_.create(path, text);
   }
+  // A file inside the archive is no file of the run's, so no output can name it.
+  std::optional<FileIdentity> identify(const std::string& path) override {
+    return others_.identify(path);
+  }
 
  private:
   const ZipArchive& archive_;

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "cortexm/CortexMSVDFile.h"
-#include "text/ByteText.h"
+#include "text/Latin1Text.h"
 
 namespace regforge {
 

@@ -24,9 +24,8 @@ std::string vectorFileName(const char* baseName) {
 }
 
 void writeVectorTable(ByteSink& file, std::int32_t irqStart, const CortexMSVDFile& map) {
-  // A start of 2^31 or more on the command line is a negative index. No slot before the
-  // table has a name, so those indices are written as reserved lines, as the loop says.
-  // The text goes out in blocks so that a long run of them needs no more memory.
+  // The text goes out in blocks so that a long run of reserved lines needs no more memory;
+  // indices below the table (a negative start) have no name.
   std::string text;
   for (std::int64_t index = irqStart; index <= map.maxInterrupt(); ++index) {
     appendLine(text, map.interruptName(index));

@@ -8,6 +8,7 @@
 
 #include "readers/ElementWalk.h"
 #include "text/ByteText.h"
+#include "text/Latin1Text.h"
 
 namespace regforge {
 namespace {
@@ -35,7 +36,7 @@ std::optional<std::string_view> registerSize(std::optional<std::string_view> wid
 // Bit fields and enumeration entries whose id begins with "RESERVED", in any case, are
 // placeholders and left out.
 bool isReserved(const XMLElement& element) {
-  return startsWithIgnoreAsciiCase(orEmpty(element.attribute("id")), "RESERVED");
+  return startsWithIgnoringCase(orEmpty(element.attribute("id")), "RESERVED");
 }
 
 // The register file of an instance, relative to the working directory: "xml", behind

@@ -3,8 +3,6 @@
 #include <optional>
 #include <vector>
 
-#include "readers/SVDFile.h"
-
 namespace regforge {
 namespace {
 
@@ -53,9 +51,9 @@ SVDDerivation::Scope& SVDDerivation::scope(const XMLNode* scopeFirst, std::strin
 void SVDDerivation::addCandidate(Scope& scope, const XMLNode& node, std::string_view tag) {
   const XMLElement* element = node.toElement();
   if (!element || element->tagName() != tag) return;
-  const XMLElement* name = SVDFile::findElement(element->firstChild(), "name");
+  const XMLElement* name = ElementTexts::findElement(element->firstChild(), "name");
   if (!name) return;
-  scope.byName.insert(texts_.elementText(*name), element);
+  scope.byName.insert(texts_.of(*name), element);
   if (!scope.firstNamed) scope.firstNamed = element;
 }
 

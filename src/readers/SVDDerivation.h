@@ -8,18 +8,17 @@
 #include <tuple>
 #include <vector>
 
+#include "readers/ElementTexts.h"
 #include "readers/FlatMap.h"
 #include "xml/XMLElement.h"
 
 namespace regforge {
 
-class SVDFile;
-
 /// Name look-ups over the input document, built lazily per scope and kept until clear().
 class SVDDerivation {
  public:
-  /// Element texts come from texts (its elementText cache).
-  explicit SVDDerivation(SVDFile& texts) : texts_(texts) {}
+  /// Element texts come from texts.
+  explicit SVDDerivation(ElementTexts& texts) : texts_(texts) {}
 
   /// The first element, among scopeFirst and its following siblings (and, when recursive,
   /// their descendants, each node's descendants before the node itself), whose tag is tag and
@@ -49,7 +48,7 @@ class SVDDerivation {
   void addCandidate(Scope& scope, const XMLNode& node, std::string_view tag);
   static const XMLElement* lookUp(const Scope& scope, std::string_view name);
 
-  SVDFile& texts_;
+  ElementTexts& texts_;
   std::map<ScopeKey, Scope> scopes_;
   std::vector<const XMLElement*> path_;  // the chain being resolved
 };

@@ -25,17 +25,15 @@ std::string_view trimInterruptName(std::string_view name) {
 
 bool SVDFile::readSvd(const XMLDocument& input, unsigned options,
                       std::optional<std::string_view> ignorePrefix) {
-  joinedTexts_.clear();
   derivation_.clear();
-  inputTexts_.reset();
+  texts_.clear();
   budget_ = ReadBudget(limits_);
   XMLElement* processor = createElement("Processor");
   setRoot(processor);
   const bool read = readDevice(input, processor, processor, options, ignorePrefix);
   // Both caches point into the input document, which the caller destroys next.
-  joinedTexts_.clear();
   derivation_.clear();
-  inputTexts_.reset();
+  texts_.clear();
   return read;
 }
 

@@ -10,18 +10,11 @@
 
 #include "memorymap/MemoryMap.h"
 #include "readers/ReadBudget.h"
+#include "readers/ReadOptions.h"
 #include "readers/SVDDerivation.h"
 #include "readers/SVDRegisterPlan.h"
 
 namespace regforge {
-
-/// Read options: the bit set the driver hands to the SVD reader.
-enum ReadOption : unsigned {
-  kRegisterSizeInBytes = 1,  ///< register sizes are bytes, not bits
-  kNoDescriptions = 2,       ///< no description is read or written
-  kIgnoreCpu = 4,            ///< the <cpu> element is not passed to readCpu
-  kIgnoreInterrupts = 8,     ///< <interrupt> elements are not read
-};
 
 /// What every level of one read needs: the options, the ignore prefix, the device defaults
 /// and the input document's first top-level node, where field look-ups start.
@@ -65,13 +58,15 @@ class SVDFile : public MemoryMap {
   // Look-ups over the input document that the readers share.
 
   /// The first element named tag among first and its following siblings, or null.
-  static const XMLElement* findElement(const XMLNode* first, std::string_view tag);
+  static const XMLElement* findElement(const XMLNode* first, std::string_view tag) {
+    return ElementTexts::findElement(first, tag);
+  }
   /// findElement(firstA, tag), else findElement(firstB, tag).
   static const XMLElement* findElementIn(const XMLNode* firstA, const XMLNode* firstB,
                                          std::string_view tag);
   /// The texts of element's direct character-data children, joined in order. The view stays
   /// valid while element's document lives and readSvd has not ended.
-  std::string_view elementText(const XMLElement& element);
+  std::string_view elementText(const XMLElement& element) { return texts_.of(element); }
   /// elementText of element's first child element named tag; empty when there is none. With
   /// fixHexPrefix, a leading "0X" is given as "0x".
   std::string_view childText(const XMLElement* element, std::string_view tag,
@@ -124,10 +119,8 @@ class SVDFile : public MemoryMap {
   bool spendChildren(const XMLElement* element);
   bool withinStorage() { return budget_.storageFits(storageCapacity()); }
 
-  // Joined texts of elements with more than one text piece, made once per element.
-  std::unordered_map<const XMLElement*, std::string_view> joinedTexts_;
-  Arena inputTexts_;  // texts made from the input: joined and "0X"-fixed ones
-  SVDDerivation derivation_{*this};
+  ElementTexts texts_;
+  SVDDerivation derivation_{texts_};
   ReadBudget::Limits limits_;
   ReadBudget budget_;
   std::string nameText_;  // a register name being built

@@ -7,6 +7,7 @@
 #include "readers/SVDFile.h"
 #include "text/ByteText.h"
 #include "text/Format.h"
+#include "text/Latin1Text.h"
 #include "text/Numbers.h"
 
 namespace regforge {
@@ -140,7 +141,7 @@ bool SVDFile::readFields(const XMLElement& fields, const SVDReadContext& context
     if (!field || field->tagName() != "field") continue;
     if (!spendChildren(field)) return false;
     const std::string_view name = childText(field, "name");
-    if (context.ignorePrefix && startsWithIgnoreAsciiCase(name, *context.ignorePrefix)) continue;
+    if (context.ignorePrefix && startsWithIgnoringCase(name, *context.ignorePrefix)) continue;
     const XMLElement* base =
         derivation_.resolveDerivedFrom(context.documentFirst, "field", true, *field);
     if (!spendChildren(base)) return false;

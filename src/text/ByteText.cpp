@@ -10,27 +10,6 @@ bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b) {
   return true;
 }
 
-bool startsWithIgnoreAsciiCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() &&
-         equalsIgnoreAsciiCase(text.substr(0, prefix.size()), prefix);
-}
-
-std::string simplified(std::string_view text) {
-  std::string result;
-  result.reserve(text.size());
-  bool pendingSpace = false;
-  for (char c : text) {
-    if (isSpaceByte(static_cast<unsigned char>(c))) {
-      pendingSpace = !result.empty();
-      continue;
-    }
-    if (pendingSpace) result.push_back(' ');
-    pendingSpace = false;
-    result.push_back(c);
-  }
-  return result;
-}
-
 std::vector<std::string> splitList(std::string_view text) {
   std::vector<std::string> list;
   if (text.empty()) return list;

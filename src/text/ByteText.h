@@ -1,6 +1,6 @@
-// Small operations on 8-bit text: character classes, case-insensitive comparison,
-// white-space simplification and list splitting. Text is bytes throughout: nothing is
-// decoded, so every byte of the input, UTF-8 or not, comes out as it went in.
+// Small operations on 8-bit text: C-locale white space, ASCII case-insensitive comparison and
+// list splitting. Text is bytes throughout: nothing is decoded, so every byte of the input,
+// UTF-8 or not, comes out as it went in.
 #pragma once
 
 #include <optional>
@@ -21,13 +21,6 @@ constexpr char toUpperAscii(char c) {
 
 /// Byte-wise equality ignoring the case of ASCII letters only.
 bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b);
-
-/// True when text, with ASCII letters upper-cased, begins with prefix upper-cased likewise.
-bool startsWithIgnoreAsciiCase(std::string_view text, std::string_view prefix);
-
-/// Leading and trailing white space removed, every inner run of white space replaced by one
-/// blank. Only ASCII white space counts, so bytes of UTF-8 characters are never touched.
-std::string simplified(std::string_view text);
 
 /// Whether part occurs in text.
 inline bool contains(std::string_view text, std::string_view part) {

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "text/ByteText.h"
+#include "text/Latin1Text.h"
 
 namespace regforge {
 namespace {
@@ -12,16 +13,6 @@ int digitValue(char c) {
   if (c >= 'a' && c <= 'z') return c - 'a' + 10;
   if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
   return 99;
-}
-
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && isSpaceByte(static_cast<unsigned char>(text.front()))) {
-    text.remove_prefix(1);
-  }
-  while (!text.empty() && isSpaceByte(static_cast<unsigned char>(text.back()))) {
-    text.remove_suffix(1);
-  }
-  return text;
 }
 
 // Digits of text in base (0: from the prefix) up to 2^32 - 1; none on anything else.

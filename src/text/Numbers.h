@@ -8,8 +8,8 @@
 
 namespace regforge {
 
-/// C strtoul(): leading white space, an optional sign, base 0 ("0x" hexadecimal, a leading "0"
-/// octal, else decimal) or the base given; an overflow gives the largest value, a minus sign
+/// C strtoul(): leading C-locale white space, an optional sign, base 0 ("0x" hexadecimal, a leading
+/// "0" octal, else decimal) or the base given; an overflow gives the largest value, a minus sign
 /// negates. *end (when not null) is set behind the last digit, or to text when there is none.
 unsigned long cStrtoul(const char* text, const char** end = nullptr, int base = 0);
 
@@ -19,10 +19,9 @@ inline std::uint32_t cNumber(const char* text) {
   return static_cast<std::uint32_t>(cStrtoul(text));
 }
 
-/// Strict conversion of a whole text, white space around it allowed: an optional "+" and
-/// digits of the base (0 takes it from the prefix: "0x"/"0X" hexadecimal, a leading "0"
-/// octal, else decimal; 10 is decimal only). None unless every byte is used and the value
-/// fits in 32 bits.
+/// Strict conversion of a whole text, white space (Latin1Text.h) around it allowed: an optional "+"
+/// and digits of the base (0 takes it from the prefix: "0x"/"0X" hexadecimal, a leading "0" octal,
+/// else decimal; 10 is decimal only). None unless every byte is used and the value fits in 32 bits.
 std::optional<std::uint32_t> parseUnsigned(std::string_view text, int base);
 
 /// As parseUnsigned(), with an optional "-" as well, for signed 32-bit values.

@@ -17,6 +17,8 @@ class ByteSink {
   /// The open file behind the sink, for copies the system can make from file to file; null
   /// for a sink in memory.
   virtual std::FILE* file() { return nullptr; }
+  /// Ends the output; false when any byte could not be kept (a write or the close failed).
+  virtual bool close() { return true; }
 };
 
 /// A sink that writes to a file it owns, through the file's buffer.

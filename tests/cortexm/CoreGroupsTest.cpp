@@ -76,7 +76,7 @@ TEST(CoreGroupsTest, UnlistedNumbersAboveThreeAreCoreFourWithoutThreeRows) {
 std::string aliasedStart(std::string_view start) {
   const std::uint32_t address =
       static_cast<std::uint32_t>(std::strtoul(std::string(start).c_str(), nullptr, 16));
-  return CortexMSVDFile::addressText(address, true);
+  return aliasAddressText(address, true);
 }
 
 // Compares a non-secure group with its secure one: every name suffixed, every start aliased,

@@ -6,6 +6,7 @@
 // A case with a "corpus" file runs on a folder of the shared corpus: each of its lines names
 // one, which appears in the working directory under its own name (a link, never a copy); the
 // case is skipped when the corpus is absent.
+// Each case also runs in memory through the program's own sequence, unless it needs the disk.
 //
 // With REGFORGE_GOLDEN_UPDATE=1 in the environment the outputs of failing cases are written
 // into the case instead; read every changed file against the rules before committing it.
@@ -22,6 +23,7 @@
 #include <vector>
 
 #include "ProgramRun.h"
+#include "driver/Driver.h"
 
 namespace fs = std::filesystem;
 using namespace regforge::testsupport;
@@ -120,6 +122,41 @@ TEST_P(GoldenTest, OutputMatches) {
     if (!run.err.empty()) writeFile(caseDir / "stderr", run.err);
   }
   fs::remove_all(scratch);
+}
+
+// The same case run in memory, through the program's own sequence: every file of in/ is
+// there under its name, and the run must give the same status, messages and files. A case
+// whose folder holds "on-disk" needs the file system itself (folders, permissions) and is
+// run as a process only.
+TEST_P(GoldenTest, SameRunInMemory) {
+  const fs::path caseDir = kCasesDir / GetParam();
+  if (fs::exists(caseDir / "on-disk")) GTEST_SKIP() << readFile(caseDir / "on-disk");
+  if (fs::exists(caseDir / "corpus")) GTEST_SKIP() << "runs on the shared corpus, on disk";
+  regforge::MemoryFiles files;
+  for (const std::string& file : filesBelow(caseDir / "in"))
+    files.files[file] = readFile(caseDir / "in" / file);
+  std::vector<std::string> arguments = readArguments(caseDir / "args");
+  std::vector<const char*> argv{"regforge"};
+  for (const std::string& argument : arguments)
+    argv.push_back(argument.c_str());
+  const regforge::RunOutcome run =
+      regforge::runRegforge(static_cast<int>(argv.size()), argv.data(), files);
+
+  const auto expected = [&](const char* name, const char* otherwise) {
+    return fs::exists(caseDir / name) ? readFile(caseDir / name) : std::string(otherwise);
+  };
+  EXPECT_EQ(std::stoi(expected("status", "0\n")), run.status);
+  EXPECT_EQ(expected("stdout", ""), run.out);
+  EXPECT_EQ(expected("stderr", ""), run.err);
+  std::set<std::string> expectedFiles = filesBelow(caseDir / "in");
+  for (const std::string& file : filesBelow(caseDir / "out")) {
+    expectedFiles.insert(file);
+    EXPECT_TRUE(files.files[file] == readFile(caseDir / "out" / file)) << "out/" << file;
+  }
+  std::set<std::string> actualFiles;
+  for (const auto& [name, bytes] : files.files)
+    actualFiles.insert(name);
+  EXPECT_EQ(expectedFiles, actualFiles);
 }
 
 std::string caseName(const testing::TestParamInfo<std::string>& info) {

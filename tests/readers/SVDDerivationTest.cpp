@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "readers/SVDFile.h"
+#include "xml/XMLDocument.h"
 
 namespace regforge {
 namespace {
@@ -35,7 +35,7 @@ class SVDDerivationTest : public testing::Test {
   }
 
   XMLDocument input_{XMLDocument::Content::ElementText};
-  SVDFile texts_;
+  ElementTexts texts_;
   SVDDerivation derivation_{texts_};
   std::string tag_ = "field";
 };

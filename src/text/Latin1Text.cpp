@@ -1,0 +1,63 @@
+#include "text/Latin1Text.h"
+
+#include <utility>
+
+namespace regforge {
+namespace {
+
+// Walks the upper case of a text one UTF-16 unit at a time.
+class UpperUnits {
+ public:
+  explicit UpperUnits(std::string_view text) : text_(text) {}
+  bool done() const { return pending_ == 0 && next_ == text_.size(); }
+  char16_t take() {
+    if (pending_ != 0) return std::exchange(pending_, 0);
+    const UpperCase upper = upperCase(static_cast<unsigned char>(text_[next_++]));
+    pending_ = upper.second;
+    return upper.first;
+  }
+
+ private:
+  std::string_view text_;
+  std::size_t next_ = 0;
+  char16_t pending_ = 0;
+};
+
+}  // namespace
+
+bool startsWithIgnoringCase(std::string_view text, std::string_view prefix) {
+  UpperUnits textUnits(text);
+  UpperUnits prefixUnits(prefix);
+  while (!prefixUnits.done()) {
+    if (textUnits.done() || textUnits.take() != prefixUnits.take()) return false;
+  }
+  return true;
+}
+
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && isTextSpace(static_cast<unsigned char>(text.front()))) {
+    text.remove_prefix(1);
+  }
+  while (!text.empty() && isTextSpace(static_cast<unsigned char>(text.back()))) {
+    text.remove_suffix(1);
+  }
+  return text;
+}
+
+std::string simplified(std::string_view text) {
+  std::string result;
+  result.reserve(text.size());
+  bool pendingSpace = false;
+  for (char c : text) {
+    if (isTextSpace(static_cast<unsigned char>(c))) {
+      pendingSpace = !result.empty();
+      continue;
+    }
+    if (pendingSpace) result.push_back(' ');
+    pendingSpace = false;
+    result.push_back(c);
+  }
+  return result;
+}
+
+}  // namespace regforge

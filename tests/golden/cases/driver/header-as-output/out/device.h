@@ -1,0 +1,1 @@
+#define X 1

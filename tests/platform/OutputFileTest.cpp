@@ -1,0 +1,89 @@
+#include "platform/OutputFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "ProgramRun.h"
+
+namespace regforge {
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::readFile;
+
+class OutputFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() /
+              ("regforge-output-" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+  void writeFile(const std::string& name, const std::string& bytes) {
+    std::ofstream(folder_ / name, std::ios::binary) << bytes;
+  }
+  static void put(OutputFile& file, const std::string& bytes) {
+    std::fwrite(bytes.data(), 1, bytes.size(), file.stream());
+  }
+  long entries() const {
+    return std::distance(fs::directory_iterator(folder_), fs::directory_iterator());
+  }
+  fs::path folder_;
+};
+
+TEST_F(OutputFileTest, ALinkedFileIsReplacedWhenCompleteAndKeepsItsPermissions) {
+  writeFile("out", "old");
+  fs::permissions(folder_ / "out",
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  fs::create_symlink("out", folder_ / "link");
+  OutputFile file;
+  ASSERT_TRUE(file.open((folder_ / "link").string(), OutputFile::Mode::Binary));
+  put(file, "new");
+  EXPECT_EQ(readFile(folder_ / "out"), "old");  // nothing seen before the end
+  ASSERT_TRUE(file.commit());
+  EXPECT_EQ(readFile(folder_ / "out"), "new");
+  EXPECT_EQ(fs::status(folder_ / "out").permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(fs::read_symlink(folder_ / "link"), "out");
+  EXPECT_EQ(entries(), 2);  // no temporary file left
+}
+
+TEST_F(OutputFileTest, AnUnfinishedOrUnplaceableFileLeavesNothingBehind) {
+  writeFile("kept", "old");
+  {
+    OutputFile abandoned;
+    ASSERT_TRUE(abandoned.open((folder_ / "kept").string(), OutputFile::Mode::Binary));
+    put(abandoned, "new");
+  }
+  EXPECT_EQ(readFile(folder_ / "kept"), "old");
+  // A folder that takes the name meanwhile makes the rename fail.
+  OutputFile file;
+  ASSERT_TRUE(file.open((folder_ / "taken").string(), OutputFile::Mode::Text));
+  put(file, "text");
+  fs::create_directories(folder_ / "taken" / "inner");
+  EXPECT_FALSE(file.commit());
+  EXPECT_EQ(entries(), 2);  // kept and taken
+}
+
+TEST_F(OutputFileTest, WriteErrorsOfAFullDeviceEndTheRun) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  writeFile("chip.svd", "<device><name>D</name></device>");
+  testsupport::ProgramRun run = testsupport::runRegforge(folder_, {"chip.svd", "/dev/full"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "error: write of /dev/full failed\n");
+  // A vector file that is a link to the device: the link stays, the error is reported.
+  fs::create_symlink("/dev/full", folder_ / "v.vec");
+  run = testsupport::runRegforge(
+      folder_, {"-irqs", "A", "-irq-start", "0", "-irq-table", "v", "chip.svd", "map.xml"});
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, "error: write of v.vec failed\n");
+  EXPECT_TRUE(fs::is_symlink(folder_ / "v.vec"));
+}
+
+}  // namespace
+}  // namespace regforge
