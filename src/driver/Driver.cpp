@@ -8,6 +8,27 @@
 #include "driver/PackRun.h"
 
 namespace regforge {
+namespace {
+
+// With -warn, a command line without two file names says which words it took as file names.
+std::string fileWordsNote(const Options& options) {
+  if (!options.warn || options.files.empty()) return {};
+  std::string note = "regforge: note: " + std::to_string(options.files.size()) +
+                     (options.files.size() == 1 ? " word" : " words") +
+                     " taken as file names, not 2:";
+  for (const std::string& word : options.files)
+    note += " " + word;
+  return note + "\n";
+}
+
+// The warnings kept, the notes that count the rest, and the total.
+std::string warningsText(Diagnostics& diagnostics) {
+  const std::uint64_t count = diagnostics.count();
+  return diagnostics.takeText() + "regforge: " + withThousands(count) +
+         (count == 1 ? " warning\n" : " warnings\n");
+}
+
+}  // namespace
 
 RunOutcome runRegforge(int argc, const char* const* argv, FileAccess& files) {
   ScanResult scan = scanArguments(argc, argv);
@@ -19,15 +40,30 @@ RunOutcome runRegforge(int argc, const char* const* argv, FileAccess& files) {
       return outcome;
     case ScanResult::Status::Usage:
       outcome.out = kUsage;
+      outcome.err = fileWordsNote(scan.options);
       outcome.status = 1;
+      return outcome;
+    case ScanResult::Status::Help:
+      outcome.out = std::string(kUsage) + kMoreUsage;
+      return outcome;
+    case ScanResult::Status::Version:
+      outcome.out = "regforge " REGFORGE_VERSION "\n";
       return outcome;
     case ScanResult::Status::Run:
       break;
   }
-  if (scan.options.pack || scan.options.packList) return runPack(std::move(scan.options), files);
-  Conversion conversion(std::move(scan.options), files);
-  outcome.status = conversion.run();
-  outcome.err = conversion.message();
+  Diagnostics diagnostics;
+  if (scan.options.warn) diagnostics.enable();
+  if (scan.options.pack || scan.options.packList) {
+    outcome = runPack(std::move(scan.options), files, diagnostics);
+  } else {
+    Conversion conversion(std::move(scan.options), files);
+    conversion.map().setDiagnostics(diagnostics);
+    outcome.status = conversion.run();
+    // The error and its reason first, then the warnings of the run up to it.
+    outcome.err = conversion.message();
+  }
+  if (diagnostics.enabled() || diagnostics.count() > 0) outcome.err += warningsText(diagnostics);
   return outcome;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -26,11 +27,17 @@ struct Options {
   const char* irqs2 = nullptr;
   const char* remove = nullptr;
   std::uint32_t core = 0;
-  bool coreGiven = false;  ///< "-core" was on the command line, so a pack's core doesn't count
   bool mpu = false;
   bool fpu = false;
   bool nocmse = false;
   bool debug = false;
+  // Opt-in options beyond the format: none of them changes a run that does not give it.
+  bool warn = false;    ///< print warnings about what the conversion did
+  bool strict = false;  ///< as warn; any warning fails the run and writes nothing
+  std::optional<std::uint32_t> arrayLimit;  ///< arrays of more copies keep this many
+  const char* coreText = nullptr;           ///< the words behind core, nvicPrioBits and arrayLimit
+  const char* nvicText = nullptr;
+  const char* arrayLimitText = nullptr;
   const char* pack = nullptr;  ///< set: the input is a pack description, convert this device
   bool packList = false;       ///< list the devices of a pack description instead
   std::vector<std::string>
@@ -38,7 +45,7 @@ struct Options {
 };
 
 struct ScanResult {
-  enum class Status { Run, Usage, MissingArgument };
+  enum class Status { Run, Usage, MissingArgument, Help, Version };
   Status status = Status::Run;
   const char* message = nullptr;  ///< for MissingArgument
   Options options;
@@ -52,5 +59,7 @@ ScanResult scanArguments(int argc, const char* const* argv);
 
 /// The usage text, written to standard output.
 extern const char kUsage[];
+/// The options beyond the format, which --help lists after the usage text.
+extern const char kMoreUsage[];
 
 }  // namespace regforge

@@ -70,8 +70,11 @@ struct Choice {
 
 class PackRun {
  public:
-  PackRun(Options options, FileAccess& files)
-      : options_(std::move(options)), pdsc_(options_.files[0]), source_(pdsc_, files) {}
+  PackRun(Options options, FileAccess& files, Diagnostics& diagnostics)
+      : options_(std::move(options)),
+        pdsc_(options_.files[0]),
+        source_(pdsc_, files),
+        diagnostics_(diagnostics) {}
 
   RunOutcome run() {
     outcome_.status = runSteps();
@@ -145,6 +148,7 @@ class PackRun {
   // One conversion; its message, if any, goes to standard error.
   int convert(Options options) {
     Conversion conversion(std::move(options), source_.files());
+    conversion.map().setDiagnostics(diagnostics_);
     const int status = conversion.run();
     outcome_.err += conversion.message();
     return status;
@@ -269,9 +273,10 @@ class PackRun {
   void applyCore(const PackProcessor& processor, Options& options) {
     const PackCore core = packCoreOf(processor.dcore.text, processor.dfpu.text, processor.dmpu.text,
                                      processor.dtz.text);
-    if (!options.coreGiven && core.coreType) {
+    if (!options.coreText && core.coreType) {
       options.core = *core.coreType;
-      options.coreGiven = true;
+      coreWord_ = std::to_string(*core.coreType);
+      options.coreText = coreWord_.c_str();  // as if given
       if (core.nearest) {
         warn("pack-core", processor.dcore.line,
              "Dcore \"" + processor.dcore.text +
@@ -285,7 +290,7 @@ class PackRun {
   }
 
   static std::string coreOptionsText(const Options& options) {
-    std::string text = options.coreGiven ? "-core " + std::to_string(options.core) : "";
+    std::string text = options.coreText ? "-core " + std::to_string(options.core) : "";
     for (const auto& [given, word] :
          {std::pair{options.fpu, " -fpu"}, {options.mpu, " -mpu"}, {options.nocmse, " -nocmse"}}) {
       if (given) text += word;
@@ -293,15 +298,10 @@ class PackRun {
     return text;
   }
 
-  // Warnings about the pack, for the run's diagnostics to print under "-warn" once the program
-  // has them; until then they are kept here and a run prints none.
-  struct PackWarning {
-    std::string check;
-    int line;
-    std::string text;
-  };
-  void warn(std::string check, int line, std::string text) {
-    warnings_.push_back({std::move(check), line, std::move(text)});
+  // A warning about the pack description, printed under "-warn".
+  void warn(const char* check, int line, std::string text) {
+    diagnostics_.setFile(pdsc_);
+    diagnostics_.warn(check, line, std::move(text));
   }
 
   Options options_;
@@ -309,13 +309,14 @@ class PackRun {
   PackSource source_;
   RunOutcome outcome_;
   std::vector<PackDevice> devices_;
-  std::vector<PackWarning> warnings_;  // about pdsc_
+  Diagnostics& diagnostics_;
+  std::string coreWord_;  // the core number the pack gives, as a "-core" word
 };
 
 }  // namespace
 
-RunOutcome runPack(Options options, FileAccess& files) {
-  return PackRun(std::move(options), files).run();
+RunOutcome runPack(Options options, FileAccess& files, Diagnostics& diagnostics) {
+  return PackRun(std::move(options), files, diagnostics).run();
 }
 
 }  // namespace regforge

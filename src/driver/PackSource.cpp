@@ -36,6 +36,11 @@ class PackSource::ZippedFiles : public FileAccess {
   std::unique_ptr<ByteSink> create(const std::string& path, bool text) override {
     return others_.create(path, text);
   }
+  std::string readProblem(const std::string& path) override {
+    if (path.compare(0, prefix_.size(), prefix_) == 0) return "not in the archive or damaged";
+    return others_.readProblem(path);
+  }
+  std::string writeProblem(const std::string& path) override { return others_.writeProblem(path); }
   // A file inside the archive is no file of the run's, so no output can name it.
   std::optional<FileIdentity> identify(const std::string& path) override {
     return others_.identify(path);

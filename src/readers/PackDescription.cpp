@@ -41,7 +41,7 @@ void setFields(PackProcessor& scope, const XMLElement& element) {
     if (!value) continue;
     std::string text(*value);
     if (f.isPath) std::replace(text.begin(), text.end(), '\\', '/');
-    scope.*f.field = PackValue{std::move(text), element.line()};
+    scope.*f.field = PackValue{std::move(text), element.line() + 1};
   }
 }
 

@@ -14,7 +14,7 @@ namespace regforge {
 /// An attribute value as the pack writes it, with the line of the element that set it.
 struct PackValue {
   std::string text;  ///< empty when no level set it
-  int line = 0;
+  int line = 0;      ///< counted from 1; 0 when no level set it
 };
 
 /// One processor of one device, with every level's contribution applied.
