@@ -41,8 +41,9 @@ run: build
 test: build
 	ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
-# Every file of CORPUS converted in each way it can be read, with and without -pp -nb; one line
-# of counts, and a failure when any conversion failed.
+# Every file of CORPUS converted in each way it can be read, with and without -pp -nb, and again
+# with -warn; a table of warnings per check and kind of file, one line of counts, and a failure
+# when any conversion failed or -warn changed its output.
 smoke: build
 	tools/smoke $(BUILD_DIR)/src/regforge $(CORPUS)
 

@@ -1,10 +1,12 @@
-// The option scan on arbitrary command lines: the words are the input split at NUL bytes.
+// The option scan on arbitrary command lines: the words are the input split at NUL bytes. The
+// options are then checked as with "-warn".
 #include <cstdint>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "driver/Options.h"
+#include "driver/RunChecks.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::vector<std::string> words{"regforge"};
@@ -31,5 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       (result.message != nullptr)) {
     std::abort();
   }
+  regforge::Diagnostics diagnostics;
+  diagnostics.enable();
+  regforge::checkOptions(result.options, diagnostics);
+  if (diagnostics.count() > 0 && diagnostics.takeText().empty()) std::abort();
   return 0;
 }

@@ -5,7 +5,7 @@
 //           read), bit 7 "-nocmse";
 //   byte 1: bits 0-3 the core type, bit 4 "-mpu", bit 5 "-fpu", bit 6 "-pp", bit 7 "-nb";
 //   byte 2: bits 0-6 "-nvic" priority bits (0: no NVIC group; 127: the largest number), bit 7
-//           unused;
+//           "-warn";
 //   byte 3: the first interrupt index of "-nvic", signed (-128: the smallest number); with
 //           "-irq-table" its low 7 bits, since a negative start is refused then.
 // The rest is the SVD document. A parsed input must give a "Processor" root; a complete run
@@ -38,6 +38,7 @@ regforge::Options optionsOf(const std::uint8_t* head) {
   options.debug = (head[1] & 128u) != 0;
   const unsigned bits = head[2] & 127u;
   options.nvicPrioBits = bits == 127 ? UINT32_MAX : bits;
+  options.warn = (head[2] & 128u) != 0;
   const auto start = static_cast<std::int8_t>(head[3]);
   // A vector table takes no negative start (the run refuses it before reading): 0 to 127.
   const bool smallest = start == INT8_MIN;
@@ -59,10 +60,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   files.files["in.svd"].assign(reinterpret_cast<const char*>(data + kHead), size - kHead);
   regforge::Conversion conversion(optionsOf(data), files);
   regforge::SVDFile2& map = conversion.map();
+  regforge::Diagnostics diagnostics;
+  if ((data[2] & 128u) != 0) diagnostics.enable();
+  map.setDiagnostics(diagnostics);
   // Small bounds keep a run that hits them short under the sanitizers; the checks that
   // stop at them are the same as at the program's bounds.
   map.setReadLimits({std::uint64_t{1} << 20, std::uint64_t{4} << 20});
   const int status = conversion.run();
+  // Warnings are kept to at most ten of a kind, whatever their number.
+  const std::string warnings = diagnostics.takeText();
+  require(diagnostics.count() == 0 || !warnings.empty());
 
   const bool written = files.files.count("out.xml") != 0;
   require(written == (status == 0));

@@ -27,9 +27,9 @@ bool isTrueText(std::string_view text) {
 }
 
 // A register group of that name, ignoring case, anywhere in the map.
-bool hasGroup(const MemoryMap& map, std::string_view name) {
+const XMLElement* findGroup(const MemoryMap& map, std::string_view name) {
   return MemoryMap::findElementByAttribute(map.rootElement(), ElementKind::RegisterGroup, "name",
-                                           name, false) != nullptr;
+                                           name, false);
 }
 
 }  // namespace
@@ -118,12 +118,24 @@ constexpr PpbStep kPpbSteps[] = {
 
 }  // namespace
 
+// Whether a group of that name exists; one that is not the NVIC group generated for -nvic was
+// read from the input, and -pp then leaves its own group out, which is worth a warning.
+bool CortexMSVDFile::hasGroup(std::string_view name) {
+  const XMLElement* found = findGroup(*this, name);
+  if (found && found != generatedNvic_ && diagnostics().enabled()) {
+    diagnostics().warn("core-group", 0,
+                       "-pp adds no " + std::string(name) + " group: the input has the group \"" +
+                           std::string(found->attribute("name").value_or("")) + "\"");
+  }
+  return found != nullptr;
+}
+
 void CortexMSVDFile::addPpbGroups(bool nonSecure) {
   if (!rootElement()) return;
   // Each test is made when its step is reached, so it sees the groups of the earlier steps;
   // only the plain names are looked for.
   for (const PpbStep& step : kPpbSteps) {
-    if (!step.exists(*this) || hasGroup(*this, step.group)) continue;
+    if (!step.exists(*this) || hasGroup(step.group)) continue;
     step.add(*this, false);
     if (nonSecure) step.add(*this, true);
   }

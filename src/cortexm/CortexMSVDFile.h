@@ -60,6 +60,8 @@ class CortexMSVDFile : public SVDFile {
   void addDebugGroup(std::int32_t coreType);
 
  private:
+  bool hasGroup(std::string_view name);
+
   std::array<std::string, kInterruptSlots> interruptNames_;  // empty: no name
   int maxInterrupt_ = -1;
   std::int32_t coreType_ = 0;
@@ -67,6 +69,7 @@ class CortexMSVDFile : public SVDFile {
   bool mpuPresent_ = false;
   bool fpuPresent_ = false;
   std::uint32_t nvicPrioBits_ = 2;
+  const XMLElement* generatedNvic_ = nullptr;  // the last NVIC group made here
 };
 
 }  // namespace regforge

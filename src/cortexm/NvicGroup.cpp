@@ -63,6 +63,7 @@ void CortexMSVDFile::addNvicGroup(std::uint32_t coreType, std::uint32_t nvicPrio
   MemoryMapElement* group =
       addRegisterGroup(root, hexUpper8Text(base), std::nullopt, nonSecure ? "NVIC_NS" : "NVIC",
                        description(std::string("Nested Vectored Interrupt Controller")));
+  generatedNvic_ = group;
 
   // Bit b, and priority position b, carry the name of slot irqStart + b; the register counts
   // follow the highest named slot alone. Indices are 64-bit so irqStart + b cannot overflow.

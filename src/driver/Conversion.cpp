@@ -7,8 +7,10 @@
 
 #include "cortexm/CoreClass.h"
 #include "driver/CmsisHeader.h"
+#include "driver/RunChecks.h"
 #include "driver/VectorTable.h"
 #include "readers/DdfReader.h"
+#include "readers/InputRoot.h"
 #include "readers/RdtReader.h"
 #include "readers/TcfReader.h"
 #include "text/ByteText.h"
@@ -19,7 +21,9 @@ Conversion::Conversion(Options options, FileAccess& files)
     : options_(std::move(options)),
       files_(files),
       input_(options_.files[0]),
-      output_(options_.files[1]) {}
+      output_(options_.files[1]) {
+  if (options_.arrayLimit) map_.setArrayLimit(*options_.arrayLimit);
+}
 
 bool Conversion::report(const char* format, ...) {
   va_list args;
@@ -35,19 +39,30 @@ bool Conversion::report(const char* format, ...) {
 }
 
 int Conversion::run() {
+  Diagnostics& diagnostics = map_.diagnostics();
+  checkOptions(options_, diagnostics);
   if (!checkIrqStart() || !checkFileNames()) return 1;
   configureCore();
-  if (!gatherInterruptNames() || !readInput()) return 1;
+  if (!gatherInterruptNames()) return 1;
+  diagnostics.setFile(input_);
+  if (!readInput()) return 1;
+  diagnostics.setFile("regforge");
   // Without a root element (a board file of another shape) the editing steps have
   // nothing to act on and are skipped; the file then holds the doctype line only.
   const bool hasRoot = map_.rootElement() != nullptr;
-  if (hasRoot && options_.remove) map_.removeGroups(splitList(options_.remove));
+  if (hasRoot && options_.remove) removeGroups();
   const bool nonSecure = hasSecurityExtension(map_.coreType()) && !options_.nocmse;
   if (hasRoot) {
     addNvicGroup(nonSecure);
-    if (options_.ppb) map_.addPpbGroups(nonSecure);
+    if (options_.ppb) addPpbGroups(nonSecure);
     if (options_.debug) map_.addDebugGroup(map_.coreType());
     addInclude();
+  }
+  if (diagnostics.enabled()) checkOutput();
+  if (options_.strict && diagnostics.count() > 0) {
+    report("error: -strict: %s warning%s; no file written\n",
+           withThousands(diagnostics.count()).c_str(), diagnostics.count() == 1 ? "" : "s");
+    return 1;
   }
   // The system refused memory on the way: what was made is incomplete, so nothing is written.
   if (map_.exhausted()) {
@@ -105,7 +120,12 @@ bool Conversion::gatherInterruptNames() {
   }
   if (!options_.irqs2) return true;
   const File file = files_.openText(options_.irqs2);
-  if (!file) return report("couldn't read header file %s", options_.irqs2);
+  if (!file) {
+    report("couldn't read header file %s", options_.irqs2);
+    // The message has no line end of its own; the reason goes on a line of its own.
+    if (map_.diagnostics().enabled()) message_ += '\n';
+    return explain(options_.irqs2, 0, files_.readProblem(options_.irqs2));
+  }
   const CmsisHeader header = scanCmsisHeader(file.get(), options_.core, options_.mpu, options_.fpu);
   map_.setInterruptNames(header.interrupts);
   map_.setCoreConfig(static_cast<std::int32_t>(header.coreType), header.cm0Plus,
@@ -128,34 +148,59 @@ bool Conversion::readSvdInput() {
   // The reader asks only for whole element texts, so no text nodes are needed.
   XMLDocument input(XMLDocument::Content::ElementText);
   if (!input.load(files_.read(input_), input_.c_str())) {
-    return report("error: %s at %s:%d\n", input.errorText(), input_.c_str(), input.errorLine());
+    report("error: %s at %s:%d\n", input.errorText(), input_.c_str(), input.errorLine());
+    return explainLoadFailure(input);
   }
   map_.shareSources(input);  // names and numbers pass through without copies
   std::optional<std::string_view> ignorePrefix;
   if (options_.ignoreName) ignorePrefix = options_.ignoreName;
-  if (!map_.readSvd(input, options_.readOptions, ignorePrefix)) return reportImportFailure();
+  if (!map_.readSvd(input, options_.readOptions, ignorePrefix)) {
+    reportImportFailure();
+    return explain(input_, map_.importProblemLine(), map_.importProblem());
+  }
   return true;
 }
 
 bool Conversion::readTcfInput() {
   XMLDocument input(XMLDocument::Content::Dropped);
-  if (!input.load(files_.read(input_), input_.c_str())) return reportReadFailure();
-  if (!readTcf(input, map_)) return reportImportFailure();
+  if (!input.load(files_.read(input_), input_.c_str())) {
+    reportReadFailure();
+    return explainLoadFailure(input);
+  }
+  if (!readTcf(input, map_)) {
+    reportImportFailure();
+    return explain(input_, 0, "the board asks for more than one conversion may make");
+  }
+  if (map_.diagnostics().enabled() && !map_.rootElement()) warnWrongReader(input.root(), "-tcf");
   return true;
 }
 
 bool Conversion::readDdfInput() {
   const File file = files_.openText(input_);
-  if (!file) return reportReadFailure();
+  if (!file) {
+    reportReadFailure();
+    return explain(input_, 0, files_.readProblem(input_));
+  }
   readDdf(file.get(), map_);
+  if (map_.diagnostics().enabled() && !map_.rootElement()->firstChild()) {
+    // A file that makes nothing may be one of the XML formats.
+    XMLDocument probe(XMLDocument::Content::Dropped);
+    if (probe.load(files_.read(input_), input_.c_str())) warnWrongReader(probe.root(), "-ddf");
+  }
   return true;
 }
 
 bool Conversion::readRdtInput() {
   XMLDocument input(XMLDocument::Content::Dropped);
-  if (!input.load(files_.read(input_), input_.c_str())) return reportReadFailure();
+  if (!input.load(files_.read(input_), input_.c_str())) {
+    reportReadFailure();
+    return explainLoadFailure(input);
+  }
   const XMLElement* cpu = findCpu(input.root(), options_.rdtCpu);
-  if (!cpu) return report("error: failed to find CPU %s\n", options_.rdtCpu);
+  if (!cpu) {
+    report("error: failed to find CPU %s\n", options_.rdtCpu);
+    return explainMissingCpu(input);
+  }
   // Register files count by the bytes read from them.
   const RdtFileLoader load = [this](XMLDocument& document,
                                     const std::string& path) -> std::optional<std::uint64_t> {
@@ -165,11 +210,70 @@ bool Conversion::readRdtInput() {
     return size;
   };
   if (const std::optional<RdtLoadError> error = readRdt(map_, *cpu, load)) {
-    if (error->overBudget) return reportImportFailure();
-    return report("error: load of %s:%d failed %s\n", error->path.c_str(), error->line,
-                  error->text.c_str());
+    if (error->overBudget) {
+      reportImportFailure();
+      return explain(input_, 0, "the register files ask for more than one conversion may read");
+    }
+    report("error: load of %s:%d failed %s\n", error->path.c_str(), error->line,
+           error->text.c_str());
+    if (!error->detail.empty()) return explain(error->path, error->line + 1, error->detail);
+    return explain(error->path, 0, files_.readProblem(error->path));
   }
   return true;
+}
+
+// With -warn, the line that follows an error: why, as "FILE[:LINE]: note: TEXT".
+bool Conversion::explain(const std::string& file, int line, const std::string& text) {
+  if (!map_.diagnostics().enabled() || text.empty()) return false;
+  message_ += file + (line > 0 ? ":" + std::to_string(line) : "") + ": note: " + text + "\n";
+  return false;
+}
+
+bool Conversion::explainLoadFailure(const XMLDocument& input) {
+  if (!input.errorDetail().empty())
+    return explain(input_, input.errorLine() + 1, input.errorDetail());
+  return explain(input_, 0, files_.readProblem(input_));
+}
+
+bool Conversion::explainMissingCpu(const XMLDocument& input) {
+  std::string ids;
+  for (const std::string& id : cpuIds(input.root()))
+    ids += (ids.empty() ? "" : ", ") + id;
+  if (!ids.empty()) return explain(input_, 0, "the CPU ids in the file are: " + ids);
+  const std::string reader = readerFor(input.root());
+  return explain(input_, 0,
+                 "the file has no <cpu> element with an id" +
+                     (reader.empty() ? std::string() : "; " + reader + " reads it"));
+}
+
+void Conversion::warnWrongReader(const XMLElement* root, const char* option) {
+  const std::string reader = readerFor(root);
+  map_.diagnostics().warn(
+      "root-element", root ? root->line() + 1 : 0,
+      std::string(option) + " read nothing from this file" +
+          (root ? ", whose root element is <" + std::string(root->tagName()) + ">" : "") +
+          (reader.empty() ? "" : "; " + reader + " reads it"));
+}
+
+void Conversion::removeGroups() {
+  const std::vector<std::string> names = splitList(options_.remove);
+  if (map_.diagnostics().enabled()) checkRemovals(map_, names);
+  map_.removeGroups(names);
+}
+
+void Conversion::addPpbGroups(bool nonSecure) {
+  const std::size_t inputGroups = topLevelCount(map_);
+  map_.addPpbGroups(nonSecure);
+  if (map_.diagnostics().enabled()) checkCoreGroupsOverInput(map_, inputGroups);
+}
+
+// After every step: what the outputs hold.
+void Conversion::checkOutput() {
+  checkRepeatedGroupNames(map_);
+  const auto irqStart = static_cast<std::int32_t>(options_.irqStart);
+  if (options_.irqTable) checkInterruptsBelowStart(map_, irqStart, "vector table");
+  if (options_.nvicPrioBits != 0 && map_.rootElement())
+    checkInterruptsBelowStart(map_, irqStart, "NVIC group of -nvic");
 }
 
 bool Conversion::reportReadFailure() {
@@ -185,6 +289,7 @@ bool Conversion::reportImportFailure() {
 // the one view that is made.
 void Conversion::addNvicGroup(bool nonSecure) {
   if (options_.nvicPrioBits == 0) return;
+  if (map_.diagnostics().enabled()) checkNvicReplacement(map_);
   map_.removeGroups({"NVIC"});
   map_.addNvicGroup(options_.core, options_.nvicPrioBits,
                     static_cast<std::int32_t>(options_.irqStart),
@@ -205,7 +310,8 @@ bool Conversion::writeMemoryMap() {
   // Without a close the file is left out and an existing one keeps its content.
   const std::unique_ptr<ByteSink> file = files_.create(output_, false);
   if (!file || !map_.write(*file) || !file->close()) {
-    return report("error: write of %s failed\n", output_.c_str());
+    report("error: write of %s failed\n", output_.c_str());
+    return explain(output_, 0, files_.writeProblem(output_));
   }
   return true;
 }
@@ -214,7 +320,10 @@ bool Conversion::writeVectorTable() {
   if (!options_.irqTable) return true;
   const std::string name = vectorFileName(options_.irqTable);
   const std::unique_ptr<ByteSink> file = files_.create(name, true);
-  if (!file) return report("error: write of %s failed\n", name.c_str());
+  if (!file) {
+    report("error: write of %s failed\n", name.c_str());
+    return explain(name, 0, files_.writeProblem(name));
+  }
   regforge::writeVectorTable(*file, static_cast<std::int32_t>(options_.irqStart), map_);
   if (!file->close()) return report("error: write of %s failed\n", name.c_str());
   return true;

@@ -20,7 +20,8 @@ class Conversion {
   int run();
   const std::string& message() const { return message_; }
 
-  /// The memory map being made: set bounds on it before run(), look at it after.
+  /// The memory map being made: set bounds and the diagnostics (warnings are reported to
+  /// map().diagnostics()) on it before run(), look at it after.
   SVDFile2& map() { return map_; }
 
  private:
@@ -36,6 +37,14 @@ class Conversion {
   bool reportReadFailure();
   bool reportImportFailure();
   void addNvicGroup(bool nonSecure);
+  void removeGroups();
+  void addPpbGroups(bool nonSecure);
+  void checkOutput();
+  // With -warn: the reason after an error message, and the reader that reads an input.
+  bool explain(const std::string& file, int line, const std::string& text);
+  bool explainLoadFailure(const XMLDocument& input);
+  bool explainMissingCpu(const XMLDocument& input);
+  void warnWrongReader(const XMLElement* root, const char* option);
   void addInclude();
   bool writeMemoryMap();
   bool writeVectorTable();

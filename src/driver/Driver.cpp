@@ -7,6 +7,27 @@
 #include "driver/Options.h"
 
 namespace regforge {
+namespace {
+
+// With -warn, a command line without two file names says which words it took as file names.
+std::string fileWordsNote(const Options& options) {
+  if (!options.warn || options.files.empty()) return {};
+  std::string note = "regforge: note: " + std::to_string(options.files.size()) +
+                     (options.files.size() == 1 ? " word" : " words") +
+                     " taken as file names, not 2:";
+  for (const std::string& word : options.files)
+    note += " " + word;
+  return note + "\n";
+}
+
+// The warnings kept, the notes that count the rest, and the total.
+std::string warningsText(Diagnostics& diagnostics) {
+  const std::uint64_t count = diagnostics.count();
+  return diagnostics.takeText() + "regforge: " + withThousands(count) +
+         (count == 1 ? " warning\n" : " warnings\n");
+}
+
+}  // namespace
 
 RunOutcome runRegforge(int argc, const char* const* argv, FileAccess& files) {
   ScanResult scan = scanArguments(argc, argv);
@@ -18,14 +39,26 @@ RunOutcome runRegforge(int argc, const char* const* argv, FileAccess& files) {
       return outcome;
     case ScanResult::Status::Usage:
       outcome.out = kUsage;
+      outcome.err = fileWordsNote(scan.options);
       outcome.status = 1;
+      return outcome;
+    case ScanResult::Status::Help:
+      outcome.out = std::string(kUsage) + kMoreUsage;
+      return outcome;
+    case ScanResult::Status::Version:
+      outcome.out = "regforge " REGFORGE_VERSION "\n";
       return outcome;
     case ScanResult::Status::Run:
       break;
   }
+  Diagnostics diagnostics;
+  if (scan.options.warn) diagnostics.enable();
   Conversion conversion(std::move(scan.options), files);
+  conversion.map().setDiagnostics(diagnostics);
   outcome.status = conversion.run();
+  // The error and its reason first, then the warnings of the run up to it.
   outcome.err = conversion.message();
+  if (diagnostics.enabled() || diagnostics.count() > 0) outcome.err += warningsText(diagnostics);
   return outcome;
 }
 

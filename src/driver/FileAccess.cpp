@@ -5,6 +5,7 @@
 
 #include "platform/OutputFile.h"
 
+#include "platform/FileProblem.h"
 #include "xml/XMLDocument.h"
 
 namespace regforge {
@@ -42,6 +43,18 @@ std::unique_ptr<ByteSink> DiskFiles::create(const std::string& path, bool text) 
 
 std::optional<FileIdentity> DiskFiles::identify(const std::string& path) {
   return identifyFile(path);
+}
+
+std::string DiskFiles::readProblem(const std::string& path) {
+  return fileProblem(path.c_str());
+}
+
+std::string DiskFiles::writeProblem(const std::string& path) {
+  return regforge::writeProblem(path.c_str());
+}
+
+std::string MemoryFiles::readProblem(const std::string& path) {
+  return files.count(path) ? std::string() : "No such file or directory";
 }
 
 WholeFile MemoryFiles::read(const std::string& path) {

@@ -24,6 +24,10 @@ class FileAccess {
   /// system's line ends. The file is complete once the sink's close() succeeds; before, an
   /// existing file may keep its old content.
   virtual std::unique_ptr<ByteSink> create(const std::string& path, bool text) = 0;
+  /// Why path cannot be read, or created as a file, in the system's words; empty when no
+  /// reason shows.
+  virtual std::string readProblem(const std::string& path) = 0;
+  virtual std::string writeProblem(const std::string& path) = 0;
   /// Which file path names, so that two spellings of one file are told apart from two files;
   /// none when that can't be found out.
   virtual std::optional<FileIdentity> identify(const std::string& path) = 0;
@@ -35,6 +39,8 @@ class DiskFiles : public FileAccess {
   WholeFile read(const std::string& path) override;
   File openText(const std::string& path) override;
   std::unique_ptr<ByteSink> create(const std::string& path, bool text) override;
+  std::string readProblem(const std::string& path) override;
+  std::string writeProblem(const std::string& path) override;
   std::optional<FileIdentity> identify(const std::string& path) override;
 };
 
@@ -47,6 +53,8 @@ class MemoryFiles : public FileAccess {
   /// A temporary file filled with the text, since line readers take an open file.
   File openText(const std::string& path) override;
   std::unique_ptr<ByteSink> create(const std::string& path, bool text) override;
+  std::string readProblem(const std::string& path) override;
+  std::string writeProblem(const std::string&) override { return {}; }
   /// A path is its own identity.
   std::optional<FileIdentity> identify(const std::string& path) override;
 };

@@ -33,7 +33,10 @@ constexpr OptionRow kOptions[] = {
     {"-ddf", nullptr, [](Options& o, const char*) { o.ddf = true; }},
     {"-rdt", "CPU required for -rdt option\n", [](Options& o, const char* a) { o.rdtCpu = a; }},
     {"-nvic", "Num priority bits required for -nvic option\n",
-     [](Options& o, const char* a) { o.nvicPrioBits = cNumber(a); }},
+     [](Options& o, const char* a) {
+       o.nvicPrioBits = cNumber(a);
+       o.nvicText = a;
+     }},
     {"-include", "Argument required for -include option\n",
      [](Options& o, const char* a) { o.include = a; }},
     {"-include-macros", "Argument required for -include-macros option\n",
@@ -46,11 +49,25 @@ constexpr OptionRow kOptions[] = {
     {"-remove", "Argument required for -remove option\n",
      [](Options& o, const char* a) { o.remove = a; }},
     {"-core", "Core number required for -core option\n",
-     [](Options& o, const char* a) { o.core = cNumber(a); }},
+     [](Options& o, const char* a) {
+       o.core = cNumber(a);
+       o.coreText = a;
+     }},
     {"-mpu", nullptr, [](Options& o, const char*) { o.mpu = true; }},
     {"-fpu", nullptr, [](Options& o, const char*) { o.fpu = true; }},
     {"-nocmse", nullptr, [](Options& o, const char*) { o.nocmse = true; }},
     {"-nb", nullptr, [](Options& o, const char*) { o.debug = true; }},
+    {"-warn", nullptr, [](Options& o, const char*) { o.warn = true; }},
+    {"-strict", nullptr,
+     [](Options& o, const char*) {
+       o.warn = true;
+       o.strict = true;
+     }},
+    {"-array-limit", "Number required for -array-limit option\n",
+     [](Options& o, const char* a) {
+       o.arrayLimit = cNumber(a);
+       o.arrayLimitText = a;
+     }},
 };
 
 const OptionRow* findOption(const char* word) {
@@ -89,9 +106,21 @@ const char kUsage[] =
     "  -fpu                     Core has an fpu\n"
     "  -nocmse                  Core does not have cmse\n";
 
+const char kMoreUsage[] =
+    "  -warn                    Print warnings about what the conversion did to the input\n"
+    "  -strict                  As -warn; any warning fails the run and writes no file\n"
+    "  -array-limit n           Write arrays of more than 'n' copies with 'n' copies\n"
+    "  --help                   Print this text\n"
+    "  --version                Print the version\n";
+
 ScanResult scanArguments(int argc, const char* const* argv) {
   ScanResult result;
   for (int i = 1; i < argc; ++i) {
+    // Only in an option's place: as an option's argument the word is that argument.
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "--version") == 0) {
+      result.status = argv[i][2] == 'h' ? ScanResult::Status::Help : ScanResult::Status::Version;
+      return result;
+    }
     const OptionRow* option = findOption(argv[i]);
     if (!option) {
       result.options.files.emplace_back(argv[i]);

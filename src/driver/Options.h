@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,12 +31,19 @@ struct Options {
   bool fpu = false;
   bool nocmse = false;
   bool debug = false;
+  // Opt-in options beyond the format: none of them changes a run that does not give it.
+  bool warn = false;    ///< print warnings about what the conversion did
+  bool strict = false;  ///< as warn; any warning fails the run and writes nothing
+  std::optional<std::uint32_t> arrayLimit;  ///< arrays of more copies keep this many
+  const char* coreText = nullptr;           ///< the words behind core, nvicPrioBits and arrayLimit
+  const char* nvicText = nullptr;
+  const char* arrayLimitText = nullptr;
   std::vector<std::string>
       files;  ///< every word that is neither an option nor an option's argument
 };
 
 struct ScanResult {
-  enum class Status { Run, Usage, MissingArgument };
+  enum class Status { Run, Usage, MissingArgument, Help, Version };
   Status status = Status::Run;
   const char* message = nullptr;  ///< for MissingArgument
   Options options;
@@ -48,5 +56,7 @@ ScanResult scanArguments(int argc, const char* const* argv);
 
 /// The usage text, written to standard output.
 extern const char kUsage[];
+/// The options beyond the format, which --help lists after the usage text.
+extern const char kMoreUsage[];
 
 }  // namespace regforge

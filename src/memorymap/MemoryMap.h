@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "memorymap/AttributeText.h"
+#include "memorymap/Diagnostics.h"
 #include "memorymap/ElementKind.h"
 #include "memorymap/WrittenGroups.h"
 #include "xml/XMLDocument.h"
@@ -85,6 +86,11 @@ class MemoryMap : public XMLDocument {
   /// names; an element without a name counts as named "". Deeper elements are not looked at.
   void removeGroups(const std::vector<std::string>& names);
 
+  /// Where readers and generators report warnings; the driver's, once it sets one, else a
+  /// disabled one of the document's own. The driver keeps diagnostics alive while it is set.
+  Diagnostics& diagnostics() { return *diagnostics_; }
+  void setDiagnostics(Diagnostics& diagnostics) { diagnostics_ = &diagnostics; }
+
  private:
   friend class GroupContent;
   void startGroupContent();
@@ -92,6 +98,8 @@ class MemoryMap : public XMLDocument {
 
   Arena scratch_;
   bool inGroup_ = false;
+  Diagnostics silent_;
+  Diagnostics* diagnostics_ = &silent_;
   WrittenGroups written_;
 };
 

@@ -78,7 +78,8 @@ class RdtBuilder {
     XMLDocument registers(XMLDocument::Content::Dropped);
     const std::optional<std::uint64_t> bytes = load_(registers, path);
     if (!bytes) {
-      return RdtLoadError{std::move(path), registers.errorLine(), registers.errorText()};
+      return RdtLoadError{std::move(path), registers.errorLine(), registers.errorText(), false,
+                          registers.errorDetail()};
     }
     // What one instance reads and makes is in proportion to its register file; the sums
     // over the instances are bounded.

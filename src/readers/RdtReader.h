@@ -25,6 +25,7 @@ struct RdtLoadError {
   int line = 0;
   std::string text;
   bool overBudget = false;
+  std::string detail;  ///< for a parse error: what the parser found there, in words
 };
 
 /// Loads the register file at path into document and gives the number of bytes it read;

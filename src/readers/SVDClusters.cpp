@@ -40,6 +40,7 @@ bool isMember(const XMLElement& element) {
 // The walk over a peripheral's <registers>, which the caller has paid for.
 bool SVDFile::readRegisters(const XMLElement& registers, XMLElement& group,
                             const SVDReadContext& context, const SVDNames& names) {
+  if (warnings()) checkRepeatedNames(registers, "register", "cluster");
   for (const XMLNode* node = registers.firstChild(); node; node = node->nextSibling()) {
     const XMLElement* member = node->toElement();
     if (!member) continue;
@@ -89,15 +90,23 @@ bool SVDFile::readCluster(XMLElement& group, const XMLElement& cluster,
     }
     // Unlike a register's, an empty <dim> means one copy.
     const std::string_view dim = childText(&inner, "dim");
-    frame.count = dim.empty() ? 1 : toUnsigned(dim, 0);
+    frame.count = dim.empty() ? 1 : limitArray(checkedUnsigned(dim, 0, inner, "dim"), inner);
+    // A cluster is entered once per copy of the clusters around it: checked the first time.
+    const bool check = warnings() && checked_.insert(&inner).second;
+    if (check) checkRepeatedNames(inner, "register", "cluster");
     if (frame.count == 0 || frame.members.empty()) return true;
-    if (!budget_.fits(frame.count, 1 + frame.members.size())) return false;
-    frame.step = toUnsigned(childText(&inner, "dimIncrement"), 0);
+    if (!budget_.fits(frame.count, 1 + frame.members.size())) {
+      passedBound(inner, frame.count, 1 + frame.members.size());
+      return false;
+    }
+    frame.step = checkedUnsigned(childText(&inner, "dimIncrement"), 0, inner, "dimIncrement");
     if (const XMLElement* dimIndex = findElement(inner.firstChild(), "dimIndex")) {
       frame.index = parseDimIndex(elementText(*dimIndex), frame.count);
+      if (check) checkDimIndex(inner, frame.count, elementText(*dimIndex));
     }
     frame.name = childText(&inner, "name");
-    frame.addressOffset = toUnsigned(childText(&inner, "addressOffset"), 0);
+    frame.addressOffset =
+        checkedUnsigned(childText(&inner, "addressOffset"), 0, inner, "addressOffset");
     frame.outerOffset = outerOffset;
     frame.prefixLength = prefix.size();
     stack.push_back(std::move(frame));

@@ -106,6 +106,7 @@ const XMLElement* SVDDerivation::resolveDerivedFrom(const XMLNode* scopeFirst, s
     const std::optional<std::string_view> reference = current->attribute("derivedFrom");
     const XMLElement* found = reference ? lookUp(chains, *reference) : nullptr;
     if (!found) {
+      if (reference) warnUnresolved(*current, tag, *reference);
       settle(0, path.size() - 1, current);
       chains.bases.insert(current, nullptr);
       break;
@@ -117,6 +118,7 @@ const XMLElement* SVDDerivation::resolveDerivedFrom(const XMLNode* scopeFirst, s
     if (const std::optional<std::size_t> loop = positionOnPath(found)) {
       const std::size_t j = *loop;
       const std::size_t k = path.size() - 1;
+      warnCycle(*path[j], tag);
       settle(0, j, current);
       chains.bases.insert(path[j], j == k ? nullptr : current);
       for (std::size_t m = j + 1; m <= k; ++m)
@@ -126,6 +128,25 @@ const XMLElement* SVDDerivation::resolveDerivedFrom(const XMLNode* scopeFirst, s
     path.push_back(found);
   }
   return *chains.bases.find(&element);
+}
+
+void SVDDerivation::warnUnresolved(const XMLElement& element, std::string_view tag,
+                                   std::string_view reference) {
+  if (!diagnostics_ || !diagnostics_->enabled()) return;
+  diagnostics_->warn("derived-from", element.line() + 1,
+                     "derivedFrom=\"" + std::string(reference) + "\" names no <" +
+                         std::string(tag) +
+                         "> here; it is read without a base, so nothing is "
+                         "inherited");
+}
+
+void SVDDerivation::warnCycle(const XMLElement& element, std::string_view tag) {
+  if (!diagnostics_ || !diagnostics_->enabled()) return;
+  const XMLElement* name = ElementTexts::findElement(element.firstChild(), "name");
+  diagnostics_->warn("derivation-cycle", element.line() + 1,
+                     "the derivedFrom chain of <" + std::string(tag) + "> \"" +
+                         std::string(name ? texts_.of(*name) : "") +
+                         "\" comes back to it; the chain stops there");
 }
 
 }  // namespace regforge

@@ -8,6 +8,7 @@
 #include <tuple>
 #include <vector>
 
+#include "memorymap/Diagnostics.h"
 #include "readers/ElementTexts.h"
 #include "readers/FlatMap.h"
 #include "xml/XMLElement.h"
@@ -35,6 +36,8 @@ class SVDDerivation {
 
   /// Forgets every index; needed before the input document goes away.
   void clear() { scopes_.clear(); }
+  /// Where a reference that names nothing, or a chain that comes back, is reported.
+  void setDiagnostics(Diagnostics& diagnostics) { diagnostics_ = &diagnostics; }
 
  private:
   struct Scope {
@@ -47,8 +50,11 @@ class SVDDerivation {
   Scope& scope(const XMLNode* scopeFirst, std::string_view tag, bool recursive);
   void addCandidate(Scope& scope, const XMLNode& node, std::string_view tag);
   static const XMLElement* lookUp(const Scope& scope, std::string_view name);
+  void warnUnresolved(const XMLElement& element, std::string_view tag, std::string_view reference);
+  void warnCycle(const XMLElement& element, std::string_view tag);
 
   ElementTexts& texts_;
+  Diagnostics* diagnostics_ = nullptr;
   std::map<ScopeKey, Scope> scopes_;
   std::vector<const XMLElement*> path_;  // the chain being resolved
 };

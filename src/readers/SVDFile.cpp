@@ -1,6 +1,7 @@
 // The device and peripheral levels of the SVD reader, its interrupts and its default hooks.
 #include "readers/SVDFile.h"
 
+#include "readers/InputRoot.h"
 #include "text/Numbers.h"
 
 namespace regforge {
@@ -28,10 +29,22 @@ bool SVDFile::readSvd(const XMLDocument& input, unsigned options,
   derivation_.clear();
   texts_.clear();
   budget_ = ReadBudget(limits_);
+  problem_.clear();
+  problemLine_ = 0;
+  checked_.clear();
+  limited_.clear();
+  derivation_.setDiagnostics(diagnostics());
   XMLElement* processor = createElement("Processor");
   setRoot(processor);
   const bool read = readDevice(input, processor, processor, options, ignorePrefix);
-  // Both caches point into the input document, which the caller destroys next.
+  if (!read && problem_.empty()) {
+    problem_ = "the file asks for more work than one conversion may do (" +
+               withThousands(ReadBudget::kMaxSteps) + " elements read or made)";
+  }
+  // These point into the input document, which the caller destroys next.
+  checked_.clear();
+  limited_.clear();
+  muted_ = false;
   derivation_.clear();
   texts_.clear();
   return read;
@@ -40,7 +53,14 @@ bool SVDFile::readSvd(const XMLDocument& input, unsigned options,
 bool SVDFile::readDevice(const XMLDocument& document, XMLElement* root, XMLElement* groupParent,
                          unsigned options, std::optional<std::string_view> ignorePrefix) {
   const XMLElement* device = findElement(document.root(), "device");
-  if (!device) return false;
+  if (!device) {
+    const XMLElement* top = document.root() ? document.root()->toElement() : nullptr;
+    const std::string reader = readerFor(top);
+    problem_ = top ? "the root element is <" + std::string(top->tagName()) + ">, not <device>"
+                   : std::string("the file has no root element");
+    if (!reader.empty()) problem_ += "; " + reader + " reads it";
+    return false;
+  }
   SVDReadContext context;
   context.options = options;
   context.ignorePrefix = ignorePrefix;
@@ -65,6 +85,11 @@ bool SVDFile::readDevice(const XMLDocument& document, XMLElement* root, XMLEleme
       if (!peripheral || peripheral->tagName() != "peripheral") continue;
       if (!readPeripheral(*peripherals, *peripheral, *groupParent, context)) return false;
     }
+  } else if (warnings()) {
+    const std::string reader = readerFor(device);
+    warnAt(*device, "root-element",
+           "<device> has no <peripherals>; nothing is read" +
+               (reader.empty() ? std::string() : "; " + reader + " reads this file"));
   }
   if ((options & kIgnoreCpu) == 0) {
     if (const XMLElement* cpu = findElement(device->firstChild(), "cpu")) readCpu(*cpu);
@@ -80,6 +105,10 @@ bool SVDFile::readPeripheral(const XMLElement& peripherals, const XMLElement& pe
   if (!spendChildren(&peripheral) || !spendChildren(base)) return false;
   const std::string_view name = childText(&peripheral, "name");
   const std::string_view baseAddress = childText(&peripheral, "baseAddress", true);
+  if (warnings() && baseAddress.empty()) {
+    warnAt(peripheral, "missing",
+           "peripheral \"" + std::string(name) + "\" has no <baseAddress>; start=\"\" written");
+  }
   std::optional<std::string> text;
   if (context.descriptions()) text = description(inheritedText(&peripheral, base, "description"));
   SVDNames names;
@@ -90,6 +119,14 @@ bool SVDFile::readPeripheral(const XMLElement& peripherals, const XMLElement& pe
   // A peripheral without <registers> of its own takes its base's whole register list.
   const XMLElement* registers =
       findElementIn(peripheral.firstChild(), firstChildOf(base), "registers");
+  if (warnings() && !registers && !base && peripheral.attribute("derivedFrom")) {
+    warnAt(peripheral, "derived-from",
+           "peripheral \"" + std::string(name) +
+               "\" has no <registers> and no base to take them from: no group is written");
+  }
+  // A derived peripheral reads its base's registers again: they are checked the first time.
+  const bool muted = muted_;
+  muted_ = muted || (registers && diagnostics().enabled() && !checked_.insert(registers).second);
   if (registers) {
     if (!spendChildren(registers)) return false;
     if (isAlternateClusterForm(*registers)) {
@@ -107,6 +144,7 @@ bool SVDFile::readPeripheral(const XMLElement& peripherals, const XMLElement& pe
       if (!read) return false;
     }
   }
+  muted_ = muted;
   if ((context.options & kIgnoreInterrupts) == 0) readInterrupts(peripheral);
   return withinStorage();
 }
@@ -138,6 +176,11 @@ void SVDFile::readInterrupts(const XMLElement& peripheral) {
         const int count = interruptCount();
         if (number && count > 0 && *number < static_cast<std::uint32_t>(count)) {
           setInterruptName(static_cast<int>(*number), trimInterruptName(name));
+        } else if (warnings() && count > 0) {
+          warnAt(*valueElement, "interrupt",
+                 "interrupt \"" + std::string(name) + "\" dropped: its value \"" +
+                     std::string(value) + "\" is " +
+                     (number ? "not below " + std::to_string(count) : "not a decimal number"));
         }
       }
       if (!valueElement) break;
@@ -151,6 +194,12 @@ std::optional<std::string> SVDFile::description(std::string_view text) {
   std::string formatted(text);
   formatDescription(formatted);
   return formatted;
+}
+
+bool SVDFile::withinStorage() {
+  if (budget_.storageFits(storageCapacity())) return true;
+  problem_ = "the memory map would hold more than " + withThousands(limits_.storage) + " bytes";
+  return false;
 }
 
 bool SVDFile::spendChildren(const XMLElement* element) {

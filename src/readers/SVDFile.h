@@ -7,6 +7,9 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
+#include <utility>
+#include <vector>
 
 #include "memorymap/MemoryMap.h"
 #include "readers/ReadBudget.h"
@@ -45,6 +48,13 @@ class SVDFile : public MemoryMap {
                std::optional<std::string_view> ignorePrefix);
   /// Bounds for the following reads in place of the program's (see ReadBudget).
   void setReadLimits(ReadBudget::Limits limits) { limits_ = limits; }
+  /// Arrays (a register's or a cluster's dim) of more copies are read with their first limit
+  /// copies, each time with a warning.
+  void setArrayLimit(std::uint32_t limit) { arrayLimit_ = limit; }
+  /// Why the last readSvd returned false, in words.
+  const std::string& importProblem() const { return problem_; }
+  /// The input line importProblem() is about, from 1; 0 for the whole file.
+  int importProblemLine() const { return problemLine_; }
 
   /// Rewrites a description in place. Here: each backslash-n becomes "<br/>".
   virtual void formatDescription(std::string& text);
@@ -117,13 +127,44 @@ class SVDFile : public MemoryMap {
                                 std::uint32_t copy);
   /// Spends steps for every child node of element (none for null).
   bool spendChildren(const XMLElement* element);
-  bool withinStorage() { return budget_.storageFits(storageCapacity()); }
+  bool withinStorage();
+
+  // Warnings (SVDChecks.cpp). Each costs nothing unless warnings are enabled.
+  bool warnings() { return !muted_ && diagnostics().enabled(); }
+  void warnAt(const XMLElement& element, std::string_view check, std::string text);
+  /// The number text converts to by base; warns when that is not what the text says.
+  std::uint32_t checkedUnsigned(std::string_view text, int base, const XMLElement& where,
+                                std::string_view what);
+  std::int32_t checkedSigned(std::string_view text, int base, const XMLElement& where,
+                             std::string_view what);
+  /// count, or the array limit when count passes it (with a warning).
+  std::uint32_t limitArray(std::uint32_t count, const XMLElement& element);
+  /// Remembers for importProblem() that element's count copies of perCopy elements each
+  /// passed the bound of steps, or with perCopy 0 the bound of storage.
+  void passedBound(const XMLElement& element, std::uint64_t count, std::uint64_t perCopy);
+  void checkRegister(const XMLElement& reg, const XMLElement* base, const SVDReadContext& context,
+                     const SVDRegisterPlan& plan, std::string_view dimIndex);
+  void checkDimIndex(const XMLElement& element, std::uint32_t count, std::string_view dimIndex);
+  void checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits);
+  /// Names that two or more of container's children of the tags share.
+  void checkRepeatedNames(const XMLElement& container, std::string_view tag,
+                          std::string_view otherTag = {});
 
   ElementTexts texts_;
   SVDDerivation derivation_{texts_};
   ReadBudget::Limits limits_;
   ReadBudget budget_;
   std::string nameText_;  // a register name being built
+  std::optional<std::uint32_t> arrayLimit_;
+  std::string problem_;
+  int problemLine_ = 0;
+  // Elements whose warnings were given: a derived peripheral reads its base's registers
+  // again, an inner cluster is entered once per copy of the outer one.
+  std::unordered_set<const XMLElement*> checked_;
+  std::unordered_set<const XMLElement*> limited_;
+  bool muted_ = false;
+  std::vector<const SVDFieldPlan*> fieldOrder_;  // reused by the checks, not to allocate anew
+  std::vector<std::pair<std::string_view, const XMLElement*>> namesInScope_;
 };
 
 }  // namespace regforge

@@ -54,8 +54,8 @@ std::int32_t wrapToInt32(std::int64_t value) {
 // The size is read as an unsigned decimal number but held as a signed 32-bit one, so a value
 // of 2^31 or more stands for a negative size; bits become bytes by a division that truncates
 // toward zero.
-std::string registerSize(std::string_view text, bool inBytes) {
-  const std::int32_t size = wrapToInt32(toUnsigned(text, 10));
+std::string registerSize(std::uint32_t number, bool inBytes) {
+  const std::int32_t size = wrapToInt32(number);
   return decimalText(inBytes ? size : size / 8);
 }
 
@@ -102,23 +102,29 @@ bool SVDFile::makeRegisterPlan(const XMLElement& container, const XMLElement& re
   const XMLNode* own = reg.firstChild();
   const XMLNode* inherited = firstChildOf(base);
 
+  plan.element = &reg;
   // Without <dim> a register is read once; with one, its text gives the count.
+  std::string_view dimIndex;
   if (const XMLElement* dim = findElementIn(own, inherited, "dim")) {
-    plan.count = toUnsigned(elementText(*dim), 0);
+    plan.count = limitArray(checkedUnsigned(elementText(*dim), 0, reg, "dim"), reg);
     if (const XMLElement* increment = findElementIn(own, inherited, "dimIncrement")) {
-      plan.step = toUnsigned(elementText(*increment), 0);
+      plan.step = checkedUnsigned(elementText(*increment), 0, reg, "dimIncrement");
     }
     if (const XMLElement* index = findElementIn(own, inherited, "dimIndex")) {
-      plan.index = parseDimIndex(elementText(*index), plan.count);
+      dimIndex = elementText(*index);
+      plan.index = parseDimIndex(dimIndex, plan.count);
     }
   }
   if (plan.count == 0) return true;
 
   plan.name = childText(&reg, "name");
-  plan.addressOffset = toUnsigned(inheritedText(&reg, base, "addressOffset"), 0);
-  plan.size = registerSize(firstNonEmpty({inheritedText(&reg, base, "size"), peripheralSize,
-                                          context.size, context.width}),
-                           (context.options & kRegisterSizeInBytes) != 0);
+  plan.addressOffset =
+      checkedUnsigned(inheritedText(&reg, base, "addressOffset"), 0, reg, "addressOffset");
+  const std::uint32_t size =
+      checkedUnsigned(firstNonEmpty({inheritedText(&reg, base, "size"), peripheralSize,
+                                     context.size, context.width}),
+                      10, reg, "size");
+  plan.size = registerSize(size, (context.options & kRegisterSizeInBytes) != 0);
   plan.access =
       childText(&reg, "readAction").empty()
           ? accessName(firstNonEmpty({inheritedText(&reg, base, "access"), context.access}))
@@ -130,7 +136,14 @@ bool SVDFile::makeRegisterPlan(const XMLElement& container, const XMLElement& re
 
   // A register with <fields> of its own takes none from its base.
   const XMLElement* fields = findElementIn(own, inherited, "fields");
-  return !fields || readFields(*fields, context, plan);
+  if (fields && !readFields(*fields, context, plan)) return false;
+  if (warnings()) {
+    checkRegister(reg, base, context, plan, dimIndex);
+    const bool inBytes = (context.options & kRegisterSizeInBytes) != 0;
+    checkFields(plan, inBytes ? size * 8 : size);
+    if (fields) checkRepeatedNames(*fields, "field");
+  }
+  return true;
 }
 
 bool SVDFile::readFields(const XMLElement& fields, const SVDReadContext& context,
@@ -147,17 +160,21 @@ bool SVDFile::readFields(const XMLElement& fields, const SVDReadContext& context
     if (!spendChildren(base)) return false;
 
     SVDFieldPlan& entry = plan.fields.emplace_back();
+    entry.element = field;
     entry.name = name;
     BitPosition position;
     if (const std::string_view offset = inheritedText(field, base, "bitOffset"); !offset.empty()) {
-      position = {toSigned(offset, 0), toSigned(inheritedText(field, base, "bitWidth"), 0)};
+      position = {checkedSigned(offset, 0, *field, "bitOffset"),
+                  checkedSigned(inheritedText(field, base, "bitWidth"), 0, *field, "bitWidth")};
     } else if (const std::string_view range = inheritedText(field, base, "bitRange");
                !range.empty()) {
       position = fromBitRange(range);
     } else if (const std::string_view lsb = inheritedText(field, base, "lsb"); !lsb.empty()) {
-      position = fromMsbAndLsb(toSigned(inheritedText(field, base, "msb"), 10), toSigned(lsb, 10));
+      position = fromMsbAndLsb(checkedSigned(inheritedText(field, base, "msb"), 10, *field, "msb"),
+                               checkedSigned(lsb, 10, *field, "lsb"));
     }
     entry.lsb = position.lsb;
+    entry.width = position.width;
     entry.start = decimalText(position.lsb);
     entry.size = decimalText(position.width);
     if (context.descriptions())
@@ -198,10 +215,16 @@ bool SVDFile::readEnumeratedValues(const XMLElement& field, const XMLElement* fi
 
 bool SVDFile::writeRegisterCopies(XMLElement& group, const SVDRegisterPlan& plan,
                                   const SVDNames& names, std::uint32_t baseOffset) {
-  if (!budget_.spend(plan.count, plan.elementsPerCopy)) return false;
+  if (!budget_.spend(plan.count, plan.elementsPerCopy)) {
+    passedBound(*plan.element, plan.count, plan.elementsPerCopy);
+    return false;
+  }
   for (std::uint32_t copy = 0; copy < plan.count; ++copy) {
     writeRegister(group, plan, names, copy, baseOffset + copy * plan.step);
-    if (!withinStorage()) return false;
+    if (!withinStorage()) {
+      passedBound(*plan.element, plan.count, 0);
+      return false;
+    }
   }
   return true;
 }

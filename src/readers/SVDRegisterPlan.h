@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "readers/DimIndex.h"
+#include "xml/XMLElement.h"
 
 namespace regforge {
 
@@ -20,8 +21,10 @@ struct SVDEnumPlan {
 };
 
 struct SVDFieldPlan {
+  const XMLElement* element = nullptr;  // the <field> read
   std::string_view name;
   std::int32_t lsb = 0;
+  std::int32_t width = 0;
   std::string start;  // lsb and width in decimal
   std::string size;
   std::optional<std::string> description;
@@ -29,7 +32,8 @@ struct SVDFieldPlan {
 };
 
 struct SVDRegisterPlan {
-  std::string_view name;  // own name; may hold "%s"
+  const XMLElement* element = nullptr;  // the <register> read
+  std::string_view name;                // own name; may hold "%s"
   std::uint32_t addressOffset = 0;
   std::string size;         // bytes, decimal
   std::string_view access;  // the output text

@@ -159,9 +159,11 @@ bool XMLDocument::parseOwned(PageBlock buffer, std::size_t size) {
       return true;
     case XMLParser::Error::BadName:
       setError(parser.stopLine(), "bad tagName");
+      errorDetail_ = parser.errorDetail();
       return false;
     case XMLParser::Error::TagMismatch:
       setError(parser.stopLine(), "tagName mismatch");
+      errorDetail_ = parser.errorDetail();
       return false;
   }
   return false;

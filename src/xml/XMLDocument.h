@@ -82,6 +82,8 @@ class XMLDocument {
   /// Message of the last failed read, parse or write (at most 1023 bytes).
   const char* errorText() const { return errorText_; }
   int errorLine() const { return errorLine_; }
+  /// For a parse error: what was found there, in words (the tags of a mismatch, say).
+  const std::string& errorDetail() const { return errorDetail_; }
 
   /// text itself when it lies in a buffer this document owns, else a copy in the arena.
   std::string_view storeText(std::string_view text);
@@ -143,6 +145,7 @@ class XMLDocument {
   std::optional<std::string_view> doctype_;
   char errorText_[1024] = {};
   int errorLine_ = 0;
+  std::string errorDetail_;
 };
 
 /// The elements named tagName among first and its following siblings and, when recursive,

@@ -1,6 +1,7 @@
 #include "xml/XMLParser.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "xml/CharacterReferences.h"
@@ -202,6 +203,8 @@ bool XMLParser::readEndTag() {
   if (open_.empty()) return true;
   if (name != open_.back().element->tagName()) {
     error_ = Error::TagMismatch;
+    detail_ = "expected </" + std::string(open_.back().element->tagName()) + ">, found </" +
+              std::string(name) + ">";
     return false;
   }
   if (*p_ == '>') {  // without it the element stays open and the rest is content
@@ -232,11 +235,24 @@ bool XMLParser::readStartTag() {
   return true;
 }
 
+void XMLParser::describeBadName() {
+  const auto byte = static_cast<unsigned char>(*p_);
+  char shown[16];
+  if (byte > ' ' && byte < 127) {
+    std::snprintf(shown, sizeof shown, "'%c'", byte);
+  } else {
+    std::snprintf(shown, sizeof shown, "byte %u", byte);
+  }
+  detail_ = "<" + std::string(open_.back().element->tagName()) +
+            ">: an attribute name cannot begin with " + shown;
+}
+
 bool XMLParser::readAttributes() {
   attributes_.clear();
   while (*p_ != '/' && *p_ != '>' && p_ != end_) {
     if (!is(*p_, kNameStart)) {
       error_ = Error::BadName;
+      describeBadName();
       return false;
     }
     const std::string_view name = readName();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -27,8 +28,12 @@ class XMLParser {
   XMLElement* result() const { return result_; }
   /// Line (from 0) at which the parse stopped.
   int stopLine() { return lineAt(p_); }
+  /// What the error found, in words: the expected and the found tag, or the bad byte.
+  const std::string& errorDetail() const { return detail_; }
 
  private:
+  void describeBadName();
+  std::string detail_;
   bool readMarkup();
   bool readProcessingInstruction();
   bool readComment();

@@ -1,0 +1,135 @@
+#include "driver/RunChecks.h"
+
+#include <cstring>
+#include <map>
+
+#include "text/ByteText.h"
+#include "text/Numbers.h"
+
+namespace regforge {
+namespace {
+
+std::string quoted(std::string_view text) {
+  return "\"" + std::string(text) + "\"";
+}
+
+bool isWholeNumber(const char* text) {
+  const char* end = nullptr;
+  cStrtoul(text, &end);
+  return end != text && *end == '\0';
+}
+
+template <class Visit>
+void forEachGroup(MemoryMap& map, Visit visit) {
+  const MemoryMapElement* root = map.rootElement();
+  if (!root) return;
+  for (const XMLNode* node = root->firstChild(); node; node = node->nextSibling()) {
+    if (const XMLElement* element = node->toElement()) visit(*element);
+  }
+}
+
+std::string_view nameOf(const XMLElement& element) {
+  return element.attribute("name").value_or("");
+}
+
+}  // namespace
+
+void checkOptions(const Options& options, Diagnostics& diagnostics) {
+  if (options.coreText) {
+    constexpr std::uint32_t kCores[] = {0, 3, 4, 7, 23, 33, 55};
+    bool known = false;
+    for (std::uint32_t core : kCores)
+      known = known || core == options.core;
+    if (!isWholeNumber(options.coreText) || !known) {
+      diagnostics.warn("option", 0,
+                       "-core " + quoted(options.coreText) +
+                           " is not a core number (0, 3, 4, 7, 23, 33 or 55); core " +
+                           std::to_string(options.core) + " used");
+    }
+  }
+  if (options.nvicText &&
+      (!isWholeNumber(options.nvicText) || options.nvicPrioBits < 1 || options.nvicPrioBits > 8)) {
+    diagnostics.warn(
+        "option", 0,
+        "-nvic " + quoted(options.nvicText) + " is not a number of priority bits from 1 to 8; " +
+            (options.nvicPrioBits == 0 ? std::string("no NVIC group made")
+                                       : std::to_string(options.nvicPrioBits) + " used"));
+  }
+  if (options.arrayLimitText && !isWholeNumber(options.arrayLimitText)) {
+    diagnostics.warn("option", 0,
+                     "-array-limit " + quoted(options.arrayLimitText) + " is not a number; " +
+                         std::to_string(*options.arrayLimit) + " used");
+  }
+}
+
+void checkRemovals(MemoryMap& map, const std::vector<std::string>& names) {
+  for (const std::string& name : names) {
+    bool found = false;
+    forEachGroup(map, [&](const XMLElement& group) { found = found || nameOf(group) == name; });
+    if (!found) map.diagnostics().warn("option", 0, "-remove " + quoted(name) + " names no group");
+  }
+}
+
+void checkNvicReplacement(MemoryMap& map) {
+  forEachGroup(map, [&](const XMLElement& group) {
+    if (nameOf(group) == "NVIC") {
+      map.diagnostics().warn("core-group", 0,
+                             "-nvic replaces the input's group \"NVIC\" with a generated one");
+    }
+  });
+}
+
+void checkCoreGroupsOverInput(MemoryMap& map, std::size_t inputGroups) {
+  std::map<std::uint32_t, std::string_view> inputStarts;
+  std::size_t index = 0;
+  forEachGroup(map, [&](const XMLElement& group) {
+    const std::string start(group.attribute("start").value_or(""));
+    const std::uint32_t address = cNumber(start.c_str());
+    if (index++ < inputGroups) {
+      inputStarts.emplace(address, nameOf(group));
+    } else if (auto found = inputStarts.find(address); found != inputStarts.end()) {
+      map.diagnostics().warn("core-group", 0,
+                             "-pp adds group " + quoted(nameOf(group)) + " at " + start +
+                                 ", where the input's group " + quoted(found->second) + " starts");
+    }
+  });
+}
+
+void checkRepeatedGroupNames(MemoryMap& map) {
+  std::map<std::string_view, int> counts;
+  forEachGroup(map, [&](const XMLElement& group) {
+    if (group.tagName() == "RegisterGroup") ++counts[nameOf(group)];
+  });
+  for (const auto& [name, count] : counts) {
+    if (count < 2) continue;
+    map.diagnostics().warn(
+        "duplicate-group", 0,
+        "the output holds " + std::to_string(count) + " groups named " + quoted(name));
+  }
+}
+
+void checkInterruptsBelowStart(CortexMSVDFile& map, std::int32_t irqStart, const char* what) {
+  std::string names;
+  int count = 0;
+  for (std::int32_t i = 0; i < irqStart && i < CortexMSVDFile::kInterruptSlots; ++i) {
+    const std::string_view name = map.interruptName(i);
+    if (name.empty()) continue;
+    if (++count <= 3)
+      names += (count > 1 ? ", " : "") + std::string(name) + " (" + std::to_string(i) + ")";
+  }
+  if (count == 0) return;
+  map.diagnostics().warn("irq-start", 0,
+                         std::to_string(count) +
+                             (count == 1 ? " interrupt name lies" : " interrupt names lie") +
+                             " below -irq-start " + std::to_string(irqStart) + " and " +
+                             (count == 1 ? "is" : "are") + " left out of the " + what + ": " +
+                             names + (count > 3 ? ", ..." : "") + "; -irq-start 0 keeps them");
+}
+
+std::size_t topLevelCount(MemoryMap& map) {
+  std::size_t count = 0;
+  forEachGroup(map, [&](const XMLElement&) { ++count; });
+  return count;
+}
+
+}  // namespace regforge

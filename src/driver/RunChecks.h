@@ -1,0 +1,32 @@
+// Checks of the whole run that the driver makes between its steps: options that mean
+// something else than they say, groups that -remove, -nvic and -pp miss or shadow, group
+// names that end up twice, interrupt names that the vector table leaves out.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "cortexm/CortexMSVDFile.h"
+#include "driver/Options.h"
+
+namespace regforge {
+
+/// -core, -nvic, -array-limit: a word that is no number, or a number that no core or NVIC has.
+void checkOptions(const Options& options, Diagnostics& diagnostics);
+/// -remove: each name that no top-level group has.
+void checkRemovals(MemoryMap& map, const std::vector<std::string>& names);
+/// -nvic: an input group "NVIC" that the generated one replaces.
+void checkNvicReplacement(MemoryMap& map);
+/// -pp: each group after the first inputGroups top-level children that starts where a group
+/// of the input starts.
+void checkCoreGroupsOverInput(MemoryMap& map, std::size_t inputGroups);
+/// Any top-level group name that the map holds more than once.
+void checkRepeatedGroupNames(MemoryMap& map);
+/// Interrupt names below irqStart, which the vector table (what) leaves out.
+void checkInterruptsBelowStart(CortexMSVDFile& map, std::int32_t irqStart, const char* what);
+/// The number of top-level children of the map's root.
+std::size_t topLevelCount(MemoryMap& map);
+
+}  // namespace regforge

@@ -1,0 +1,60 @@
+// Warnings about what a conversion did to its input: a number read as 0, a base that names
+// nothing, a group that -pp left out. Readers and generators report here; only the driver
+// prints. A run that does not ask for warnings pays one test of enabled() per check.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace regforge {
+
+class Diagnostics {
+ public:
+  /// At most this many warnings of one check in one file are kept; the rest are counted.
+  static constexpr std::uint64_t kKeptPerCheck = 10;
+
+  /// Whether warnings are wanted. Checks that cost anything test this first.
+  bool enabled() const { return enabled_; }
+  void enable() { enabled_ = true; }
+
+  /// The file the following warnings are about (a command-line word, or "regforge").
+  void setFile(std::string_view file) { file_ = file; }
+  const std::string& file() const { return file_; }
+
+  /// One warning of check about the current file; line counted from 1, 0 where none applies.
+  /// Nothing happens unless enabled.
+  void warn(std::string_view check, int line, std::string text);
+  /// As warn, but recorded whether or not enabled: for what an opt-in option did, which the
+  /// user is told even without warnings.
+  void notice(std::string_view check, int line, std::string text);
+
+  /// Warnings reported so far, the counted ones included.
+  std::uint64_t count() const { return count_; }
+
+  /// The kept warnings as "FILE:LINE: warning: TEXT [check]" lines, in the order they came,
+  /// then one "FILE: note: N more like this [check]" line per check and file that had more;
+  /// all of them are forgotten, the count stays.
+  std::string takeText();
+
+ private:
+  struct Kept {
+    std::string file;
+    int line;
+    std::string check;
+    std::string text;
+  };
+  bool enabled_ = false;
+  std::string file_ = "regforge";
+  std::uint64_t count_ = 0;
+  std::vector<Kept> kept_;
+  std::map<std::pair<std::string, std::string>, std::uint64_t> perCheck_;  // (file, check)
+};
+
+/// value in decimal with a comma between groups of three digits: 1,360.
+std::string withThousands(std::uint64_t value);
+
+}  // namespace regforge

@@ -1,0 +1,37 @@
+#include "readers/InputRoot.h"
+
+#include "readers/SVDFile.h"
+
+namespace regforge {
+
+std::vector<std::string> cpuIds(const XMLElement* root) {
+  std::vector<std::string> ids;
+  if (!root) return ids;
+  // Pre-order without recursion.
+  const XMLNode* node = root;
+  while (node) {
+    const XMLElement* element = node->toElement();
+    if (element && element->tagName() == "cpu") {
+      if (const auto id = element->attribute("id")) ids.emplace_back(*id);
+    }
+    if (element && element->firstChild()) {
+      node = element->firstChild();
+      continue;
+    }
+    while (node != root && !node->nextSibling())
+      node = node->parent();
+    node = node == root ? nullptr : node->nextSibling();
+  }
+  return ids;
+}
+
+std::string readerFor(const XMLElement* root) {
+  if (!root) return {};
+  if (root->tagName() == "boards") return "-tcf";
+  if (root->tagName() == "device" && SVDFile::findElement(root->firstChild(), "peripherals"))
+    return "the SVD reader (no -tcf, -ddf or -rdt)";
+  const std::vector<std::string> ids = cpuIds(root);
+  return ids.empty() ? std::string() : "-rdt " + ids.front();
+}
+
+}  // namespace regforge

@@ -1,0 +1,172 @@
+// The warnings of the SVD reader: numbers that convert to something else than they say,
+// missing or unknown texts, arrays, bit fields and names that repeat in one scope.
+#include <algorithm>
+#include <vector>
+
+#include "readers/SVDFile.h"
+#include "text/Numbers.h"
+
+namespace regforge {
+namespace {
+
+std::string quoted(std::string_view text) {
+  return "\"" + std::string(text) + "\"";
+}
+
+// "010" read with the prefix rule is octal: worth a word when its digits say otherwise.
+bool readsAsOctal(std::string_view text, int base) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
+    text.remove_prefix(1);
+  return base == 0 && text.size() > 1 && text[0] == '0' && text[1] >= '1' && text[1] <= '9';
+}
+
+// Access texts that mean what the reader makes of them.
+constexpr std::string_view kKnownAccess[] = {"read-only", "write-only", "read-write", "writeOnce",
+                                             "read-writeOnce"};
+
+}  // namespace
+
+void SVDFile::warnAt(const XMLElement& element, std::string_view check, std::string text) {
+  diagnostics().warn(check, element.line() + 1, std::move(text));
+}
+
+std::uint32_t SVDFile::checkedUnsigned(std::string_view text, int base, const XMLElement& where,
+                                       std::string_view what) {
+  const std::optional<std::uint32_t> value = parseUnsigned(text, base);
+  if (warnings() && !text.empty()) {
+    if (!value) {
+      warnAt(where, "number",
+             std::string(what) + " " + quoted(text) + " is not " +
+                 (base == 10 ? "a decimal number" : "a number") + "; 0 used");
+    } else if (readsAsOctal(text, base) && std::to_string(*value) != text) {
+      warnAt(where, "number",
+             std::string(what) + " " + quoted(text) +
+                 " is read as octal: " + std::to_string(*value) + " used");
+    }
+  }
+  return value.value_or(0);
+}
+
+std::int32_t SVDFile::checkedSigned(std::string_view text, int base, const XMLElement& where,
+                                    std::string_view what) {
+  const std::optional<std::int32_t> value = parseSigned(text, base);
+  if (warnings() && !text.empty() && !value) {
+    warnAt(where, "number",
+           std::string(what) + " " + quoted(text) + " is not " +
+               (base == 10 ? "a decimal number" : "a number") + "; 0 used");
+  }
+  return value.value_or(0);
+}
+
+std::uint32_t SVDFile::limitArray(std::uint32_t count, const XMLElement& element) {
+  if (!arrayLimit_ || count <= *arrayLimit_) return count;
+  if (!limited_.insert(&element).second) return *arrayLimit_;
+  // The option asked for this change of the output, so it is told even without -warn.
+  diagnostics().notice("array-limit", element.line() + 1,
+                       "<" + std::string(element.tagName()) + "> " +
+                           quoted(childText(&element, "name")) + " has " + withThousands(count) +
+                           " copies; the first " + withThousands(*arrayLimit_) + " are written");
+  return *arrayLimit_;
+}
+
+void SVDFile::passedBound(const XMLElement& element, std::uint64_t count, std::uint64_t perCopy) {
+  problemLine_ = element.line() + 1;
+  const std::string bound =
+      perCopy == 0
+          ? "the memory map passes its bound of " + withThousands(limits_.storage) + " bytes"
+          : "the conversion passes its bound of " + withThousands(limits_.steps) + " elements";
+  problem_ = "<" + std::string(element.tagName()) + "> " + quoted(childText(&element, "name")) +
+             " has " + withThousands(count) + " copies, and " + bound +
+             " there; -array-limit N writes only the first N copies of each array";
+}
+
+void SVDFile::checkRegister(const XMLElement& reg, const XMLElement* base,
+                            const SVDReadContext& context, const SVDRegisterPlan& plan,
+                            std::string_view dimIndex) {
+  if (inheritedText(&reg, base, "addressOffset").empty()) {
+    warnAt(reg, "missing",
+           "register " + quoted(plan.name) + " has no <addressOffset>; offset 0 used");
+  }
+  const std::string_view access = inheritedText(&reg, base, "access");
+  const std::string_view used = access.empty() ? context.access : access;
+  if (!used.empty() &&
+      std::find(std::begin(kKnownAccess), std::end(kKnownAccess), used) == std::end(kKnownAccess)) {
+    warnAt(reg, "access",
+           "register " + quoted(plan.name) + ": access " + quoted(used) +
+               " is not known; Read/Write used");
+  }
+  if (!dimIndex.empty()) checkDimIndex(reg, plan.count, dimIndex);
+}
+
+void SVDFile::checkDimIndex(const XMLElement& element, std::uint32_t count,
+                            std::string_view dimIndex) {
+  const std::uint32_t over = count == UINT32_MAX ? count : count + 1;
+  const std::size_t names = parseDimIndex(dimIndex, over).size();
+  if (names == count) return;
+  warnAt(element, "dim-index",
+         "<" + std::string(element.tagName()) + "> " + quoted(childText(&element, "name")) +
+             ": dim " + std::to_string(count) + " but dimIndex " + quoted(dimIndex) + " gives " +
+             (names > count ? "more" : std::to_string(names)) + " names" +
+             (names < count ? "; the other copies are numbered" : "; the rest unused"));
+}
+
+void SVDFile::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
+  const auto end = [](const SVDFieldPlan& field) { return std::int64_t{field.lsb} + field.width; };
+  fieldOrder_.clear();
+  for (const SVDFieldPlan& field : plan.fields) {
+    if (field.lsb < 0 || field.width <= 0 || (sizeBits > 0 && end(field) > sizeBits)) {
+      warnAt(*field.element, "bit-field",
+             "field " + quoted(field.name) + " of register " + quoted(plan.name) + " (bits " +
+                 field.start + " to " + std::to_string(end(field) - 1) + ") lies outside the " +
+                 std::to_string(sizeBits) + "-bit register");
+    }
+    if (field.width > 0) fieldOrder_.push_back(&field);
+    for (const SVDEnumPlan& value : field.enums) {
+      const bool binary =
+          value.binary || value.value.substr(0, 2) == "0b" || value.value.substr(0, 2) == "0B";
+      const std::optional<std::uint32_t> number =
+          binary ? parseUnsigned(value.value.substr(value.binary ? 0 : 2), 2)
+                 : parseUnsigned(value.value, 0);
+      if (number && field.width > 0 && field.width < 32 && *number >> field.width != 0) {
+        warnAt(*field.element, "enum-value",
+               "value " + quoted(value.name) + " (" + std::string(value.binary ? "#" : "") +
+                   std::string(value.value) + ") does not fit the " + field.size + "-bit field " +
+                   quoted(field.name));
+      }
+    }
+  }
+  std::stable_sort(fieldOrder_.begin(), fieldOrder_.end(),
+                   [](const SVDFieldPlan* a, const SVDFieldPlan* b) { return a->lsb < b->lsb; });
+  // Each field against the one reaching highest among those below it.
+  const SVDFieldPlan* reach = nullptr;
+  for (const SVDFieldPlan* field : fieldOrder_) {
+    if (reach && field->lsb < end(*reach)) {
+      warnAt(*field->element, "bit-field",
+             "field " + quoted(field->name) + " overlaps field " + quoted(reach->name) +
+                 " of register " + quoted(plan.name));
+    }
+    if (!reach || end(*field) > end(*reach)) reach = field;
+  }
+}
+
+void SVDFile::checkRepeatedNames(const XMLElement& container, std::string_view tag,
+                                 std::string_view otherTag) {
+  std::vector<std::pair<std::string_view, const XMLElement*>>& names = namesInScope_;
+  names.clear();
+  for (const XMLNode* node = container.firstChild(); node; node = node->nextSibling()) {
+    const XMLElement* child = node->toElement();
+    if (!child || (child->tagName() != tag && child->tagName() != otherTag)) continue;
+    const std::string_view name = childText(child, "name");
+    if (!name.empty()) names.emplace_back(name, child);
+  }
+  std::stable_sort(names.begin(), names.end(),
+                   [](const auto& a, const auto& b) { return a.first < b.first; });
+  for (std::size_t i = 1; i < names.size(); ++i) {
+    if (names[i].first != names[i - 1].first) continue;
+    warnAt(*names[i].second, "duplicate-name",
+           "<" + std::string(names[i].second->tagName()) + "> name " + quoted(names[i].first) +
+               " is given before, at line " + std::to_string(names[i - 1].second->line() + 1));
+  }
+}
+
+}  // namespace regforge
