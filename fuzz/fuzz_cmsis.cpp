@@ -13,6 +13,7 @@
 #include "MemoryMapCheck.h"
 #include "driver/CmsisHeader.h"
 #include "driver/SVDFile2.h"
+#include "platform/Files.h"
 
 using regforge::fuzz::require;
 
@@ -31,8 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
   const bool anyNames = text.find("SysTick_IRQn") != std::string::npos;
   if (text.empty()) text.push_back('\n');  // a stream needs at least one byte
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(fmemopen(text.data(), text.size(), "r"),
-                                                       &std::fclose);
+  const regforge::File file(fmemopen(text.data(), text.size(), "r"));
   require(file != nullptr);
   const regforge::CmsisHeader header = regforge::scanCmsisHeader(file.get(), core, mpu, fpu);
 

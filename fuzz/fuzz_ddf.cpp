@@ -8,6 +8,7 @@
 #include <string>
 
 #include "MemoryMapCheck.h"
+#include "platform/Files.h"
 #include "readers/DdfReader.h"
 #include "text/Numbers.h"
 
@@ -35,8 +36,7 @@ void checkGroupStarts(const regforge::MemoryMap& map) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::string text(reinterpret_cast<const char*>(data), size);
   if (text.empty()) text.push_back('\n');  // a stream needs at least one byte
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(fmemopen(text.data(), text.size(), "r"),
-                                                       &std::fclose);
+  const regforge::File file(fmemopen(text.data(), text.size(), "r"));
   require(file != nullptr);
   regforge::MemoryMap map;
   regforge::readDdf(file.get(), map);

@@ -1,4 +1,5 @@
 // The DDF reader on whole files: lines arrive as C fgets hands them over.
+#include "platform/Files.h"
 #include "readers/DdfReader.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ namespace regforge {
 namespace {
 
 std::string convert(const std::string& text) {
-  std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::tmpfile(), &std::fclose);
+  const File file(std::tmpfile());
   EXPECT_TRUE(file);
   if (!file) return {};
   std::fwrite(text.data(), 1, text.size(), file.get());
