@@ -6,8 +6,8 @@
 //   byte 1: bits 0-3 the core type, bit 4 "-mpu", bit 5 "-fpu", bit 6 "-pp", bit 7 "-nb";
 //   byte 2: bits 0-6 "-nvic" priority bits (0: no NVIC group; 127: the largest number), bit 7
 //           "-warn";
-//   byte 3: the first interrupt index of "-nvic" and "-irq-table", signed (-128: the
-//           smallest number, unless a vector table is written).
+//   byte 3: the first interrupt index of "-nvic", signed (-128: the smallest number); with
+//           "-irq-table" its low 7 bits, since a negative start is refused then.
 // The rest is the SVD document. A parsed input must give a "Processor" root; a complete run
 // must write a file whose groups, registers, bit fields and values nest as the format has
 // them and that parses back into the same file.
@@ -40,9 +40,13 @@ regforge::Options optionsOf(const std::uint8_t* head) {
   options.nvicPrioBits = bits == 127 ? UINT32_MAX : bits;
   options.warn = (head[2] & 128u) != 0;
   const auto start = static_cast<std::int8_t>(head[3]);
-  // A vector table from the smallest number would be 2^31 lines: it starts at -128 instead.
-  const bool smallest = start == INT8_MIN && !options.irqTable;
-  options.irqStart = static_cast<std::uint32_t>(smallest ? INT32_MIN : start);
+  // A vector table takes no negative start (the run refuses it before reading): 0 to 127.
+  const bool smallest = start == INT8_MIN;
+  if (options.irqTable) {
+    options.irqStart = static_cast<std::uint32_t>(start & 127);
+  } else {
+    options.irqStart = static_cast<std::uint32_t>(smallest ? INT32_MIN : start);
+  }
   options.files = {"in.svd", "out.xml"};
   return options;
 }

@@ -77,5 +77,13 @@ TEST(XMLWriterTest, WritesDeepTreesWithoutRecursion) {
   EXPECT_EQ(written(document).size(), 2u * 2999 * 3000 + 9u * 3000 + 2 * 3000 + 5);
 }
 
+// Text, comments and CDATA sections are written so that parsing the output gives them back;
+// the empty texts the parser keeps around markup come out as indented empty lines.
+TEST(XMLWriterTest, WritesTextCommentsAndCDATAOnLinesOfTheirOwn) {
+  XMLDocument document(XMLDocument::Content::Nodes);
+  ASSERT_TRUE(document.parse("<a>x&lt;<!--c--><![CDATA[<y>]]></a>"));
+  EXPECT_EQ(written(document), "<a>\n  x&lt;\n  <!--c-->\n  \n  <![CDATA[<y>]]>\n  \n</a>\n");
+}
+
 }  // namespace
 }  // namespace regforge
