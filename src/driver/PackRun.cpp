@@ -217,10 +217,14 @@ class PackRun {
         ++failed;
         appendFormat(outcome_.out, "%s  failed\n", choices[i].name(':').c_str());
       }
-      if (showProgress) std::fprintf(stderr, "[%zu/%zu]", i + 1, choices.size());
+      if (showProgress)
+        std::fprintf(stderr, "[%s/%s]", std::to_string(i + 1).c_str(),
+                     std::to_string(choices.size()).c_str());
     }
     if (showProgress) std::fputs("\r\033[K", stderr);
-    appendFormat(outcome_.out, "%zu converted, %zu failed\n", choices.size() - failed, failed);
+    // Counts as text: the Windows C runtime's formats know no %zu.
+    outcome_.out += std::to_string(choices.size() - failed) + " converted, " +
+                    std::to_string(failed) + " failed\n";
     return failed == 0 ? 0 : 1;
   }
 

@@ -44,7 +44,7 @@ TEST(PackCorpus, EveryDeviceConvertsAsItsSvdWithTheCoreOptions) {
     if (!pack.is_directory()) continue;
     const fs::path pdsc = pack.path() / (pack.path().filename().string() + ".pdsc");
     XMLDocument document(XMLDocument::Content::Dropped);
-    ASSERT_TRUE(document.load(pdsc.c_str())) << pdsc;
+    ASSERT_TRUE(document.load(pdsc.string().c_str())) << pdsc;
     const std::vector<PackDevice> devices =
         readPackDescription(document).value_or(std::vector<PackDevice>{});
     ASSERT_FALSE(devices.empty()) << pdsc;

@@ -11,9 +11,52 @@
 namespace regforge {
 namespace fs = std::filesystem;
 
+namespace {
+
+bool equalsIgnoringCase(const std::string& a, const std::string& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+// The name in folder that is name exactly or else, but for letter case, the first in name
+// order. Windows opens a file named in any letter case, so the folder is listed to tell them apart.
+std::optional<std::string> findEntry(const std::string& folder, const std::string& name,
+                                     bool ignoringCase) {
+  std::error_code error;
+  std::vector<std::string> matches;
+  for (fs::directory_iterator it(folder.empty() ? "." : folder, error), end; !error && it != end;
+       it.increment(error)) {
+    const std::string entry = it->path().filename().string();
+    if (entry == name) return entry;
+    if (ignoringCase && equalsIgnoringCase(entry, name)) matches.push_back(entry);
+  }
+  if (matches.empty()) return std::nullopt;
+  return *std::min_element(matches.begin(), matches.end());
+}
+
+std::string joined(const std::string& folder, const std::string& name) {
+  if (folder.empty()) return name;
+  const char last = folder.back();
+  return last == '/' || last == '\\' || last == ':' ? folder + name : folder + "/" + name;
+}
+
+// The parent folder and the last name of path, split at its last separator.
+std::pair<std::string, std::string> split(const std::string& path) {
+  const std::size_t at = path.find_last_of("/\\:");
+  if (at == std::string::npos) return {"", path};
+  return {path.substr(0, at + 1), path.substr(at + 1)};
+}
+
+}  // namespace
+
+// A file named in other letter case than its own is no match here, as on other systems.
 bool isFile(const std::string& path) {
   std::error_code error;
-  return fs::is_regular_file(path, error);
+  if (!fs::is_regular_file(path, error)) return false;
+  const auto [folder, name] = split(path);
+  return findEntry(folder, name, false).has_value();
 }
 
 bool isFolder(const std::string& path) {
@@ -27,44 +70,26 @@ bool makeFolder(const std::string& path) {
   return isFolder(path);
 }
 
-namespace {
-
-bool equalsIgnoringCase(const std::string& a, const std::string& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
-// The entry of folder named like name but for letter case, the first in name order.
-std::optional<fs::path> findEntryIgnoringCase(const fs::path& folder, const std::string& name) {
-  std::error_code error;
-  std::vector<fs::path> matches;
-  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    if (equalsIgnoringCase(it->path().filename().string(), name)) matches.push_back(it->path());
-  }
-  if (matches.empty()) return std::nullopt;
-  return *std::min_element(matches.begin(), matches.end());
-}
-
-}  // namespace
-
 std::optional<std::string> findFileIgnoringCase(const std::string& folder,
                                                 const std::string& relative) {
-  std::error_code error;
-  fs::path path(folder);
-  for (const fs::path& part : fs::path(relative)) {
-    if (part.empty() || part == "." || part == ".." || fs::exists(path / part, error)) {
-      path /= part;
+  std::string path = folder;
+  std::size_t start = 0;
+  while (start <= relative.size()) {
+    const std::size_t end = std::min(relative.find_first_of("/\\", start), relative.size());
+    const std::string part = relative.substr(start, end - start);
+    start = end + 1;
+    if (part.empty()) continue;
+    if (part == "." || part == "..") {
+      path = joined(path, part);
       continue;
     }
-    const std::optional<fs::path> found =
-        findEntryIgnoringCase(path.empty() ? fs::path(".") : path, part.string());
+    const std::optional<std::string> found = findEntry(path, part, true);
     if (!found) return std::nullopt;
-    path /= found->filename();
+    path = joined(path, *found);
   }
-  if (!isFile(path.string())) return std::nullopt;
-  return path.string();
+  std::error_code error;
+  if (!fs::is_regular_file(path, error)) return std::nullopt;
+  return path;
 }
 
 bool standardErrorIsTerminal() {
