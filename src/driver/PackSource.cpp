@@ -53,10 +53,7 @@ class PackSource::ZippedFiles : public FileAccess {
 };
 
 PackSource::PackSource(std::string path, FileAccess& files)
-    : path_(std::move(path)), files_(files) {
-  const std::size_t slash = path_.rfind('/');
-  if (slash != std::string::npos) folder_ = path_.substr(0, slash + 1);
-}
+    : path_(std::move(path)), folder_(folderOf(path_)), files_(files) {}
 
 PackSource::~PackSource() = default;
 

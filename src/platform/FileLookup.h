@@ -21,6 +21,9 @@ bool makeFolder(const std::string& path);
 std::optional<std::string> findFileIgnoringCase(const std::string& folder,
                                                 const std::string& relative);
 
+/// The folder part of path, up to and with its last separator; empty when it has none.
+std::string folderOf(const std::string& path);
+
 /// True when standard error goes to a terminal.
 bool standardErrorIsTerminal();
 

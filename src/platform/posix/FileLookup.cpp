@@ -66,6 +66,10 @@ std::optional<std::string> findFileIgnoringCase(const std::string& folder,
   return path.string();
 }
 
+std::string folderOf(const std::string& path) {
+  return path.substr(0, path.rfind('/') + 1);
+}
+
 bool standardErrorIsTerminal() {
   return isatty(STDERR_FILENO) != 0;
 }

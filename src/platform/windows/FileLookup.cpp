@@ -92,6 +92,11 @@ std::optional<std::string> findFileIgnoringCase(const std::string& folder,
   return path;
 }
 
+// "C:pack.pdsc" and "packs\X\X.pdsc" name folders too.
+std::string folderOf(const std::string& path) {
+  return split(path).first;
+}
+
 bool standardErrorIsTerminal() {
   return _isatty(_fileno(stderr)) != 0;
 }
