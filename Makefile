@@ -8,7 +8,7 @@ BENCH_DIR ?= build-bench
 RUNS ?= 5
 SECONDS ?= 60
 JOBS ?= $(shell nproc)
-PACKAGES := cmake ninja-build g++ make libgtest-dev python3
+PACKAGES := cmake ninja-build g++ make libgtest-dev python3 libminizip-dev zlib1g-dev
 FUZZ_PACKAGES := clang libclang-rt-dev
 BENCH_PACKAGES := libpugixml-dev
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

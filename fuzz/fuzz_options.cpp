@@ -26,9 +26,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const regforge::ScanResult result =
       regforge::scanArguments(static_cast<int>(argv.size()), argv.data());
-  const bool twoFiles = result.options.files.size() == 2;
-  if (result.status == regforge::ScanResult::Status::Run && !twoFiles) std::abort();
-  if (result.status == regforge::ScanResult::Status::Usage && twoFiles) std::abort();
+  // Two file names, or one for the list of a pack's devices.
+  const bool rightFiles = result.options.files.size() == (result.options.packList ? 1u : 2u);
+  if (result.status == regforge::ScanResult::Status::Run && !rightFiles) std::abort();
+  if (result.status == regforge::ScanResult::Status::Usage && rightFiles) std::abort();
   if ((result.status == regforge::ScanResult::Status::MissingArgument) !=
       (result.message != nullptr)) {
     std::abort();

@@ -325,7 +325,10 @@ bool Conversion::writeVectorTable() {
     return explain(name, 0, files_.writeProblem(name));
   }
   regforge::writeVectorTable(*file, static_cast<std::int32_t>(options_.irqStart), map_);
-  if (!file->close()) return report("error: write of %s failed\n", name.c_str());
+  if (!file->close()) {
+    report("error: write of %s failed\n", name.c_str());
+    return explain(name, 0, files_.writeProblem(name));
+  }
   return true;
 }
 

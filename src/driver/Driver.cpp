@@ -5,6 +5,7 @@
 
 #include "driver/Conversion.h"
 #include "driver/Options.h"
+#include "driver/PackRun.h"
 
 namespace regforge {
 namespace {
@@ -53,11 +54,15 @@ RunOutcome runRegforge(int argc, const char* const* argv, FileAccess& files) {
   }
   Diagnostics diagnostics;
   if (scan.options.warn) diagnostics.enable();
-  Conversion conversion(std::move(scan.options), files);
-  conversion.map().setDiagnostics(diagnostics);
-  outcome.status = conversion.run();
-  // The error and its reason first, then the warnings of the run up to it.
-  outcome.err = conversion.message();
+  if (scan.options.pack || scan.options.packList) {
+    outcome = runPack(std::move(scan.options), files, diagnostics);
+  } else {
+    Conversion conversion(std::move(scan.options), files);
+    conversion.map().setDiagnostics(diagnostics);
+    outcome.status = conversion.run();
+    // The error and its reason first, then the warnings of the run up to it.
+    outcome.err = conversion.message();
+  }
   if (diagnostics.enabled() || diagnostics.count() > 0) outcome.err += warningsText(diagnostics);
   return outcome;
 }

@@ -27,14 +27,20 @@ class OutputFileSink : public ByteSink {
     std::fwrite(bytes.data(), 1, bytes.size(), file_.stream());  // errors stay in the stream
   }
   std::FILE* file() override { return file_.stream(); }
-  bool close() override { return file_.commit(); }
+  bool close() override {
+    if (file_.commit()) return true;
+    *problem_ = file_.problem();
+    return false;
+  }
   OutputFile file_;
+  std::string* problem_ = nullptr;  // where the reason of a failed close goes
 };
 
 }  // namespace
 
 std::unique_ptr<ByteSink> DiskFiles::create(const std::string& path, bool text) {
   auto sink = std::make_unique<OutputFileSink>();
+  sink->problem_ = &closeProblems_[path];
   if (!sink->file_.open(path, text ? OutputFile::Mode::Text : OutputFile::Mode::Binary)) {
     return nullptr;
   }
@@ -50,6 +56,9 @@ std::string DiskFiles::readProblem(const std::string& path) {
 }
 
 std::string DiskFiles::writeProblem(const std::string& path) {
+  // A file that failed on its way out says why; one that could not be made is examined.
+  const auto closed = closeProblems_.find(path);
+  if (closed != closeProblems_.end() && !closed->second.empty()) return closed->second;
   return regforge::writeProblem(path.c_str());
 }
 

@@ -42,6 +42,9 @@ class DiskFiles : public FileAccess {
   std::string readProblem(const std::string& path) override;
   std::string writeProblem(const std::string& path) override;
   std::optional<FileIdentity> identify(const std::string& path) override;
+
+ private:
+  std::map<std::string, std::string> closeProblems_;  // by path, of files whose close failed
 };
 
 /// Files held in memory by path; what a run creates appears among them.

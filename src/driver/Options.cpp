@@ -68,6 +68,9 @@ constexpr OptionRow kOptions[] = {
        o.arrayLimit = cNumber(a);
        o.arrayLimitText = a;
      }},
+    {"-pack", "Device name required for -pack option\n",
+     [](Options& o, const char* a) { o.pack = a; }},
+    {"-pack-list", nullptr, [](Options& o, const char*) { o.packList = true; }},
 };
 
 const OptionRow* findOption(const char* word) {
@@ -110,6 +113,9 @@ const char kMoreUsage[] =
     "  -warn                    Print warnings about what the conversion did to the input\n"
     "  -strict                  As -warn; any warning fails the run and writes no file\n"
     "  -array-limit n           Write arrays of more than 'n' copies with 'n' copies\n"
+    "  -pack device[:pname]     Input file is a pack description (.pdsc or .pack): convert\n"
+    "                           this device's SVD file; with * or ? every match into a folder\n"
+    "  -pack-list               List the devices of the one pack description given\n"
     "  --help                   Print this text\n"
     "  --version                Print the version\n";
 
@@ -137,7 +143,8 @@ ScanResult scanArguments(int argc, const char* const* argv) {
     }
     option->apply(result.options, argument);
   }
-  if (result.options.files.size() != 2) result.status = ScanResult::Status::Usage;
+  const std::size_t fileCount = result.options.packList ? 1 : 2;
+  if (result.options.files.size() != fileCount) result.status = ScanResult::Status::Usage;
   return result;
 }
 

@@ -38,6 +38,8 @@ struct Options {
   const char* coreText = nullptr;           ///< the words behind core, nvicPrioBits and arrayLimit
   const char* nvicText = nullptr;
   const char* arrayLimitText = nullptr;
+  const char* pack = nullptr;  ///< set: the input is a pack description, convert this device
+  bool packList = false;       ///< list the devices of a pack description instead
   std::vector<std::string>
       files;  ///< every word that is neither an option nor an option's argument
 };
@@ -51,7 +53,8 @@ struct ScanResult {
 
 /// Scans argv[1..argc-1]. Words are compared whole with each option name; an option with an
 /// argument takes the next word whatever it is; unknown words are file names; a repeated
-/// option overwrites. Anything but two file names asks for the usage text.
+/// option overwrites. Anything but two file names (one with "-pack-list") asks for the usage
+/// text.
 ScanResult scanArguments(int argc, const char* const* argv);
 
 /// The usage text, written to standard output.

@@ -1,5 +1,7 @@
 #include "memorymap/Diagnostics.h"
 
+#include <algorithm>
+
 namespace regforge {
 
 void Diagnostics::warn(std::string_view check, int line, std::string text) {
@@ -9,7 +11,11 @@ void Diagnostics::warn(std::string_view check, int line, std::string text) {
 void Diagnostics::notice(std::string_view check, int line, std::string text) {
   ++count_;
   std::uint64_t& seen = perCheck_[{file_, std::string(check)}];
-  if (++seen <= kKeptPerCheck) kept_.push_back({file_, line, std::string(check), std::move(text)});
+  if (++seen > kKeptPerCheck) return;
+  // One warning is one line, whatever texts of the input it quotes.
+  std::replace(text.begin(), text.end(), '\n', ' ');
+  std::replace(text.begin(), text.end(), '\r', ' ');
+  kept_.push_back({file_, line, std::string(check), std::move(text)});
 }
 
 std::string Diagnostics::takeText() {

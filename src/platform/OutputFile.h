@@ -29,11 +29,14 @@ class OutputFile {
   /// permission bits of the file it replaces. False when any write failed, the close
   /// included, or the file could not take its name.
   bool commit();
+  /// The system's reason why the last commit() failed; empty when none showed.
+  const std::string& problem() const { return problem_; }
 
  private:
   std::FILE* stream_ = nullptr;
   std::string destination_;
   std::string temporary_;  // empty when written in place
+  std::string problem_;
 };
 
 }  // namespace regforge

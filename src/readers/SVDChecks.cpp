@@ -1,28 +1,37 @@
 // The warnings of the SVD reader: numbers that convert to something else than they say,
 // missing or unknown texts, arrays, bit fields and names that repeat in one scope.
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "readers/SVDFile.h"
+#include "text/ByteText.h"
+#include "text/Latin1Text.h"
 #include "text/Numbers.h"
 
 namespace regforge {
 namespace {
 
 std::string quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
+  return "\"" + simplified(text) + "\"";  // a warning stays on one line
 }
 
 // "010" read with the prefix rule is octal: worth a word when its digits say otherwise.
 bool readsAsOctal(std::string_view text, int base) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-    text.remove_prefix(1);
+  text = trimmed(text);
   return base == 0 && text.size() > 1 && text[0] == '0' && text[1] >= '1' && text[1] <= '9';
 }
 
 // Access texts that mean what the reader makes of them.
 constexpr std::string_view kKnownAccess[] = {"read-only", "write-only", "read-write", "writeOnce",
                                              "read-writeOnce"};
+
+// Read/Write is what any unknown text gets, so a read-write text in other letter case (as in
+// "read-writeonce") loses nothing and needs no word.
+bool meansReadWrite(std::string_view access) {
+  return equalsIgnoreAsciiCase(access, "read-write") ||
+         equalsIgnoreAsciiCase(access, "read-writeOnce");
+}
 
 }  // namespace
 
@@ -89,7 +98,7 @@ void SVDFile::checkRegister(const XMLElement& reg, const XMLElement* base,
   }
   const std::string_view access = inheritedText(&reg, base, "access");
   const std::string_view used = access.empty() ? context.access : access;
-  if (!used.empty() &&
+  if (!used.empty() && !meansReadWrite(used) &&
       std::find(std::begin(kKnownAccess), std::end(kKnownAccess), used) == std::end(kKnownAccess)) {
     warnAt(reg, "access",
            "register " + quoted(plan.name) + ": access " + quoted(used) +
@@ -151,21 +160,24 @@ void SVDFile::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
 
 void SVDFile::checkRepeatedNames(const XMLElement& container, std::string_view tag,
                                  std::string_view otherTag) {
-  std::vector<std::pair<std::string_view, const XMLElement*>>& names = namesInScope_;
+  std::vector<NameInScope>& names = namesInScope_;
   names.clear();
   for (const XMLNode* node = container.firstChild(); node; node = node->nextSibling()) {
     const XMLElement* child = node->toElement();
     if (!child || (child->tagName() != tag && child->tagName() != otherTag)) continue;
     const std::string_view name = childText(child, "name");
-    if (!name.empty()) names.emplace_back(name, child);
+    if (!name.empty()) names.push_back({childText(child, "alternateGroup"), name, child});
   }
+  const auto key = [](const NameInScope& entry) {
+    return std::make_pair(entry.alternateGroup, entry.name);
+  };
   std::stable_sort(names.begin(), names.end(),
-                   [](const auto& a, const auto& b) { return a.first < b.first; });
+                   [&](const auto& a, const auto& b) { return key(a) < key(b); });
   for (std::size_t i = 1; i < names.size(); ++i) {
-    if (names[i].first != names[i - 1].first) continue;
-    warnAt(*names[i].second, "duplicate-name",
-           "<" + std::string(names[i].second->tagName()) + "> name " + quoted(names[i].first) +
-               " is given before, at line " + std::to_string(names[i - 1].second->line() + 1));
+    if (key(names[i]) != key(names[i - 1])) continue;
+    warnAt(*names[i].element, "duplicate-name",
+           "<" + std::string(names[i].element->tagName()) + "> name " + quoted(names[i].name) +
+               " is given before, at line " + std::to_string(names[i - 1].element->line() + 1));
   }
 }
 

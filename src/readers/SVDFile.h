@@ -164,7 +164,12 @@ class SVDFile : public MemoryMap {
   std::unordered_set<const XMLElement*> limited_;
   bool muted_ = false;
   std::vector<const SVDFieldPlan*> fieldOrder_;  // reused by the checks, not to allocate anew
-  std::vector<std::pair<std::string_view, const XMLElement*>> namesInScope_;
+  struct NameInScope {
+    std::string_view alternateGroup;  // registers of another alternate group may repeat a name
+    std::string_view name;
+    const XMLElement* element;
+  };
+  std::vector<NameInScope> namesInScope_;
 };
 
 }  // namespace regforge

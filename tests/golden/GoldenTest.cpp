@@ -3,6 +3,9 @@
 // afterwards every file of out/ must exist with exactly those bytes, no other file may have
 // appeared, and standard output, standard error and the exit status must match the case's
 // "stdout", "stderr" and "status" files (empty, empty and 0 when absent).
+// A case with a "corpus" file runs on a folder of the shared corpus: each of its lines names
+// one, which appears in the working directory under its own name (a link, never a copy); the
+// case is skipped when the corpus is absent.
 // Each case also runs in memory through the program's own sequence, unless it needs the disk.
 //
 // With REGFORGE_GOLDEN_UPDATE=1 in the environment the outputs of failing cases are written
@@ -28,6 +31,7 @@ using namespace regforge::testsupport;
 namespace {
 
 const fs::path kCasesDir = REGFORGE_GOLDEN_DIR;
+const fs::path kCorpusDir = REGFORGE_CORPUS_DIR;
 
 void writeFile(const fs::path& path, const std::string& bytes) {
   fs::create_directories(path.parent_path());
@@ -72,6 +76,15 @@ TEST_P(GoldenTest, OutputMatches) {
   fs::remove_all(scratch);
   fs::create_directories(workDir);
   if (fs::exists(caseDir / "in")) fs::copy(caseDir / "in", workDir, fs::copy_options::recursive);
+  if (fs::exists(caseDir / "corpus")) {
+    for (const std::string& folder : readArguments(caseDir / "corpus")) {
+      if (!fs::is_directory(kCorpusDir / folder)) {
+        fs::remove_all(scratch);
+        GTEST_SKIP() << "no corpus folder " << folder;
+      }
+      fs::create_directory_symlink(kCorpusDir / folder, workDir / fs::path(folder).filename());
+    }
+  }
 
   const ProgramRun run = runRegforge(workDir, readArguments(caseDir / "args"));
   const bool update = std::getenv("REGFORGE_GOLDEN_UPDATE") != nullptr;
@@ -118,6 +131,7 @@ TEST_P(GoldenTest, OutputMatches) {
 TEST_P(GoldenTest, SameRunInMemory) {
   const fs::path caseDir = kCasesDir / GetParam();
   if (fs::exists(caseDir / "on-disk")) GTEST_SKIP() << readFile(caseDir / "on-disk");
+  if (fs::exists(caseDir / "corpus")) GTEST_SKIP() << "runs on the shared corpus, on disk";
   regforge::MemoryFiles files;
   for (const std::string& file : filesBelow(caseDir / "in"))
     files.files[file] = readFile(caseDir / "in" / file);

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstring>
 
 namespace regforge {
 namespace {
@@ -96,14 +97,19 @@ bool OutputFile::open(const std::string& path, Mode) {
 
 bool OutputFile::commit() {
   if (!stream_) return false;
+  // A failed write leaves its reason in errno until the flush fails the same way.
   bool written = std::fflush(stream_) == 0 && !std::ferror(stream_);
-  written = std::fclose(stream_) == 0 && written;
+  if (!written) problem_ = std::strerror(errno);
+  const bool closed = std::fclose(stream_) == 0;
+  if (!closed && written) problem_ = std::strerror(errno);
+  written = written && closed;
   stream_ = nullptr;
   if (temporary_.empty()) return written;
   if (written && std::rename(temporary_.c_str(), destination_.c_str()) == 0) {
     temporary_.clear();
     return true;
   }
+  if (written) problem_ = std::strerror(errno);
   unlink(temporary_.c_str());
   temporary_.clear();
   return false;

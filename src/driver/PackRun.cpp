@@ -1,0 +1,322 @@
+// The pack run: reads the pack description, finds the devices that the command line names and
+// converts the SVD file of each, with the pack's core data in place of the core options the
+// command line left out.
+#include "driver/PackRun.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cortexm/PackCores.h"
+#include "driver/Conversion.h"
+#include "driver/PackSource.h"
+#include "platform/FileLookup.h"
+#include "readers/PackDescription.h"
+#include "text/NamePatterns.h"
+
+namespace regforge {
+namespace {
+
+// vprintf into the end of a string.
+void appendFormatted(std::string& text, const char* format, va_list args) {
+  va_list again;
+  va_copy(again, args);
+  const int size = std::vsnprintf(nullptr, 0, format, args);
+  if (size > 0) {
+    const std::size_t end = text.size();
+    text.resize(end + static_cast<std::size_t>(size) + 1);
+    std::vsnprintf(&text[end], static_cast<std::size_t>(size) + 1, format, again);
+    text.resize(end + static_cast<std::size_t>(size));
+  }
+  va_end(again);
+}
+
+__attribute__((format(printf, 2, 3))) void appendFormat(std::string& text, const char* format,
+                                                        ...) {
+  va_list args;
+  va_start(args, format);
+  appendFormatted(text, format, args);
+  va_end(args);
+}
+
+std::string joinPath(std::string_view folder, std::string_view name) {
+  if (folder.empty()) return std::string(name);
+  std::string path(folder);
+  if (path.back() != '/') path += '/';
+  return path.append(name);
+}
+
+std::string joinNames(const std::vector<std::string>& names) {
+  std::string text;
+  for (const std::string& name : names) {
+    if (!text.empty()) text += ", ";
+    text += name;
+  }
+  return text;
+}
+
+// A processor of a device, as the command line or an output file name calls it.
+struct Choice {
+  const PackDevice* device;
+  const PackProcessor* processor;
+
+  bool multiCore() const { return device->processors.size() > 1; }
+  std::string name(char separator) const {
+    return multiCore() ? device->name + separator + processor->pname : device->name;
+  }
+};
+
+class PackRun {
+ public:
+  PackRun(Options options, FileAccess& files, Diagnostics& diagnostics)
+      : options_(std::move(options)),
+        pdsc_(options_.files[0]),
+        source_(pdsc_, files),
+        diagnostics_(diagnostics) {}
+
+  RunOutcome run() {
+    outcome_.status = runSteps();
+    return std::move(outcome_);
+  }
+
+ private:
+  int runSteps() {
+    if (!readPack()) return 1;
+    if (options_.packList) return listDevices();
+    std::string_view wanted = options_.pack;
+    std::string_view pname;
+    if (const std::size_t colon = wanted.rfind(':'); colon != std::string_view::npos) {
+      pname = wanted.substr(colon + 1);
+      wanted = wanted.substr(0, colon);
+    }
+    if (hasWildcard(wanted) || hasWildcard(pname)) return convertMatching(wanted, pname);
+    return convertOne(wanted, pname);
+  }
+
+  bool readPack() {
+    XMLDocument document(XMLDocument::Content::Dropped);
+    std::string message;
+    if (!source_.readDescription(document, message)) {
+      outcome_.err += message;
+      return false;
+    }
+    std::optional<std::vector<PackDevice>> devices = readPackDescription(document);
+    if (!devices) {
+      fail("error: %s is not a pack description\n", pdsc_.c_str());
+      return false;
+    }
+    devices_ = std::move(*devices);
+    return true;
+  }
+
+  int listDevices() {
+    for (const PackDevice& device : devices_) {
+      for (const PackProcessor& processor : device.processors) {
+        const Choice choice{&device, &processor};
+        appendFormat(outcome_.out, "%s  svd=%s  Dcore=%s Dfpu=%s Dmpu=%s Dtz=%s  header=%s\n",
+                     choice.name(':').c_str(), orNone(processor.svd), orNone(processor.dcore),
+                     orNone(processor.dfpu), orNone(processor.dmpu), orNone(processor.dtz),
+                     orNone(processor.header));
+      }
+    }
+    return 0;
+  }
+
+  static const char* orNone(const PackValue& value) {
+    return value.text.empty() ? "-" : value.text.c_str();
+  }
+
+  int convertOne(std::string_view wanted, std::string_view pname) {
+    const PackDevice* device = findDevice(wanted);
+    if (!device) {
+      std::vector<std::string> names;
+      for (const PackDevice& d : devices_)
+        names.push_back(d.name);
+      const std::string closest = joinNames(closestNames(wanted, names, 5));
+      return fail("error: no device %.*s in %s%s%s\n", static_cast<int>(wanted.size()),
+                  wanted.data(), pdsc_.c_str(),
+                  closest.empty() ? "" : "; closest: ", closest.c_str());
+    }
+    const std::optional<Choice> choice = chooseProcessor(*device, pname);
+    if (!choice) return 1;
+    std::optional<Options> options = optionsFor(*choice, options_.files[1], options_.irqTable);
+    return options ? convert(std::move(*options)) : 1;
+  }
+
+  // One conversion; its message, if any, goes to standard error.
+  int convert(Options options) {
+    Conversion conversion(std::move(options), source_.files());
+    conversion.map().setDiagnostics(diagnostics_);
+    const int status = conversion.run();
+    outcome_.err += conversion.message();
+    return status;
+  }
+
+  const PackDevice* findDevice(std::string_view name) const {
+    for (const PackDevice& device : devices_) {
+      if (device.name == name) return &device;
+    }
+    return nullptr;
+  }
+
+  // Without a processor name, a device must have exactly one processor.
+  std::optional<Choice> chooseProcessor(const PackDevice& device, std::string_view pname) {
+    std::vector<std::string> names;
+    for (const PackProcessor& processor : device.processors) {
+      if (!pname.empty() && processor.pname == pname) return Choice{&device, &processor};
+      names.push_back(Choice{&device, &processor}.name(':'));
+    }
+    if (pname.empty() && device.processors.size() == 1) {
+      return Choice{&device, &device.processors.front()};
+    }
+    const std::string choices = joinNames(names);
+    if (pname.empty()) {
+      fail("error: device %s has several processors; name one: %s\n", device.name.c_str(),
+           choices.c_str());
+    } else {
+      fail("error: device %s has no processor %.*s; its processors: %s\n", device.name.c_str(),
+           static_cast<int>(pname.size()), pname.data(), choices.c_str());
+    }
+    return std::nullopt;
+  }
+
+  // Every processor of every device that matches, into the folder that the output names.
+  int convertMatching(std::string_view wanted, std::string_view pname) {
+    std::vector<Choice> choices;
+    for (const PackDevice& device : devices_) {
+      if (!matchesPattern(device.name, wanted)) continue;
+      for (const PackProcessor& processor : device.processors) {
+        if (pname.empty() || matchesPattern(processor.pname, pname)) {
+          choices.push_back({&device, &processor});
+        }
+      }
+    }
+    if (choices.empty()) {
+      return fail("error: no device matches %s in %s\n", options_.pack, pdsc_.c_str());
+    }
+    const std::string& folder = options_.files[1];
+    if (!prepareFolder(folder)) return 1;
+    if (options_.irqTable && !prepareFolder(options_.irqTable)) return 1;
+    // The lines reach standard output when the run ends; the count is what shows it going on.
+    const bool showProgress = choices.size() > 20 && standardErrorIsTerminal();
+    std::size_t failed = 0;
+    for (std::size_t i = 0; i < choices.size(); ++i) {
+      if (showProgress) std::fputs("\r\033[K", stderr);
+      const std::string name = choices[i].name('_');
+      const std::string output = joinPath(folder, name + ".xml");
+      const std::string vectors = options_.irqTable ? joinPath(options_.irqTable, name) : "";
+      std::optional<Options> options =
+          optionsFor(choices[i], output, options_.irqTable ? vectors.c_str() : nullptr);
+      const std::string coreText = options ? coreOptionsText(*options) : "";
+      if (options && convert(std::move(*options)) == 0) {
+        appendFormat(outcome_.out, "%s -> %s  svd=%s  %s\n", choices[i].name(':').c_str(),
+                     output.c_str(), choices[i].processor->svd.text.c_str(), coreText.c_str());
+      } else {
+        ++failed;
+        appendFormat(outcome_.out, "%s  failed\n", choices[i].name(':').c_str());
+      }
+      if (showProgress) std::fprintf(stderr, "[%zu/%zu]", i + 1, choices.size());
+    }
+    if (showProgress) std::fputs("\r\033[K", stderr);
+    appendFormat(outcome_.out, "%zu converted, %zu failed\n", choices.size() - failed, failed);
+    return failed == 0 ? 0 : 1;
+  }
+
+  // An output folder that isn't there yet is made.
+  bool prepareFolder(const std::string& folder) {
+    if (isFolder(folder)) return true;
+    if (makeFolder(folder)) return true;
+    fail("error: %s is not a folder\n", folder.c_str());
+    return false;
+  }
+
+  // The options of one processor's conversion: its SVD file named on the command line, with
+  // the pack's core data for the core options that the command line left out.
+  std::optional<Options> optionsFor(const Choice& choice, const std::string& output,
+                                    const char* irqTable) {
+    const PackProcessor& processor = *choice.processor;
+    if (processor.svd.text.empty()) {
+      fail("error: device %s has no SVD file\n", choice.name(':').c_str());
+      return std::nullopt;
+    }
+    Options options = options_;
+    options.pack = nullptr;
+    // The pack names SVD files: an option for another input kind can't apply.
+    options.tcf = options.ddf = false;
+    options.rdtCpu = nullptr;
+    options.irqTable = irqTable;
+    options.files = {findSvd(processor.svd), output};
+    applyCore(processor, options);
+    return options;
+  }
+
+  // A message for standard error; gives the status of a failed run.
+  __attribute__((format(printf, 2, 3))) int fail(const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    appendFormatted(outcome_.err, format, args);
+    va_end(args);
+    return 1;
+  }
+
+  // The SVD file as the pack names it, or else one differing in letter case only.
+  std::string findSvd(const PackValue& svd) {
+    const PackSource::File file = source_.find(svd.text);
+    if (file.byLetterCase) {
+      warn("pack-letter-case", svd.line, "\"" + svd.text + "\" found as \"" + file.path + "\"");
+    }
+    return file.path;
+  }
+
+  void applyCore(const PackProcessor& processor, Options& options) {
+    const PackCore core = packCoreOf(processor.dcore.text, processor.dfpu.text, processor.dmpu.text,
+                                     processor.dtz.text);
+    if (!options.coreText && core.coreType) {
+      options.core = *core.coreType;
+      coreWord_ = std::to_string(*core.coreType);
+      options.coreText = coreWord_.c_str();  // as if given
+      if (core.nearest) {
+        warn("pack-core", processor.dcore.line,
+             "Dcore \"" + processor.dcore.text +
+                 "\" has no core tables of its own; converted as core " +
+                 std::to_string(*core.coreType));
+      }
+    }
+    options.fpu |= core.fpu;
+    options.mpu |= core.mpu;
+    options.nocmse |= core.noSecurity;
+  }
+
+  static std::string coreOptionsText(const Options& options) {
+    std::string text = options.coreText ? "-core " + std::to_string(options.core) : "";
+    for (const auto& [given, word] :
+         {std::pair{options.fpu, " -fpu"}, {options.mpu, " -mpu"}, {options.nocmse, " -nocmse"}}) {
+      if (given) text += word;
+    }
+    return text;
+  }
+
+  // A warning about the pack description, printed under "-warn".
+  void warn(const char* check, int line, std::string text) {
+    diagnostics_.setFile(pdsc_);
+    diagnostics_.warn(check, line, std::move(text));
+  }
+
+  Options options_;
+  const std::string pdsc_;
+  PackSource source_;
+  RunOutcome outcome_;
+  std::vector<PackDevice> devices_;
+  Diagnostics& diagnostics_;
+  std::string coreWord_;  // the core number the pack gives, as a "-core" word
+};
+
+}  // namespace
+
+RunOutcome runPack(Options options, FileAccess& files, Diagnostics& diagnostics) {
+  return PackRun(std::move(options), files, diagnostics).run();
+}
+
+}  // namespace regforge

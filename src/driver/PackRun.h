@@ -1,0 +1,15 @@
+// Runs that name a device of a pack description instead of an SVD file.
+#pragma once
+
+#include "driver/Driver.h"
+#include "driver/Options.h"
+#include "memorymap/Diagnostics.h"
+
+namespace regforge {
+
+/// "-pack" (one device, or every device matching a pattern into a folder) or "-pack-list"
+/// with the pack description (or zipped pack) as the first file, over files: what it would
+/// print and its exit status. Warnings go to diagnostics, which the caller prints.
+RunOutcome runPack(Options options, FileAccess& files, Diagnostics& diagnostics);
+
+}  // namespace regforge

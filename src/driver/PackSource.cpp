@@ -1,0 +1,118 @@
+#include "driver/PackSource.h"
+
+#include <algorithm>
+#include <string_view>
+
+#include "platform/FileLookup.h"
+#include "text/ByteText.h"
+
+namespace regforge {
+namespace {
+
+bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
+  return text.size() > suffix.size() &&
+         equalsIgnoreAsciiCase(text.substr(text.size() - suffix.size()), suffix);
+}
+
+std::string parseError(const XMLDocument& document, const std::string& path) {
+  return "error: " + std::string(document.errorText()) + " at " + path + ":" +
+         std::to_string(document.errorLine()) + "\n";
+}
+
+}  // namespace
+
+// Paths below the archive's own path ("Vendor.Pack.1.0.pack/SVD/x.svd") are its files;
+// everything else, the outputs and a CMSIS header, goes to the files of the run.
+class PackSource::ZippedFiles : public FileAccess {
+ public:
+  ZippedFiles(const ZipArchive& archive, std::string prefix, FileAccess& others)
+      : archive_(archive), prefix_(std::move(prefix)), others_(others) {}
+
+  WholeFile read(const std::string& path) override {
+    if (path.compare(0, prefix_.size(), prefix_) != 0) return others_.read(path);
+    return archive_.read(path.substr(prefix_.size()), XMLDocument::kLargestInput);
+  }
+  regforge::File openText(const std::string& path) override { return others_.openText(path); }
+  std::unique_ptr<ByteSink> create(const std::string& path, bool text) override {
+    return others_.create(path, text);
+  }
+  std::string readProblem(const std::string& path) override {
+    if (path.compare(0, prefix_.size(), prefix_) == 0) return "not in the archive or damaged";
+    return others_.readProblem(path);
+  }
+  std::string writeProblem(const std::string& path) override { return others_.writeProblem(path); }
+  // A file inside the archive is no file of the run's, so no output can name it.
+  std::optional<FileIdentity> identify(const std::string& path) override {
+    return others_.identify(path);
+  }
+
+ private:
+  const ZipArchive& archive_;
+  const std::string prefix_;
+  FileAccess& others_;
+};
+
+PackSource::PackSource(std::string path, FileAccess& files)
+    : path_(std::move(path)), files_(files) {
+  const std::size_t slash = path_.rfind('/');
+  if (slash != std::string::npos) folder_ = path_.substr(0, slash + 1);
+}
+
+PackSource::~PackSource() = default;
+
+bool PackSource::readDescription(XMLDocument& document, std::string& message) {
+  if (endsWithIgnoringCase(path_, ".pack") || endsWithIgnoringCase(path_, ".zip")) {
+    return readZippedDescription(document, message);
+  }
+  if (document.load(files_.read(path_), path_.c_str())) return true;
+  message = parseError(document, path_);
+  return false;
+}
+
+// The description of a zipped pack is the .pdsc file at the archive's root.
+bool PackSource::readZippedDescription(XMLDocument& document, std::string& message) {
+  archive_ = ZipArchive::open(path_);
+  if (!archive_) {
+    message = "error: read of " + path_ + " failed\n";
+    return false;
+  }
+  zipped_ = std::make_unique<ZippedFiles>(*archive_, path_ + "/", files_);
+  for (const std::string& name : archive_->names()) {
+    if (name.find('/') != std::string::npos || !endsWithIgnoringCase(name, ".pdsc")) continue;
+    const std::string path = path_ + "/" + name;
+    if (document.load(zipped_->read(path), path.c_str())) return true;
+    message = parseError(document, path);
+    return false;
+  }
+  message = "error: " + path_ + " is not a pack description\n";
+  return false;
+}
+
+PackSource::File PackSource::find(const std::string& relative) const {
+  File file;
+  if (!archive_) {
+    file.path = folder_ + relative;
+    if (isFile(file.path)) return file;
+    if (std::optional<std::string> found = findFileIgnoringCase(folder_, relative)) {
+      file.path = *found;
+      file.byLetterCase = true;
+    }
+    return file;
+  }
+  const std::vector<std::string>& names = archive_->names();
+  auto found = std::find(names.begin(), names.end(), relative);
+  if (found == names.end()) {
+    found = std::find_if(names.begin(), names.end(), [&](const std::string& name) {
+      return equalsIgnoreAsciiCase(name, relative);
+    });
+    file.byLetterCase = found != names.end();
+  }
+  file.path = path_ + "/" + (found == names.end() ? relative : *found);
+  return file;
+}
+
+FileAccess& PackSource::files() const {
+  return zipped_ ? *zipped_ : files_;
+}
+
+}  // namespace regforge

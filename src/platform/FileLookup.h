@@ -1,0 +1,27 @@
+// Questions about files and folders that the driver asks before it opens anything.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace regforge {
+
+/// True when path names an existing regular file.
+bool isFile(const std::string& path);
+
+/// True when path names an existing folder.
+bool isFolder(const std::string& path);
+
+/// Makes the folder at path unless it exists already; false when it can't.
+bool makeFolder(const std::string& path);
+
+/// The file folder/relative ('/' separators), or else one whose path below folder differs from
+/// it in letter case only (the first such name in each folder, in name order); none when
+/// neither exists.
+std::optional<std::string> findFileIgnoringCase(const std::string& folder,
+                                                const std::string& relative);
+
+/// True when standard error goes to a terminal.
+bool standardErrorIsTerminal();
+
+}  // namespace regforge

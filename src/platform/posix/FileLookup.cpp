@@ -1,0 +1,73 @@
+#include "platform/FileLookup.h"
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <vector>
+
+namespace regforge {
+namespace fs = std::filesystem;
+
+bool isFile(const std::string& path) {
+  std::error_code error;
+  return fs::is_regular_file(path, error);
+}
+
+bool isFolder(const std::string& path) {
+  std::error_code error;
+  return fs::is_directory(path, error);
+}
+
+bool makeFolder(const std::string& path) {
+  std::error_code error;
+  fs::create_directories(path, error);
+  return isFolder(path);
+}
+
+namespace {
+
+bool equalsIgnoringCase(const std::string& a, const std::string& b) {
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+    return std::tolower(static_cast<unsigned char>(x)) ==
+           std::tolower(static_cast<unsigned char>(y));
+  });
+}
+
+// The entry of folder named like name but for letter case, the first in name order.
+std::optional<fs::path> findEntryIgnoringCase(const fs::path& folder, const std::string& name) {
+  std::error_code error;
+  std::vector<fs::path> matches;
+  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    if (equalsIgnoringCase(it->path().filename().string(), name)) matches.push_back(it->path());
+  }
+  if (matches.empty()) return std::nullopt;
+  return *std::min_element(matches.begin(), matches.end());
+}
+
+}  // namespace
+
+std::optional<std::string> findFileIgnoringCase(const std::string& folder,
+                                                const std::string& relative) {
+  std::error_code error;
+  fs::path path(folder);
+  for (const fs::path& part : fs::path(relative)) {
+    if (part.empty() || part == "." || part == ".." || fs::exists(path / part, error)) {
+      path /= part;
+      continue;
+    }
+    const std::optional<fs::path> found =
+        findEntryIgnoringCase(path.empty() ? fs::path(".") : path, part.string());
+    if (!found) return std::nullopt;
+    path /= found->filename();
+  }
+  if (!isFile(path.string())) return std::nullopt;
+  return path.string();
+}
+
+bool standardErrorIsTerminal() {
+  return isatty(STDERR_FILENO) != 0;
+}
+
+}  // namespace regforge
