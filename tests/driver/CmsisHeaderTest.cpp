@@ -89,6 +89,9 @@ TEST_F(CmsisHeaderTest, CommandLineValuesStandUntilAMacroSaysOtherwise) {
   header = scan("#define __FPU_PRESENT 0\n", 7, true, true);
   EXPECT_EQ(header.fpu, 0u);
   EXPECT_EQ(header.mpu, 1u);
+  header = scan("/* nothing */\n");
+  EXPECT_EQ(header.mpu, 0u);
+  EXPECT_EQ(header.fpu, 0u);
 }
 
 TEST_F(CmsisHeaderTest, RevisionMacrosSetTheCore) {

@@ -127,6 +127,15 @@ TEST_F(SVDReaderTest, BoundsGivenByTheCallerReplaceTheProgramsOwn) {
   storage.storage = 1024;
   map_.setReadLimits(storage);
   EXPECT_FALSE(read(device(body)));
+  // The children of a cluster are counted before its members are looked at.
+  std::string cluster = "<registers><cluster><name>C</name>";
+  for (int i = 0; i < 200; ++i)
+    cluster += "<x/>";
+  map_.setReadLimits({});
+  ASSERT_TRUE(read(device(cluster + "</cluster></registers>")));
+  steps.steps = 150;
+  map_.setReadLimits(steps);
+  EXPECT_FALSE(read(device(cluster + "</cluster></registers>")));
 }
 
 TEST_F(SVDReaderTest, EveryRegisterOfALongChainGetsTheLastBase) {

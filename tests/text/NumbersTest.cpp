@@ -10,6 +10,7 @@ TEST(CStrtoul, TakesTheBaseFromThePrefix) {
   EXPECT_EQ(cNumber("0X1f"), 31u);
   EXPECT_EQ(cNumber("017"), 15u);
   EXPECT_EQ(cNumber("  42abc"), 42u);
+  EXPECT_EQ(cNumber("\t\n\v\f\r 9"), 9u);  // all of C's white space leads
   EXPECT_EQ(cNumber("4U"), 4u);
 }
 

@@ -136,6 +136,9 @@ TEST(XMLParserTest, SkipsDeclarationCommentsAndInstructionsBeforeTheRoot) {
   ASSERT_TRUE(document.parse(
       "<?xml version=\"1.0\" encoding='utf-8' standalone?>\n<!-- c -->\n<?pi data?>\n<r/>"));
   EXPECT_EQ(document.root()->tagName(), "r");
+  // A CDATA section outside every element has no parent to land in: it is dropped.
+  ASSERT_TRUE(document.parse("<![CDATA[x]]><r/><![CDATA[y]]>"));
+  EXPECT_EQ(document.root()->firstChild(), nullptr);
 }
 
 TEST(XMLParserTest, AnUnquotedDeclarationValueStopsWithoutRoot) {
