@@ -1,7 +1,9 @@
 #include "driver/RunChecks.h"
 
+#include <algorithm>
 #include <cstring>
 #include <map>
+#include <vector>
 
 #include "text/ByteText.h"
 #include "text/Numbers.h"
@@ -96,15 +98,19 @@ void checkCoreGroupsOverInput(MemoryMap& map, std::size_t inputGroups) {
 }
 
 void checkRepeatedGroupNames(MemoryMap& map) {
-  std::map<std::string_view, int> counts;
+  // Sorted names rather than a map: a large file has groups by the ten thousand.
+  std::vector<std::string_view> names;
   forEachGroup(map, [&](const XMLElement& group) {
-    if (group.tagName() == "RegisterGroup") ++counts[nameOf(group)];
+    if (group.tagName() == "RegisterGroup") names.push_back(nameOf(group));
   });
-  for (const auto& [name, count] : counts) {
-    if (count < 2) continue;
-    map.diagnostics().warn(
-        "duplicate-group", 0,
-        "the output holds " + std::to_string(count) + " groups named " + quoted(name));
+  std::sort(names.begin(), names.end());
+  for (std::size_t first = 0, next = 0; first < names.size(); first = next) {
+    while (next < names.size() && names[next] == names[first])
+      ++next;
+    if (next - first < 2) continue;
+    map.diagnostics().warn("duplicate-group", 0,
+                           "the output holds " + std::to_string(next - first) + " groups named " +
+                               quoted(names[first]));
   }
 }
 

@@ -21,7 +21,7 @@ class FlatMap {
     if ((entries_.size() + 1) * 2 > table_.size()) grow();
     std::uint32_t& slot = table_[position(key)];
     if (slot != 0) return;
-    entries_.push_back({key, value});
+    entries_.push_back({key, value, static_cast<std::uint32_t>(&slot - table_.data())});
     slot = static_cast<std::uint32_t>(entries_.size());
   }
 
@@ -34,10 +34,18 @@ class FlatMap {
 
   std::size_t size() const { return entries_.size(); }
 
+  /// Forgets every entry and keeps the memory, for a map used once per scope.
+  void clear() {
+    for (const Entry& entry : entries_)
+      table_[entry.slot] = 0;
+    entries_.clear();
+  }
+
  private:
   struct Entry {
     Key key;
     Value value;
+    std::uint32_t slot;  // where the table holds this entry
   };
 
   // The slot holding key's entry, or the free slot where it belongs. At most half the slots
@@ -61,8 +69,10 @@ class FlatMap {
 
   void grow() {
     table_.assign(table_.empty() ? 16 : table_.size() * 2, 0);
-    for (std::size_t i = 0; i < entries_.size(); ++i)
-      table_[position(entries_[i].key)] = static_cast<std::uint32_t>(i + 1);
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+      entries_[i].slot = static_cast<std::uint32_t>(position(entries_[i].key));
+      table_[entries_[i].slot] = static_cast<std::uint32_t>(i + 1);
+    }
   }
 
   std::vector<Entry> entries_;        // in the order given

@@ -1,6 +1,7 @@
 // The warnings of the SVD reader: numbers that convert to something else than they say,
 // missing or unknown texts, arrays, bit fields and names that repeat in one scope.
 #include <algorithm>
+#include <functional>
 #include <utility>
 #include <vector>
 
@@ -18,6 +19,7 @@ std::string quoted(std::string_view text) {
 
 // "010" read with the prefix rule is octal: worth a word when its digits say otherwise.
 bool readsAsOctal(std::string_view text, int base) {
+  if (base != 0 || text.empty() || (text[0] != '0' && !isTextSpace(text[0]))) return false;
   text = trimmed(text);
   return base == 0 && text.size() > 1 && text[0] == '0' && text[1] >= '1' && text[1] <= '9';
 }
@@ -89,19 +91,18 @@ void SVDFile::passedBound(const XMLElement& element, std::uint64_t count, std::u
              " there; -array-limit N writes only the first N copies of each array";
 }
 
-void SVDFile::checkRegister(const XMLElement& reg, const XMLElement* base,
-                            const SVDReadContext& context, const SVDRegisterPlan& plan,
+void SVDFile::checkRegister(const XMLElement& reg, const SVDRegisterPlan& plan,
+                            std::string_view offset, std::string_view access,
                             std::string_view dimIndex) {
-  if (inheritedText(&reg, base, "addressOffset").empty()) {
+  if (offset.empty()) {
     warnAt(reg, "missing",
            "register " + quoted(plan.name) + " has no <addressOffset>; offset 0 used");
   }
-  const std::string_view access = inheritedText(&reg, base, "access");
-  const std::string_view used = access.empty() ? context.access : access;
-  if (!used.empty() && !meansReadWrite(used) &&
-      std::find(std::begin(kKnownAccess), std::end(kKnownAccess), used) == std::end(kKnownAccess)) {
+  if (!access.empty() && !meansReadWrite(access) &&
+      std::find(std::begin(kKnownAccess), std::end(kKnownAccess), access) ==
+          std::end(kKnownAccess)) {
     warnAt(reg, "access",
-           "register " + quoted(plan.name) + ": access " + quoted(used) +
+           "register " + quoted(plan.name) + ": access " + quoted(access) +
                " is not known; Read/Write used");
   }
   if (!dimIndex.empty()) checkDimIndex(reg, plan.count, dimIndex);
@@ -144,8 +145,12 @@ void SVDFile::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
       }
     }
   }
-  std::stable_sort(fieldOrder_.begin(), fieldOrder_.end(),
-                   [](const SVDFieldPlan* a, const SVDFieldPlan* b) { return a->lsb < b->lsb; });
+  // By position, fields at one position in the order given (their order in plan.fields),
+  // without the buffer a stable sort allocates each time.
+  std::sort(fieldOrder_.begin(), fieldOrder_.end(),
+            [](const SVDFieldPlan* a, const SVDFieldPlan* b) {
+              return a->lsb != b->lsb ? a->lsb < b->lsb : std::less<const SVDFieldPlan*>()(a, b);
+            });
   // Each field against the one reaching highest among those below it.
   const SVDFieldPlan* reach = nullptr;
   for (const SVDFieldPlan* field : fieldOrder_) {
@@ -158,26 +163,36 @@ void SVDFile::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
   }
 }
 
-void SVDFile::checkRepeatedNames(const XMLElement& container, std::string_view tag,
-                                 std::string_view otherTag) {
-  std::vector<NameInScope>& names = namesInScope_;
-  names.clear();
+void SVDFile::checkRepeatedNames(const XMLElement& container, bool alternateGroups,
+                                 std::string_view tag, std::string_view otherTag) {
+  namesInScope_.clear();
   for (const XMLNode* node = container.firstChild(); node; node = node->nextSibling()) {
     const XMLElement* child = node->toElement();
     if (!child || (child->tagName() != tag && child->tagName() != otherTag)) continue;
-    const std::string_view name = childText(child, "name");
-    if (!name.empty()) names.push_back({childText(child, "alternateGroup"), name, child});
-  }
-  const auto key = [](const NameInScope& entry) {
-    return std::make_pair(entry.alternateGroup, entry.name);
-  };
-  std::stable_sort(names.begin(), names.end(),
-                   [&](const auto& a, const auto& b) { return key(a) < key(b); });
-  for (std::size_t i = 1; i < names.size(); ++i) {
-    if (key(names[i]) != key(names[i - 1])) continue;
-    warnAt(*names[i].element, "duplicate-name",
-           "<" + std::string(names[i].element->tagName()) + "> name " + quoted(names[i].name) +
-               " is given before, at line " + std::to_string(names[i - 1].element->line() + 1));
+    // Name and alternate group in one walk over the children; without alternate groups the
+    // walk ends at the name, which most often comes first.
+    const XMLElement* name = nullptr;
+    const XMLElement* group = nullptr;
+    for (const XMLNode* inner = child->firstChild(); inner; inner = inner->nextSibling()) {
+      const XMLElement* element = inner->toElement();
+      if (!element) continue;
+      if (!name && element->tagName() == "name") {
+        name = element;
+        if (!alternateGroups) break;
+      } else if (!group && alternateGroups && element->tagName() == "alternateGroup") {
+        group = element;
+      }
+    }
+    const std::string_view text = name ? elementText(*name) : std::string_view();
+    if (text.empty()) continue;
+    const NameInScope key{group ? elementText(*group) : std::string_view(), text};
+    if (const XMLElement* const* first = namesInScope_.find(key)) {
+      warnAt(*child, "duplicate-name",
+             "<" + std::string(child->tagName()) + "> name " + quoted(text) +
+                 " is given before, at line " + std::to_string((*first)->line() + 1));
+    } else {
+      namesInScope_.insert(key, child);
+    }
   }
 }
 

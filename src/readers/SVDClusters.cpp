@@ -40,7 +40,7 @@ bool isMember(const XMLElement& element) {
 // The walk over a peripheral's <registers>, which the caller has paid for.
 bool SVDFile::readRegisters(const XMLElement& registers, XMLElement& group,
                             const SVDReadContext& context, const SVDNames& names) {
-  if (warnings()) checkRepeatedNames(registers, "register", "cluster");
+  if (warnings()) checkRepeatedNames(registers, true, "register", "cluster");
   for (const XMLNode* node = registers.firstChild(); node; node = node->nextSibling()) {
     const XMLElement* member = node->toElement();
     if (!member) continue;
@@ -93,7 +93,7 @@ bool SVDFile::readCluster(XMLElement& group, const XMLElement& cluster,
     frame.count = dim.empty() ? 1 : limitArray(checkedUnsigned(dim, 0, inner, "dim"), inner);
     // A cluster is entered once per copy of the clusters around it: checked the first time.
     const bool check = warnings() && checked_.insert(&inner).second;
-    if (check) checkRepeatedNames(inner, "register", "cluster");
+    if (check) checkRepeatedNames(inner, true, "register", "cluster");
     if (frame.count == 0 || frame.members.empty()) return true;
     if (!budget_.fits(frame.count, 1 + frame.members.size())) {
       passedBound(inner, frame.count, 1 + frame.members.size());

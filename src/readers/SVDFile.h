@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "memorymap/MemoryMap.h"
+#include "readers/FlatMap.h"
 #include "readers/ReadBudget.h"
 #include "readers/ReadOptions.h"
 #include "readers/SVDDerivation.h"
@@ -142,12 +143,14 @@ class SVDFile : public MemoryMap {
   /// Remembers for importProblem() that element's count copies of perCopy elements each
   /// passed the bound of steps, or with perCopy 0 the bound of storage.
   void passedBound(const XMLElement& element, std::uint64_t count, std::uint64_t perCopy);
-  void checkRegister(const XMLElement& reg, const XMLElement* base, const SVDReadContext& context,
-                     const SVDRegisterPlan& plan, std::string_view dimIndex);
+  /// offset and access are the texts the register was read with.
+  void checkRegister(const XMLElement& reg, const SVDRegisterPlan& plan, std::string_view offset,
+                     std::string_view access, std::string_view dimIndex);
   void checkDimIndex(const XMLElement& element, std::uint32_t count, std::string_view dimIndex);
   void checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits);
-  /// Names that two or more of container's children of the tags share.
-  void checkRepeatedNames(const XMLElement& container, std::string_view tag,
+  /// Names that two or more of container's children of the tags share; alternateGroups says
+  /// whether the children can have an <alternateGroup> (registers can, fields can't).
+  void checkRepeatedNames(const XMLElement& container, bool alternateGroups, std::string_view tag,
                           std::string_view otherTag = {});
 
   ElementTexts texts_;
@@ -164,12 +167,21 @@ class SVDFile : public MemoryMap {
   std::unordered_set<const XMLElement*> limited_;
   bool muted_ = false;
   std::vector<const SVDFieldPlan*> fieldOrder_;  // reused by the checks, not to allocate anew
-  struct NameInScope {
-    std::string_view alternateGroup;  // registers of another alternate group may repeat a name
-    std::string_view name;
-    const XMLElement* element;
+  // Registers of another alternate group may repeat a name: the key is (alternate group, name).
+  using NameInScope = std::pair<std::string_view, std::string_view>;
+  struct NameInScopeHash {
+    // FNV-1a: names are short, and most scopes have no alternate groups.
+    static std::uint64_t add(std::uint64_t hash, std::string_view text) {
+      for (const char c : text)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3u;
+      return hash;
+    }
+    std::size_t operator()(const NameInScope& key) const {
+      const std::uint64_t hash = add(0xcbf29ce484222325u, key.second);
+      return static_cast<std::size_t>(key.first.empty() ? hash : add(hash, key.first));
+    }
   };
-  std::vector<NameInScope> namesInScope_;
+  FlatMap<NameInScope, const XMLElement*, NameInScopeHash> namesInScope_;  // reused per scope
 };
 
 }  // namespace regforge

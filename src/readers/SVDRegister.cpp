@@ -118,17 +118,16 @@ bool SVDFile::makeRegisterPlan(const XMLElement& container, const XMLElement& re
   if (plan.count == 0) return true;
 
   plan.name = childText(&reg, "name");
-  plan.addressOffset =
-      checkedUnsigned(inheritedText(&reg, base, "addressOffset"), 0, reg, "addressOffset");
+  const std::string_view offset = inheritedText(&reg, base, "addressOffset");
+  plan.addressOffset = checkedUnsigned(offset, 0, reg, "addressOffset");
   const std::uint32_t size =
       checkedUnsigned(firstNonEmpty({inheritedText(&reg, base, "size"), peripheralSize,
                                      context.size, context.width}),
                       10, reg, "size");
   plan.size = registerSize(size, (context.options & kRegisterSizeInBytes) != 0);
-  plan.access =
-      childText(&reg, "readAction").empty()
-          ? accessName(firstNonEmpty({inheritedText(&reg, base, "access"), context.access}))
-          : "None";
+  const std::string_view access =
+      firstNonEmpty({inheritedText(&reg, base, "access"), context.access});
+  plan.access = childText(&reg, "readAction").empty() ? accessName(access) : "None";
   if (context.descriptions())
     plan.description = description(inheritedText(&reg, base, "description"));
   plan.resetValue = firstNonEmpty({inheritedText(&reg, base, "resetValue"), context.resetValue});
@@ -138,10 +137,10 @@ bool SVDFile::makeRegisterPlan(const XMLElement& container, const XMLElement& re
   const XMLElement* fields = findElementIn(own, inherited, "fields");
   if (fields && !readFields(*fields, context, plan)) return false;
   if (warnings()) {
-    checkRegister(reg, base, context, plan, dimIndex);
+    checkRegister(reg, plan, offset, access, dimIndex);
     const bool inBytes = (context.options & kRegisterSizeInBytes) != 0;
     checkFields(plan, inBytes ? size * 8 : size);
-    if (fields) checkRepeatedNames(*fields, "field");
+    if (fields) checkRepeatedNames(*fields, false, "field");
   }
   return true;
 }
