@@ -1,17 +1,21 @@
 #include "memorymap/Diagnostics.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace regforge {
 
-void Diagnostics::warn(std::string_view check, int line, std::string text) {
-  if (enabled_) notice(check, line, std::move(text));
+bool Diagnostics::counted(std::string_view check) {
+  ++count_;
+  auto tally = std::find_if(tallies_.begin(), tallies_.end(), [&](const Tally& entry) {
+    return entry.check == check && entry.file == file_;
+  });
+  if (tally == tallies_.end())
+    tally = tallies_.insert(tallies_.end(), {file_, std::string(check), 0});
+  return ++tally->seen <= kKeptPerCheck;
 }
 
-void Diagnostics::notice(std::string_view check, int line, std::string text) {
-  ++count_;
-  std::uint64_t& seen = perCheck_[{file_, std::string(check)}];
-  if (++seen > kKeptPerCheck) return;
+void Diagnostics::keep(std::string_view check, int line, std::string text) {
   // One warning is one line, whatever texts of the input it quotes.
   std::replace(text.begin(), text.end(), '\n', ' ');
   std::replace(text.begin(), text.end(), '\r', ' ');
@@ -25,13 +29,17 @@ std::string Diagnostics::takeText() {
     if (w.line > 0) out += ":" + std::to_string(w.line);
     out += ": warning: " + w.text + " [" + w.check + "]\n";
   }
-  for (const auto& [key, seen] : perCheck_) {
-    if (seen <= kKeptPerCheck) continue;
-    out += key.first + ": note: " + withThousands(seen - kKeptPerCheck) + " more like this [" +
-           key.second + "]\n";
+  // The notes by file, then check.
+  std::sort(tallies_.begin(), tallies_.end(), [](const Tally& a, const Tally& b) {
+    return std::tie(a.file, a.check) < std::tie(b.file, b.check);
+  });
+  for (const Tally& tally : tallies_) {
+    if (tally.seen <= kKeptPerCheck) continue;
+    out += tally.file + ": note: " + withThousands(tally.seen - kKeptPerCheck) +
+           " more like this [" + tally.check + "]\n";
   }
   kept_.clear();
-  perCheck_.clear();
+  tallies_.clear();
   return out;
 }
 

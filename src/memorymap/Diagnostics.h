@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -27,10 +26,20 @@ class Diagnostics {
 
   /// One warning of check about the current file; line counted from 1, 0 where none applies.
   /// Nothing happens unless enabled.
-  void warn(std::string_view check, int line, std::string text);
+  void warn(std::string_view check, int line, std::string text) {
+    warnWith(check, line, [&] { return std::move(text); });
+  }
+  /// As warn, with makeText() called only for a warning that is kept: a file with thousands
+  /// of one warning builds ten texts.
+  template <class MakeText>
+  void warnWith(std::string_view check, int line, const MakeText& makeText) {
+    if (enabled_ && counted(check)) keep(check, line, makeText());
+  }
   /// As warn, but recorded whether or not enabled: for what an opt-in option did, which the
   /// user is told even without warnings.
-  void notice(std::string_view check, int line, std::string text);
+  void notice(std::string_view check, int line, std::string text) {
+    if (counted(check)) keep(check, line, std::move(text));
+  }
 
   /// Warnings reported so far, the counted ones included.
   std::uint64_t count() const { return count_; }
@@ -50,8 +59,17 @@ class Diagnostics {
   bool enabled_ = false;
   std::string file_ = "regforge";
   std::uint64_t count_ = 0;
+  struct Tally {
+    std::string file;
+    std::string check;
+    std::uint64_t seen;
+  };
+  /// Counts one warning of check in the current file; true while it is among the kept ones.
+  bool counted(std::string_view check);
+  void keep(std::string_view check, int line, std::string text);
+
   std::vector<Kept> kept_;
-  std::map<std::pair<std::string, std::string>, std::uint64_t> perCheck_;  // (file, check)
+  std::vector<Tally> tallies_;  // per file and check: a few dozen at most
 };
 
 /// value in decimal with a comma between groups of three digits: 1,360.

@@ -37,22 +37,20 @@ bool meansReadWrite(std::string_view access) {
 
 }  // namespace
 
-void SVDFile::warnAt(const XMLElement& element, std::string_view check, std::string text) {
-  diagnostics().warn(check, element.line() + 1, std::move(text));
-}
-
 std::uint32_t SVDFile::checkedUnsigned(std::string_view text, int base, const XMLElement& where,
                                        std::string_view what) {
   const std::optional<std::uint32_t> value = parseUnsigned(text, base);
   if (warnings() && !text.empty()) {
     if (!value) {
-      warnAt(where, "number",
-             std::string(what) + " " + quoted(text) + " is not " +
-                 (base == 10 ? "a decimal number" : "a number") + "; 0 used");
+      warnAt(where, "number", [&] {
+        return std::string(what) + " " + quoted(text) + " is not " +
+               (base == 10 ? "a decimal number" : "a number") + "; 0 used";
+      });
     } else if (readsAsOctal(text, base) && std::to_string(*value) != text) {
-      warnAt(where, "number",
-             std::string(what) + " " + quoted(text) +
-                 " is read as octal: " + std::to_string(*value) + " used");
+      warnAt(where, "number", [&] {
+        return std::string(what) + " " + quoted(text) +
+               " is read as octal: " + std::to_string(*value) + " used";
+      });
     }
   }
   return value.value_or(0);
@@ -62,9 +60,10 @@ std::int32_t SVDFile::checkedSigned(std::string_view text, int base, const XMLEl
                                     std::string_view what) {
   const std::optional<std::int32_t> value = parseSigned(text, base);
   if (warnings() && !text.empty() && !value) {
-    warnAt(where, "number",
-           std::string(what) + " " + quoted(text) + " is not " +
-               (base == 10 ? "a decimal number" : "a number") + "; 0 used");
+    warnAt(where, "number", [&] {
+      return std::string(what) + " " + quoted(text) + " is not " +
+             (base == 10 ? "a decimal number" : "a number") + "; 0 used";
+    });
   }
   return value.value_or(0);
 }
@@ -95,15 +94,17 @@ void SVDFile::checkRegister(const XMLElement& reg, const SVDRegisterPlan& plan,
                             std::string_view offset, std::string_view access,
                             std::string_view dimIndex) {
   if (offset.empty()) {
-    warnAt(reg, "missing",
-           "register " + quoted(plan.name) + " has no <addressOffset>; offset 0 used");
+    warnAt(reg, "missing", [&] {
+      return "register " + quoted(plan.name) + " has no <addressOffset>; offset 0 used";
+    });
   }
   if (!access.empty() && !meansReadWrite(access) &&
       std::find(std::begin(kKnownAccess), std::end(kKnownAccess), access) ==
           std::end(kKnownAccess)) {
-    warnAt(reg, "access",
-           "register " + quoted(plan.name) + ": access " + quoted(access) +
-               " is not known; Read/Write used");
+    warnAt(reg, "access", [&] {
+      return "register " + quoted(plan.name) + ": access " + quoted(access) +
+             " is not known; Read/Write used";
+    });
   }
   if (!dimIndex.empty()) checkDimIndex(reg, plan.count, dimIndex);
 }
@@ -113,11 +114,12 @@ void SVDFile::checkDimIndex(const XMLElement& element, std::uint32_t count,
   const std::uint32_t over = count == UINT32_MAX ? count : count + 1;
   const std::size_t names = parseDimIndex(dimIndex, over).size();
   if (names == count) return;
-  warnAt(element, "dim-index",
-         "<" + std::string(element.tagName()) + "> " + quoted(childText(&element, "name")) +
-             ": dim " + std::to_string(count) + " but dimIndex " + quoted(dimIndex) + " gives " +
-             (names > count ? "more" : std::to_string(names)) + " names" +
-             (names < count ? "; the other copies are numbered" : "; the rest unused"));
+  warnAt(element, "dim-index", [&] {
+    return "<" + std::string(element.tagName()) + "> " + quoted(childText(&element, "name")) +
+           ": dim " + std::to_string(count) + " but dimIndex " + quoted(dimIndex) + " gives " +
+           (names > count ? "more" : std::to_string(names)) + " names" +
+           (names < count ? "; the other copies are numbered" : "; the rest unused");
+  });
 }
 
 void SVDFile::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
@@ -125,10 +127,11 @@ void SVDFile::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
   fieldOrder_.clear();
   for (const SVDFieldPlan& field : plan.fields) {
     if (field.lsb < 0 || field.width <= 0 || (sizeBits > 0 && end(field) > sizeBits)) {
-      warnAt(*field.element, "bit-field",
-             "field " + quoted(field.name) + " of register " + quoted(plan.name) + " (bits " +
-                 field.start + " to " + std::to_string(end(field) - 1) + ") lies outside the " +
-                 std::to_string(sizeBits) + "-bit register");
+      warnAt(*field.element, "bit-field", [&] {
+        return "field " + quoted(field.name) + " of register " + quoted(plan.name) + " (bits " +
+               field.start + " to " + std::to_string(end(field) - 1) + ") lies outside the " +
+               std::to_string(sizeBits) + "-bit register";
+      });
     }
     if (field.width > 0) fieldOrder_.push_back(&field);
     for (const SVDEnumPlan& value : field.enums) {
@@ -138,10 +141,11 @@ void SVDFile::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
           binary ? parseUnsigned(value.value.substr(value.binary ? 0 : 2), 2)
                  : parseUnsigned(value.value, 0);
       if (number && field.width > 0 && field.width < 32 && *number >> field.width != 0) {
-        warnAt(*field.element, "enum-value",
-               "value " + quoted(value.name) + " (" + std::string(value.binary ? "#" : "") +
-                   std::string(value.value) + ") does not fit the " + field.size + "-bit field " +
-                   quoted(field.name));
+        warnAt(*field.element, "enum-value", [&] {
+          return "value " + quoted(value.name) + " (" + std::string(value.binary ? "#" : "") +
+                 std::string(value.value) + ") does not fit the " + field.size + "-bit field " +
+                 quoted(field.name);
+        });
       }
     }
   }
@@ -155,9 +159,10 @@ void SVDFile::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
   const SVDFieldPlan* reach = nullptr;
   for (const SVDFieldPlan* field : fieldOrder_) {
     if (reach && field->lsb < end(*reach)) {
-      warnAt(*field->element, "bit-field",
-             "field " + quoted(field->name) + " overlaps field " + quoted(reach->name) +
-                 " of register " + quoted(plan.name));
+      warnAt(*field->element, "bit-field", [&] {
+        return "field " + quoted(field->name) + " overlaps field " + quoted(reach->name) +
+               " of register " + quoted(plan.name);
+      });
     }
     if (!reach || end(*field) > end(*reach)) reach = field;
   }
@@ -187,9 +192,10 @@ void SVDFile::checkRepeatedNames(const XMLElement& container, bool alternateGrou
     if (text.empty()) continue;
     const NameInScope key{group ? elementText(*group) : std::string_view(), text};
     if (const XMLElement* const* first = namesInScope_.find(key)) {
-      warnAt(*child, "duplicate-name",
-             "<" + std::string(child->tagName()) + "> name " + quoted(text) +
-                 " is given before, at line " + std::to_string((*first)->line() + 1));
+      warnAt(*child, "duplicate-name", [&] {
+        return "<" + std::string(child->tagName()) + "> name " + quoted(text) +
+               " is given before, at line " + std::to_string((*first)->line() + 1);
+      });
     } else {
       namesInScope_.insert(key, child);
     }

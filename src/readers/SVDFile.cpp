@@ -87,9 +87,10 @@ bool SVDFile::readDevice(const XMLDocument& document, XMLElement* root, XMLEleme
     }
   } else if (warnings()) {
     const std::string reader = readerFor(device);
-    warnAt(*device, "root-element",
-           "<device> has no <peripherals>; nothing is read" +
-               (reader.empty() ? std::string() : "; " + reader + " reads this file"));
+    warnAt(*device, "root-element", [&] {
+      return "<device> has no <peripherals>; nothing is read" +
+             (reader.empty() ? std::string() : "; " + reader + " reads this file");
+    });
   }
   if ((options & kIgnoreCpu) == 0) {
     if (const XMLElement* cpu = findElement(device->firstChild(), "cpu")) readCpu(*cpu);
@@ -106,8 +107,9 @@ bool SVDFile::readPeripheral(const XMLElement& peripherals, const XMLElement& pe
   const std::string_view name = childText(&peripheral, "name");
   const std::string_view baseAddress = childText(&peripheral, "baseAddress", true);
   if (warnings() && baseAddress.empty()) {
-    warnAt(peripheral, "missing",
-           "peripheral \"" + std::string(name) + "\" has no <baseAddress>; start=\"\" written");
+    warnAt(peripheral, "missing", [&] {
+      return "peripheral \"" + std::string(name) + "\" has no <baseAddress>; start=\"\" written";
+    });
   }
   std::optional<std::string> text;
   if (context.descriptions()) text = description(inheritedText(&peripheral, base, "description"));
@@ -120,9 +122,10 @@ bool SVDFile::readPeripheral(const XMLElement& peripherals, const XMLElement& pe
   const XMLElement* registers =
       findElementIn(peripheral.firstChild(), firstChildOf(base), "registers");
   if (warnings() && !registers && !base && peripheral.attribute("derivedFrom")) {
-    warnAt(peripheral, "derived-from",
-           "peripheral \"" + std::string(name) +
-               "\" has no <registers> and no base to take them from: no group is written");
+    warnAt(peripheral, "derived-from", [&] {
+      return "peripheral \"" + std::string(name) +
+             "\" has no <registers> and no base to take them from: no group is written";
+    });
   }
   // A derived peripheral reads its base's registers again: they are checked the first time.
   const bool muted = muted_;
@@ -177,10 +180,11 @@ void SVDFile::readInterrupts(const XMLElement& peripheral) {
         if (number && count > 0 && *number < static_cast<std::uint32_t>(count)) {
           setInterruptName(static_cast<int>(*number), trimInterruptName(name));
         } else if (warnings() && count > 0) {
-          warnAt(*valueElement, "interrupt",
-                 "interrupt \"" + std::string(name) + "\" dropped: its value \"" +
-                     std::string(value) + "\" is " +
-                     (number ? "not below " + std::to_string(count) : "not a decimal number"));
+          warnAt(*valueElement, "interrupt", [&] {
+            return "interrupt \"" + std::string(name) + "\" dropped: its value \"" +
+                   std::string(value) + "\" is " +
+                   (number ? "not below " + std::to_string(count) : "not a decimal number");
+          });
         }
       }
       if (!valueElement) break;

@@ -132,7 +132,12 @@ class SVDFile : public MemoryMap {
 
   // Warnings (SVDChecks.cpp). Each costs nothing unless warnings are enabled.
   bool warnings() { return !muted_ && diagnostics().enabled(); }
-  void warnAt(const XMLElement& element, std::string_view check, std::string text);
+  /// A warning at element; makeText() gives its text, and is called only for a warning that
+  /// is kept.
+  template <class MakeText>
+  void warnAt(const XMLElement& element, std::string_view check, const MakeText& makeText) {
+    diagnostics().warnWith(check, element.line() + 1, makeText);
+  }
   /// The number text converts to by base; warns when that is not what the text says.
   std::uint32_t checkedUnsigned(std::string_view text, int base, const XMLElement& where,
                                 std::string_view what);
