@@ -34,9 +34,12 @@ void WrittenGroups::write(std::string_view bytes) {
   if (!current_.spilled && memory_.size() + bytes.size() > kInMemory) moveToSpill();
   if (current_.spilled) {
     spill_.append(bytes);
-  } else {
-    memory_.append(bytes.data(), bytes.size());
+    return;
   }
+  // All the room at once: growing step by step would leave each smaller copy behind in
+  // pages already touched.
+  if (memory_.capacity() < kInMemory) memory_.reserve(kInMemory);
+  memory_.append(bytes.data(), bytes.size());
 }
 
 // The group's text so far moves from memory to the file, and the rest follows it there; with

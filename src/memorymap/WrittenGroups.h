@@ -16,7 +16,8 @@ class XMLElement;
 
 class WrittenGroups : private ByteSink {
  public:
-  WrittenGroups() : writer_(*this) {}
+  // Small pieces: the writer's buffer would otherwise hold a whole group beside its copy here.
+  WrittenGroups() : writer_(*this, 4 << 10) {}
 
   /// Writes group and its subtree at indentation level and keeps the text; gives the number
   /// under which writeKept finds it.
@@ -24,7 +25,7 @@ class WrittenGroups : private ByteSink {
   /// Writes the text kept under number to writer, in place of its group.
   void writeKept(std::uint32_t number, XMLWriter& writer) const;
   /// Bytes held, in memory or in the temporary file.
-  std::uint64_t size() const { return memory_.capacity() + spill_.size(); }
+  std::uint64_t size() const { return memory_.size() + spill_.size(); }
 
  private:
   // Where one group's text lies: in memory_ or in spill_.

@@ -24,13 +24,14 @@ constexpr EscapeTable kEscapes;
 
 }  // namespace
 
-// Collects the written text and hands it to the sink in large pieces; bytes kept elsewhere
-// wait until anything else is put, so that neighbours are copied together.
+// Collects the written text and hands it to the sink in large pieces; bytes kept elsewhere, and
+// text written already, wait until anything else is put, so that neighbours go together and
+// written text goes to the sink without a copy.
 class XMLWriter::Output {
  public:
-  explicit Output(ByteSink& sink) : sink_(sink) {
-    // The buffer never grows: a chunk and the line that fills it fit.
-    text_.reserve(kChunk + kChunk / 2);
+  Output(ByteSink& sink, std::size_t chunk) : sink_(sink), chunk_(chunk) {
+    // The buffer grows only for a line longer than half a chunk.
+    text_.reserve(chunk_ + chunk_ / 2);
   }
 
   void copied(const ByteSource& source, std::uint64_t offset, std::uint64_t size) {
@@ -43,9 +44,22 @@ class XMLWriter::Output {
     copyOffset_ = offset;
     copySize_ = size;
   }
-  /// Copies the bytes kept elsewhere that wait; called before anything else is put. A
-  /// failure makes the output incomplete.
+  void written(std::string_view bytes) {
+    if (!waiting_.empty() && waiting_.data() + waiting_.size() == bytes.data()) {
+      waiting_ = std::string_view(waiting_.data(), waiting_.size() + bytes.size());
+      return;
+    }
+    settle();
+    waiting_ = bytes;
+  }
+  /// Puts the bytes that wait; called before anything else is put. A failure to copy makes
+  /// the output incomplete.
   void settle() {
+    if (!waiting_.empty()) {
+      flush();
+      sink_.write(waiting_);
+      waiting_ = {};
+    }
     if (copySize_ == 0) return;
     flush();
     failed_ |= !copySource_->copyTo(sink_, copyOffset_, copySize_);
@@ -61,20 +75,13 @@ class XMLWriter::Output {
 
   void put(std::string_view bytes) { text_.append(bytes.data(), bytes.size()); }
   void put(char c) { text_.push_back(c); }
-  /// put for text that may be long: the sink takes it as it is.
-  void putBlock(std::string_view bytes) {
-    if (bytes.size() < kChunk) return put(bytes);
-    flush();
-    sink_.write(bytes);
-  }
   void indent(int level) { text_.append(static_cast<std::size_t>(level) * 2, ' '); }
   void escaped(std::string_view bytes);
   void lineDone() {
-    if (text_.size() >= kChunk) flush();
+    if (text_.size() >= chunk_) flush();
   }
 
  private:
-  static constexpr std::size_t kChunk = 64 << 10;
   void flush() {
     if (text_.empty()) return;
     sink_.write(text_);
@@ -82,11 +89,13 @@ class XMLWriter::Output {
   }
 
   ByteSink& sink_;
+  const std::size_t chunk_;
   std::string text_;
   bool failed_ = false;
   const ByteSource* copySource_ = nullptr;
   std::uint64_t copyOffset_ = 0;
   std::uint64_t copySize_ = 0;
+  std::string_view waiting_;  // written text, left where it is until settle()
 };
 
 namespace {
@@ -252,7 +261,8 @@ void writeEnd(Output& out, const XMLElement& element, int level) {
 
 }  // namespace
 
-XMLWriter::XMLWriter(ByteSink& sink) : out_(std::make_unique<Output>(sink)) {}
+XMLWriter::XMLWriter(ByteSink& sink, std::size_t chunk)
+    : out_(std::make_unique<Output>(sink, chunk)) {}
 
 XMLWriter::~XMLWriter() {
   out_->finish();
@@ -294,8 +304,7 @@ void XMLWriter::tree(const XMLNode& root, int rootLevel) {
 }
 
 void XMLWriter::written(std::string_view bytes) {
-  out_->settle();
-  out_->putBlock(bytes);
+  out_->written(bytes);
 }
 
 void XMLWriter::copied(const ByteSource& source, std::uint64_t offset, std::uint64_t size) {

@@ -1,6 +1,7 @@
 // The writer of the file form: documents and subtrees written to a sink in large pieces.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string_view>
@@ -22,8 +23,11 @@ class ByteSource {
 
 class XMLWriter {
  public:
-  /// sink must outlive the writer.
-  explicit XMLWriter(ByteSink& sink);
+  /// What the sink gets at once, but for text already written elsewhere.
+  static constexpr std::size_t kChunk = 64 << 10;
+
+  /// sink must outlive the writer, which hands it pieces of about chunk bytes.
+  explicit XMLWriter(ByteSink& sink, std::size_t chunk = kChunk);
   XMLWriter(const XMLWriter&) = delete;
   XMLWriter& operator=(const XMLWriter&) = delete;
   /// Finishes what is still on its way.
@@ -34,7 +38,8 @@ class XMLWriter {
   /// node and its subtree at indentation level. An element without children that its
   /// document writes itself (XMLDocument::writeInstead) is written by the document.
   void tree(const XMLNode& node, int level);
-  /// Lines written already, indentation included, as they are.
+  /// Lines written already, indentation included, as they are. The bytes are read where they
+  /// lie, up to the next call or finish(), and must stay there until then.
   void written(std::string_view bytes);
   /// size bytes at offset of source; neighbours in the same source are copied together.
   void copied(const ByteSource& source, std::uint64_t offset, std::uint64_t size);
