@@ -16,6 +16,8 @@ class DimIndex {
   DimIndex() = default;
 
   std::size_t size() const { return isRange_ ? rangeSize_ : list_.size(); }
+  /// Whether the text gives more entries than the limit it was read with.
+  bool cutShort() const { return cutShort_; }
   /// Appends entry i to out, or i in decimal when the index has no entry i.
   void appendEntry(std::size_t i, std::string& out) const;
 
@@ -26,6 +28,7 @@ class DimIndex {
   std::uint32_t rangeFirst_ = 0;
   std::size_t rangeSize_ = 0;
   bool isRange_ = false;
+  bool cutShort_ = false;
 };
 
 /// Reads a dimIndex text. Split at '-' with empty parts dropped, exactly two parts make the

@@ -106,18 +106,17 @@ void SVDFile::checkRegister(const XMLElement& reg, const SVDRegisterPlan& plan,
              " is not known; Read/Write used";
     });
   }
-  if (!dimIndex.empty()) checkDimIndex(reg, plan.count, dimIndex);
+  if (!dimIndex.empty()) checkDimIndex(reg, plan.count, plan.index, dimIndex);
 }
 
-void SVDFile::checkDimIndex(const XMLElement& element, std::uint32_t count,
+void SVDFile::checkDimIndex(const XMLElement& element, std::uint32_t count, const DimIndex& index,
                             std::string_view dimIndex) {
-  const std::uint32_t over = count == UINT32_MAX ? count : count + 1;
-  const std::size_t names = parseDimIndex(dimIndex, over).size();
-  if (names == count) return;
+  const std::size_t names = index.size();
+  if (names == count && !index.cutShort()) return;
   warnAt(element, "dim-index", [&] {
     return "<" + std::string(element.tagName()) + "> " + quoted(childText(&element, "name")) +
            ": dim " + std::to_string(count) + " but dimIndex " + quoted(dimIndex) + " gives " +
-           (names > count ? "more" : std::to_string(names)) + " names" +
+           (index.cutShort() ? "more" : std::to_string(names)) + " names" +
            (names < count ? "; the other copies are numbered" : "; the rest unused");
   });
 }

@@ -102,7 +102,7 @@ bool SVDFile::readCluster(XMLElement& group, const XMLElement& cluster,
     frame.step = checkedUnsigned(childText(&inner, "dimIncrement"), 0, inner, "dimIncrement");
     if (const XMLElement* dimIndex = findElement(inner.firstChild(), "dimIndex")) {
       frame.index = parseDimIndex(elementText(*dimIndex), frame.count);
-      if (check) checkDimIndex(inner, frame.count, elementText(*dimIndex));
+      if (check) checkDimIndex(inner, frame.count, frame.index, elementText(*dimIndex));
     }
     frame.name = childText(&inner, "name");
     frame.addressOffset =

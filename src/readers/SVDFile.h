@@ -151,7 +151,9 @@ class SVDFile : public MemoryMap {
   /// offset and access are the texts the register was read with.
   void checkRegister(const XMLElement& reg, const SVDRegisterPlan& plan, std::string_view offset,
                      std::string_view access, std::string_view dimIndex);
-  void checkDimIndex(const XMLElement& element, std::uint32_t count, std::string_view dimIndex);
+  /// index is dimIndex as read for count copies.
+  void checkDimIndex(const XMLElement& element, std::uint32_t count, const DimIndex& index,
+                     std::string_view dimIndex);
   void checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits);
   /// Names that two or more of container's children of the tags share; alternateGroups says
   /// whether the children can have an <alternateGroup> (registers can, fields can't).
