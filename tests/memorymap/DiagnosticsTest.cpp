@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+
 namespace regforge {
 namespace {
 
@@ -23,6 +25,44 @@ TEST(DiagnosticsTest, BeyondTenOfOneCheckInOneFileOnlyANoteCountsTheRest) {
             std::string::npos)
       << text;
   EXPECT_EQ(text.find("a.svd:11:"), std::string::npos);
+}
+
+TEST(DiagnosticsTest, TextsOfWarningsThatAreOnlyCountedAreNeverMade) {
+  Diagnostics diagnostics;
+  int made = 0;
+  const auto text = [&] {
+    ++made;
+    return std::string("t");
+  };
+  diagnostics.warnWith("number", 1, text);
+  EXPECT_EQ(made, 0);
+  diagnostics.enable();
+  for (int i = 0; i < 25; ++i)
+    diagnostics.warnWith("number", 1, text);
+  EXPECT_EQ(made, 10);
+  EXPECT_EQ(diagnostics.count(), 25u);
+}
+
+TEST(DiagnosticsTest, NotesComeByFileThenCheckAndTheCountsStartAfresh) {
+  Diagnostics diagnostics;
+  diagnostics.enable();
+  for (const char* file : {"b.svd", "a.svd"}) {
+    diagnostics.setFile(file);
+    for (int i = 0; i < 11; ++i) {
+      diagnostics.warn("number", 0, "n");
+      diagnostics.warn("access", 0, "a");
+    }
+  }
+  std::string text = diagnostics.takeText();
+  EXPECT_NE(text.find("a.svd: note: 1 more like this [access]\n"
+                      "a.svd: note: 1 more like this [number]\n"
+                      "b.svd: note: 1 more like this [access]\n"
+                      "b.svd: note: 1 more like this [number]\n"),
+            std::string::npos)
+      << text;
+  diagnostics.warn("number", 0, "n");
+  EXPECT_EQ(diagnostics.takeText(), "a.svd: warning: n [number]\n");
+  EXPECT_EQ(diagnostics.count(), 45u);
 }
 
 }  // namespace

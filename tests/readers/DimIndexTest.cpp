@@ -51,5 +51,15 @@ TEST(DimIndexTest, KeepsNoMoreEntriesThanTheArrayCanUse) {
   EXPECT_TRUE(entries("1-9", 0).empty());
 }
 
+TEST(DimIndexTest, TellsWhetherTheTextGivesMoreEntriesThanKept) {
+  EXPECT_TRUE(parseDimIndex("0-9", 3).cutShort());
+  EXPECT_FALSE(parseDimIndex("0-2", 3).cutShort());
+  EXPECT_FALSE(parseDimIndex("5-2", 0).cutShort());
+  EXPECT_TRUE(parseDimIndex("A,B,C", 2).cutShort());
+  EXPECT_FALSE(parseDimIndex("A,B", 2).cutShort());
+  EXPECT_FALSE(parseDimIndex("A,B,,,", 2).cutShort());  // empty parts are no entries
+  EXPECT_TRUE(parseDimIndex(",A", 0).cutShort());
+}
+
 }  // namespace
 }  // namespace regforge

@@ -158,5 +158,38 @@ TEST_F(SVDReaderTest, EveryRegisterOfALongChainGetsTheLastBase) {
   EXPECT_EQ(registers, kCount + 1u);
 }
 
+TEST_F(SVDReaderTest, ANameRepeatedInOneScopeIsToldAgainstItsFirstUseEachTime) {
+  map_.diagnostics().enable();
+  // One element per line, so that each has its own line number.
+  ASSERT_TRUE(
+      read(device("<registers>\n"
+                  "<register><name>R</name><fields>\n"
+                  "<field><name>F</name><bitOffset>0</bitOffset></field>\n"
+                  "<field><name>F</name><bitOffset>1</bitOffset></field>\n"
+                  "<field><name>F</name><bitOffset>2</bitOffset></field>\n"
+                  "<field><name>G</name><bitOffset>3</bitOffset></field>\n"
+                  "</fields></register>\n"
+                  "<register><name>R</name><alternateGroup>A</alternateGroup></register>\n"
+                  "<register><name>S</name><fields>\n"
+                  "<field><name>F</name><bitOffset>0</bitOffset></field>\n"
+                  "</fields></register>\n"
+                  "<register><name>R</name></register>\n"
+                  "</registers>")));
+  std::string repeated;
+  const std::string text = map_.diagnostics().takeText();
+  for (std::size_t at = 0, end; at < text.size(); at = end + 1) {
+    end = text.find('\n', at);
+    if (text.compare(end - 16, 16, "[duplicate-name]") == 0)
+      repeated += text.substr(at, end - at + 1);
+  }
+  // The registers of the peripheral are checked before any of them is read.
+  EXPECT_EQ(
+      repeated,
+      "regforge:12: warning: <register> name \"R\" is given before, at line 2 "
+      "[duplicate-name]\n"
+      "regforge:4: warning: <field> name \"F\" is given before, at line 3 [duplicate-name]\n"
+      "regforge:5: warning: <field> name \"F\" is given before, at line 3 [duplicate-name]\n");
+}
+
 }  // namespace
 }  // namespace regforge
