@@ -19,8 +19,8 @@ std::string quoted(std::string_view text) {
 
 // "010" read with the prefix rule is octal: worth a word when its digits say otherwise.
 bool readsAsOctal(std::string_view text, int base) {
-  if (base != 0 || text.empty() || (text[0] != '0' && !isTextSpace(text[0]))) return false;
-  text = trimmed(text);
+  // Only a text that starts with white space needs trimming; most start with a digit.
+  if (!text.empty() && isTextSpace(text.front())) text = trimmed(text);
   return base == 0 && text.size() > 1 && text[0] == '0' && text[1] >= '1' && text[1] <= '9';
 }
 

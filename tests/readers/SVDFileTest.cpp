@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <utility>
 #include <vector>
@@ -37,6 +38,19 @@ class SVDReaderTest : public testing::Test {
     return "<device><name>D</name><cpu><name>CM4</name></cpu><peripherals><peripheral>"
            "<name>P</name><baseAddress>0x0</baseAddress>" +
            body + "</peripheral></peripherals></device>";
+  }
+  // The warnings of the checks given, in the order they came; all warnings are taken.
+  std::string warnings(std::initializer_list<std::string> checks) {
+    std::string kept;
+    const std::string text = map_.diagnostics().takeText();
+    for (std::size_t at = 0, end; at < text.size(); at = end + 1) {
+      end = text.find('\n', at);
+      const std::string line = text.substr(at, end - at + 1);
+      for (const std::string& check : checks) {
+        if (line.find("[" + check + "]") != std::string::npos) kept += line;
+      }
+    }
+    return kept;
   }
   std::string written() {
     std::string text;
@@ -112,6 +126,39 @@ TEST_F(SVDReaderTest, ArraysBeyondTheBudgetFailAtOnce) {
       read(device("<registers><cluster><name>C%s</name><dim>100000000</dim>"
                   "<register><name>R</name><dim>0</dim></register>"
                   "</cluster></registers>")));
+  // Alternate clusters, each a group of its own.
+  EXPECT_FALSE(read(device(
+      "<registers><cluster><name>A</name><addressOffset>0</addressOffset></cluster>"
+      "<cluster><name>B</name><alternateCluster>A</alternateCluster><addressOffset>0</"
+      "addressOffset>"
+      "<register><name>R%s</name><dim>4294967295</dim><dimIncrement>4</dimIncrement></register>"
+      "</cluster></registers>")));
+}
+
+TEST_F(SVDReaderTest, OnlyEnumeratedValueElementsMakeValues) {
+  ASSERT_TRUE(read(device(
+      "<registers><register><name>R</name><fields><field><name>F</name><bitRange>[1:0]</bitRange>"
+      "<enumeratedValues><name>E</name><usage><name>U</name><value>1</value></usage>"
+      "<enumeratedValue><name>V</name><value>2</value></enumeratedValue>"
+      "</enumeratedValues></field></fields></register></registers>")));
+  const std::string text = written();
+  EXPECT_NE(text.find("name=\"V\""), std::string::npos) << text;
+  EXPECT_EQ(text.find("name=\"U\""), std::string::npos) << text;
+}
+
+TEST_F(SVDReaderTest, NumbersThatSayOtherThanTheyAreReadAreTold) {
+  map_.diagnostics().enable();
+  ASSERT_TRUE(read(
+      device("<registers><register><name>R</name><addressOffset> 010</addressOffset><size>16</size>"
+             "<fields><field><name>F</name><bitRange>[1:0]</bitRange><enumeratedValues>"
+             "<enumeratedValue><name>W</name><value>0b111</value></enumeratedValue>"
+             "<enumeratedValue><name>X</name><value>0b11</value></enumeratedValue>"
+             "</enumeratedValues></field></fields></register></registers>")));
+  const std::string text = warnings({"number", "enum-value"});
+  EXPECT_NE(text.find("addressOffset \"010\" is read as octal: 8 used"), std::string::npos) << text;
+  EXPECT_NE(text.find("value \"W\" (0b111) does not fit the 2-bit field \"F\""), std::string::npos)
+      << text;
+  EXPECT_EQ(text.find("\"X\""), std::string::npos) << text;
 }
 
 TEST_F(SVDReaderTest, BoundsGivenByTheCallerReplaceTheProgramsOwn) {
@@ -175,13 +222,7 @@ TEST_F(SVDReaderTest, ANameRepeatedInOneScopeIsToldAgainstItsFirstUseEachTime) {
                   "</fields></register>\n"
                   "<register><name>R</name></register>\n"
                   "</registers>")));
-  std::string repeated;
-  const std::string text = map_.diagnostics().takeText();
-  for (std::size_t at = 0, end; at < text.size(); at = end + 1) {
-    end = text.find('\n', at);
-    if (text.compare(end - 16, 16, "[duplicate-name]") == 0)
-      repeated += text.substr(at, end - at + 1);
-  }
+  const std::string repeated = warnings({"duplicate-name"});
   // The registers of the peripheral are checked before any of them is read.
   EXPECT_EQ(
       repeated,

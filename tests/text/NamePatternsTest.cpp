@@ -22,6 +22,9 @@ TEST(NamePatterns, ClosestNamesComeFirstIgnoringCaseAndKeepListOrderOnTies) {
   EXPECT_EQ((std::vector<std::string>{"ARMCM3", "ARMCM33", "ARMCM4"}),
             closestNames("armcm3", names, 3));
   EXPECT_EQ(names.size(), closestNames("x", names, 9).size());
+  // Every byte counts, the first ones too: one edit each, so the list's order stays.
+  EXPECT_EQ((std::vector<std::string>{"QRX", "RS"}), closestNames("QRS", {"QRX", "RS"}, 2));
+  EXPECT_EQ((std::vector<std::string>{"XRS", "QRSTU"}), closestNames("QRS", {"QRSTU", "XRS"}, 2));
 }
 
 }  // namespace
