@@ -126,6 +126,11 @@ TEST_F(SVDReaderTest, ArraysBeyondTheBudgetFailAtOnce) {
       read(device("<registers><cluster><name>C%s</name><dim>100000000</dim>"
                   "<register><name>R</name><dim>0</dim></register>"
                   "</cluster></registers>")));
+  EXPECT_EQ(map_.importProblem().rfind("<cluster> \"C%s\" has 100,000,000 copies, and the "
+                                       "conversion passes its bound of ",
+                                       0),
+            0u)
+      << map_.importProblem();
   // Alternate clusters, each a group of its own.
   EXPECT_FALSE(read(device(
       "<registers><cluster><name>A</name><addressOffset>0</addressOffset></cluster>"
