@@ -12,7 +12,8 @@ TEST(PackCoresTest, CoresWithoutTablesOfTheirOwnTakeTheNearestAndSaySo) {
   EXPECT_EQ(m4.coreType, 4u);
   EXPECT_FALSE(m4.nearest);
   EXPECT_TRUE(m4.fpu && m4.mpu && !m4.noSecurity);
-  for (const char* nearest : {"Cortex-M1", "SC000", "SC300", "Cortex-M35P", "Star-MC1"}) {
+  for (const char* nearest : {"Cortex-M1", "SC000", "SC300", "Cortex-M35P", "Cortex-M52",
+                              "Cortex-M85", "ARMV8MBL", "ARMV8MML", "ARMV81MML", "Star-MC1"}) {
     const PackCore core = packCoreOf(nearest, "", "", "");
     EXPECT_TRUE(core.coreType.has_value()) << nearest;
     EXPECT_TRUE(core.nearest) << nearest;

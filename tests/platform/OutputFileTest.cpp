@@ -10,6 +10,10 @@
 #include "Process.h"
 #include "ProgramRun.h"
 
+#if !defined(_WIN32)
+#include <sys/stat.h>
+#endif
+
 namespace regforge {
 namespace {
 
@@ -54,6 +58,25 @@ TEST_F(OutputFileTest, ALinkedFileIsReplacedWhenCompleteAndKeepsItsPermissions) 
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   EXPECT_EQ(fs::read_symlink(folder_ / "link"), "out");
   EXPECT_EQ(entries(), 2);  // no temporary file left
+}
+
+TEST_F(OutputFileTest, AReplacedFileKeepsItsOwnerWhereTheSystemAllowsIt) {
+#if defined(_WIN32)
+  GTEST_SKIP() << "no owners to keep on Windows";
+#else
+  if (geteuid() != 0) GTEST_SKIP() << "only the superuser may give a file away";
+  writeFile("theirs", "old");
+  const std::string path = (folder_ / "theirs").string();
+  ASSERT_EQ(chown(path.c_str(), 4321, getegid()), 0);  // another owner, the same group
+  OutputFile file;
+  ASSERT_TRUE(file.open(path, OutputFile::Mode::Binary));
+  put(file, "new");
+  ASSERT_TRUE(file.commit());
+  struct stat status {};
+  ASSERT_EQ(stat(path.c_str(), &status), 0);
+  EXPECT_EQ(status.st_uid, 4321u);
+  EXPECT_EQ(readFile(folder_ / "theirs"), "new");
+#endif
 }
 
 TEST_F(OutputFileTest, AnUnfinishedOrUnplaceableFileLeavesNothingBehind) {
