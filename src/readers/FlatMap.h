@@ -19,16 +19,17 @@ class FlatMap {
   /// Adds key with value unless key is there already: the first value given for a key stays.
   void insert(const Key& key, const Value& value) {
     if ((entries_.size() + 1) * 2 > table_.size()) grow();
-    std::uint32_t& slot = table_[position(key)];
+    const std::size_t hash = mix(Hash{}(key));
+    std::uint32_t& slot = table_[position(key, hash)];
     if (slot != 0) return;
-    entries_.push_back({key, value, static_cast<std::uint32_t>(&slot - table_.data())});
+    entries_.push_back({key, value, hash, static_cast<std::uint32_t>(&slot - table_.data())});
     slot = static_cast<std::uint32_t>(entries_.size());
   }
 
   /// The value of key, or null.
   const Value* find(const Key& key) const {
     if (table_.empty()) return nullptr;
-    const std::uint32_t slot = table_[position(key)];
+    const std::uint32_t slot = table_[position(key, mix(Hash{}(key)))];
     return slot != 0 ? &entries_[slot - 1].value : nullptr;
   }
 
@@ -45,16 +46,19 @@ class FlatMap {
   struct Entry {
     Key key;
     Value value;
+    std::size_t hash;    // compared before the keys, which may lie anywhere in memory
     std::uint32_t slot;  // where the table holds this entry
   };
 
   // The slot holding key's entry, or the free slot where it belongs. At most half the slots
   // are used, so the probe ends.
-  std::size_t position(const Key& key) const {
+  std::size_t position(const Key& key, std::size_t hash) const {
     const std::size_t mask = table_.size() - 1;
-    std::size_t at = mix(Hash{}(key)) & mask;
-    while (table_[at] != 0 && !(entries_[table_[at] - 1].key == key))
-      at = (at + 1) & mask;
+    std::size_t at = hash & mask;
+    for (; table_[at] != 0; at = (at + 1) & mask) {
+      const Entry& entry = entries_[table_[at] - 1];
+      if (entry.hash == hash && entry.key == key) break;
+    }
     return at;
   }
 
@@ -67,11 +71,16 @@ class FlatMap {
     return static_cast<std::size_t>(h);
   }
 
+  // The entries are told apart already: each goes to the first free slot from its hash.
   void grow() {
     table_.assign(table_.empty() ? 16 : table_.size() * 2, 0);
+    const std::size_t mask = table_.size() - 1;
     for (std::size_t i = 0; i < entries_.size(); ++i) {
-      entries_[i].slot = static_cast<std::uint32_t>(position(entries_[i].key));
-      table_[entries_[i].slot] = static_cast<std::uint32_t>(i + 1);
+      std::size_t at = entries_[i].hash & mask;
+      while (table_[at] != 0)
+        at = (at + 1) & mask;
+      table_[at] = static_cast<std::uint32_t>(i + 1);
+      entries_[i].slot = static_cast<std::uint32_t>(at);
     }
   }
 

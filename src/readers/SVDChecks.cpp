@@ -165,39 +165,55 @@ void SVDFile::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
     }
     if (!reach || end(*field) > end(*reach)) reach = field;
   }
+  // Names given twice, by the names the reader took (fields have no alternate groups).
+  namesInScope_.clear();
+  for (const SVDFieldPlan& field : plan.fields) {
+    if (field.name.empty()) continue;
+    const NameInScope key{std::string_view(), field.name};
+    if (const XMLElement* const* first = namesInScope_.find(key)) {
+      warnRepeatedName(*field.element, field.name, **first);
+    } else {
+      namesInScope_.insert(key, field.element);
+    }
+  }
 }
 
-void SVDFile::checkRepeatedNames(const XMLElement& container, bool alternateGroups,
-                                 std::string_view tag, std::string_view otherTag) {
+void SVDFile::warnRepeatedName(const XMLElement& element, std::string_view name,
+                               const XMLElement& first) {
+  warnAt(element, "duplicate-name", [&] {
+    return "<" + std::string(element.tagName()) + "> name " + quoted(name) +
+           " is given before, at line " + std::to_string(first.line() + 1);
+  });
+}
+
+void SVDFile::checkRepeatedNames(const XMLElement& registers) {
   namesInScope_.clear();
-  for (const XMLNode* node = container.firstChild(); node; node = node->nextSibling()) {
-    const XMLElement* child = node->toElement();
-    if (!child || (child->tagName() != tag && child->tagName() != otherTag)) continue;
-    // Name and alternate group in one walk over the children; without alternate groups the
-    // walk ends at the name, which most often comes first.
-    const XMLElement* name = nullptr;
-    const XMLElement* group = nullptr;
-    for (const XMLNode* inner = child->firstChild(); inner; inner = inner->nextSibling()) {
-      const XMLElement* element = inner->toElement();
-      if (!element) continue;
-      if (!name && element->tagName() == "name") {
-        name = element;
-        if (!alternateGroups) break;
-      } else if (!group && alternateGroups && element->tagName() == "alternateGroup") {
-        group = element;
-      }
+  for (const XMLNode* node = registers.firstChild(); node; node = node->nextSibling()) {
+    if (const XMLElement* member = node->toElement()) noteName(namesInScope_, *member);
+  }
+}
+
+void SVDFile::noteName(NamesInScope& names, const XMLElement& member) {
+  if (member.tagName() != "register" && member.tagName() != "cluster") return;
+  // Name and alternate group in one walk over the children.
+  const XMLElement* name = nullptr;
+  const XMLElement* group = nullptr;
+  for (const XMLNode* inner = member.firstChild(); inner; inner = inner->nextSibling()) {
+    const XMLElement* element = inner->toElement();
+    if (!element) continue;
+    if (!name && element->tagName() == "name") {
+      name = element;
+    } else if (!group && element->tagName() == "alternateGroup") {
+      group = element;
     }
-    const std::string_view text = name ? elementText(*name) : std::string_view();
-    if (text.empty()) continue;
-    const NameInScope key{group ? elementText(*group) : std::string_view(), text};
-    if (const XMLElement* const* first = namesInScope_.find(key)) {
-      warnAt(*child, "duplicate-name", [&] {
-        return "<" + std::string(child->tagName()) + "> name " + quoted(text) +
-               " is given before, at line " + std::to_string((*first)->line() + 1);
-      });
-    } else {
-      namesInScope_.insert(key, child);
-    }
+  }
+  const std::string_view text = name ? elementText(*name) : std::string_view();
+  if (text.empty()) return;
+  const NameInScope key{group ? elementText(*group) : std::string_view(), text};
+  if (const XMLElement* const* first = names.find(key)) {
+    warnRepeatedName(member, text, **first);
+  } else {
+    names.insert(key, &member);
   }
 }
 

@@ -40,10 +40,12 @@ bool isMember(const XMLElement& element) {
 // The walk over a peripheral's <registers>, which the caller has paid for.
 bool SVDFile::readRegisters(const XMLElement& registers, XMLElement& group,
                             const SVDReadContext& context, const SVDNames& names) {
-  if (warnings()) checkRepeatedNames(registers, true, "register", "cluster");
+  const bool check = warnings();
+  if (check) registerNames_.clear();
   for (const XMLNode* node = registers.firstChild(); node; node = node->nextSibling()) {
     const XMLElement* member = node->toElement();
     if (!member) continue;
+    if (check) noteName(registerNames_, *member);
     if (member->tagName() == "register") {
       if (!readRegister(registers, group, *member, context, names, 0)) return false;
     } else if (member->tagName() == "cluster") {
@@ -93,7 +95,7 @@ bool SVDFile::readCluster(XMLElement& group, const XMLElement& cluster,
     frame.count = dim.empty() ? 1 : limitArray(checkedUnsigned(dim, 0, inner, "dim"), inner);
     // A cluster is entered once per copy of the clusters around it: checked the first time.
     const bool check = warnings() && checked_.insert(&inner).second;
-    if (check) checkRepeatedNames(inner, true, "register", "cluster");
+    if (check) checkRepeatedNames(inner);
     if (frame.count == 0 || frame.members.empty()) return true;
     if (!budget_.fits(frame.count, 1 + frame.members.size())) {
       passedBound(inner, frame.count, 1 + frame.members.size());

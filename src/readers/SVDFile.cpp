@@ -127,9 +127,10 @@ bool SVDFile::readPeripheral(const XMLElement& peripherals, const XMLElement& pe
              "\" has no <registers> and no base to take them from: no group is written";
     });
   }
-  // A derived peripheral reads its base's registers again: they are checked the first time.
+  // A derived peripheral reads its base's registers again: they are checked when the base
+  // itself is read.
   const bool muted = muted_;
-  muted_ = muted || (registers && diagnostics().enabled() && !checked_.insert(registers).second);
+  muted_ = muted || (registers && registers->parent() != &peripheral);
   if (registers) {
     if (!spendChildren(registers)) return false;
     if (isAlternateClusterForm(*registers)) {

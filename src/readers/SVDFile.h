@@ -131,6 +131,22 @@ class SVDFile : public MemoryMap {
   bool withinStorage();
 
   // Warnings (SVDChecks.cpp). Each costs nothing unless warnings are enabled.
+  // Registers of another alternate group may repeat a name: the key is (alternate group, name).
+  using NameInScope = std::pair<std::string_view, std::string_view>;
+  struct NameInScopeHash {
+    // FNV-1a: names are short, and most scopes have no alternate groups.
+    static std::uint64_t add(std::uint64_t hash, std::string_view text) {
+      for (const char c : text)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3u;
+      return hash;
+    }
+    std::size_t operator()(const NameInScope& key) const {
+      const std::uint64_t hash = add(0xcbf29ce484222325u, key.second);
+      return static_cast<std::size_t>(key.first.empty() ? hash : add(hash, key.first));
+    }
+  };
+  using NamesInScope = FlatMap<NameInScope, const XMLElement*, NameInScopeHash>;
+
   bool warnings() { return !muted_ && diagnostics().enabled(); }
   /// A warning at element; makeText() gives its text, and is called only for a warning that
   /// is kept.
@@ -154,11 +170,15 @@ class SVDFile : public MemoryMap {
   /// index is dimIndex as read for count copies.
   void checkDimIndex(const XMLElement& element, std::uint32_t count, const DimIndex& index,
                      std::string_view dimIndex);
+  /// Bit fields outside the register or overlapping, values that do not fit, names given
+  /// twice.
   void checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits);
-  /// Names that two or more of container's children of the tags share; alternateGroups says
-  /// whether the children can have an <alternateGroup> (registers can, fields can't).
-  void checkRepeatedNames(const XMLElement& container, bool alternateGroups, std::string_view tag,
-                          std::string_view otherTag = {});
+  /// Names that two or more registers or clusters of one <registers> or cluster share.
+  void checkRepeatedNames(const XMLElement& registers);
+  /// The same, one member at a time, for a scope read member by member: each is checked
+  /// while its elements are at hand.
+  void noteName(NamesInScope& names, const XMLElement& member);
+  void warnRepeatedName(const XMLElement& element, std::string_view name, const XMLElement& first);
 
   ElementTexts texts_;
   SVDDerivation derivation_{texts_};
@@ -174,21 +194,8 @@ class SVDFile : public MemoryMap {
   std::unordered_set<const XMLElement*> limited_;
   bool muted_ = false;
   std::vector<const SVDFieldPlan*> fieldOrder_;  // reused by the checks, not to allocate anew
-  // Registers of another alternate group may repeat a name: the key is (alternate group, name).
-  using NameInScope = std::pair<std::string_view, std::string_view>;
-  struct NameInScopeHash {
-    // FNV-1a: names are short, and most scopes have no alternate groups.
-    static std::uint64_t add(std::uint64_t hash, std::string_view text) {
-      for (const char c : text)
-        hash = (hash ^ static_cast<unsigned char>(c)) * 0x100000001b3u;
-      return hash;
-    }
-    std::size_t operator()(const NameInScope& key) const {
-      const std::uint64_t hash = add(0xcbf29ce484222325u, key.second);
-      return static_cast<std::size_t>(key.first.empty() ? hash : add(hash, key.first));
-    }
-  };
-  FlatMap<NameInScope, const XMLElement*, NameInScopeHash> namesInScope_;  // reused per scope
+  NamesInScope namesInScope_;                    // reused per scope
+  NamesInScope registerNames_;                   // of the <registers> being read
 };
 
 }  // namespace regforge

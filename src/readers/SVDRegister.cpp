@@ -140,7 +140,6 @@ bool SVDFile::makeRegisterPlan(const XMLElement& container, const XMLElement& re
     checkRegister(reg, plan, offset, access, dimIndex);
     const bool inBytes = (context.options & kRegisterSizeInBytes) != 0;
     checkFields(plan, inBytes ? size * 8 : size);
-    if (fields) checkRepeatedNames(*fields, false, "field");
   }
   return true;
 }

@@ -228,13 +228,11 @@ TEST_F(SVDReaderTest, ANameRepeatedInOneScopeIsToldAgainstItsFirstUseEachTime) {
                   "<register><name>R</name></register>\n"
                   "</registers>")));
   const std::string repeated = warnings({"duplicate-name"});
-  // The registers of the peripheral are checked before any of them is read.
-  EXPECT_EQ(
-      repeated,
-      "regforge:12: warning: <register> name \"R\" is given before, at line 2 "
-      "[duplicate-name]\n"
-      "regforge:4: warning: <field> name \"F\" is given before, at line 3 [duplicate-name]\n"
-      "regforge:5: warning: <field> name \"F\" is given before, at line 3 [duplicate-name]\n");
+  EXPECT_EQ(repeated,
+            "regforge:4: warning: <field> name \"F\" is given before, at line 3 [duplicate-name]\n"
+            "regforge:5: warning: <field> name \"F\" is given before, at line 3 [duplicate-name]\n"
+            "regforge:12: warning: <register> name \"R\" is given before, at line 2 "
+            "[duplicate-name]\n");
 }
 
 }  // namespace
