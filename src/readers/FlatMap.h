@@ -19,26 +19,27 @@ class FlatMap {
   /// Adds key with value unless key is there already: the first value given for a key stays.
   void insert(const Key& key, const Value& value) {
     if ((entries_.size() + 1) * 2 > table_.size()) grow();
-    const std::size_t hash = mix(Hash{}(key));
-    std::uint32_t& slot = table_[position(key, hash)];
+    std::uint32_t& slot = table_[position(key)];
     if (slot != 0) return;
-    entries_.push_back({key, value, hash, static_cast<std::uint32_t>(&slot - table_.data())});
+    entries_.push_back({key, value});
     slot = static_cast<std::uint32_t>(entries_.size());
   }
 
   /// The value of key, or null.
   const Value* find(const Key& key) const {
     if (table_.empty()) return nullptr;
-    const std::uint32_t slot = table_[position(key, mix(Hash{}(key)))];
+    const std::uint32_t slot = table_[position(key)];
     return slot != 0 ? &entries_[slot - 1].value : nullptr;
   }
 
   std::size_t size() const { return entries_.size(); }
 
-  /// Forgets every entry and keeps the memory, for a map used once per scope.
+  /// Forgets every entry and keeps the memory, for a map used once per scope. The slots are
+  /// emptied newest entry first: an entry's probe passes only slots of older entries, which
+  /// are still taken when it is looked for.
   void clear() {
-    for (const Entry& entry : entries_)
-      table_[entry.slot] = 0;
+    for (auto entry = entries_.rbegin(); entry != entries_.rend(); ++entry)
+      table_[position(entry->key)] = 0;
     entries_.clear();
   }
 
@@ -46,19 +47,15 @@ class FlatMap {
   struct Entry {
     Key key;
     Value value;
-    std::size_t hash;    // compared before the keys, which may lie anywhere in memory
-    std::uint32_t slot;  // where the table holds this entry
   };
 
   // The slot holding key's entry, or the free slot where it belongs. At most half the slots
   // are used, so the probe ends.
-  std::size_t position(const Key& key, std::size_t hash) const {
+  std::size_t position(const Key& key) const {
     const std::size_t mask = table_.size() - 1;
-    std::size_t at = hash & mask;
-    for (; table_[at] != 0; at = (at + 1) & mask) {
-      const Entry& entry = entries_[table_[at] - 1];
-      if (entry.hash == hash && entry.key == key) break;
-    }
+    std::size_t at = mix(Hash{}(key)) & mask;
+    while (table_[at] != 0 && !(entries_[table_[at] - 1].key == key))
+      at = (at + 1) & mask;
     return at;
   }
 
@@ -71,17 +68,10 @@ class FlatMap {
     return static_cast<std::size_t>(h);
   }
 
-  // The entries are told apart already: each goes to the first free slot from its hash.
   void grow() {
     table_.assign(table_.empty() ? 16 : table_.size() * 2, 0);
-    const std::size_t mask = table_.size() - 1;
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-      std::size_t at = entries_[i].hash & mask;
-      while (table_[at] != 0)
-        at = (at + 1) & mask;
-      table_[at] = static_cast<std::uint32_t>(i + 1);
-      entries_[i].slot = static_cast<std::uint32_t>(at);
-    }
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+      table_[position(entries_[i].key)] = static_cast<std::uint32_t>(i + 1);
   }
 
   std::vector<Entry> entries_;        // in the order given
