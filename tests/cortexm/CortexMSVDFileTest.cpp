@@ -31,6 +31,18 @@ TEST_F(CoreDescriptionTest, CpuWithOnlyANameLeavesNoPriorityBits) {
   EXPECT_EQ(map_.nvicPrioBits(), 0u);
 }
 
+TEST_F(CoreDescriptionTest, OnlyTheM0PlusNamesMakeAnM0Plus) {
+  map_.setCoreConfig(4, true, 3, false, false);
+  readCpu("<cpu><name>CM0</name></cpu>");
+  EXPECT_EQ(map_.coreType(), 0);
+  EXPECT_FALSE(map_.cm0Plus());
+  readCpu("<cpu><name>CM0PLUS</name></cpu>");
+  EXPECT_TRUE(map_.cm0Plus());
+  readCpu("<cpu><name>CM4</name></cpu>");  // other cores leave the flag as it was
+  EXPECT_EQ(map_.coreType(), 4);
+  EXPECT_TRUE(map_.cm0Plus());
+}
+
 TEST_F(CoreDescriptionTest, FpuIsReadOnlyAboveCoreTypeThree) {
   readCpu("<cpu><name>CM3</name><fpuPresent>true</fpuPresent></cpu>");
   EXPECT_FALSE(map_.fpuPresent());

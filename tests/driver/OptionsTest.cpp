@@ -1,5 +1,7 @@
 // The argument scan: exact names, arguments taken whatever they look like, file names.
 #include "driver/Options.h"
+#include "driver/RunChecks.h"
+#include "memorymap/Diagnostics.h"
 
 #include <gtest/gtest.h>
 
@@ -34,6 +36,28 @@ TEST(OptionsTest, RepeatedOptionsOverwrite) {
   const ScanResult result = scan({"-core", "4", "-core", "7", "-pp", "-pp", "a", "b"});
   EXPECT_EQ(result.options.core, 7u);
   EXPECT_TRUE(result.options.ppb);
+}
+
+// What checkOptions says of the core and NVIC numbers given.
+std::string optionWarnings(std::vector<const char*> words) {
+  words.push_back("a");
+  words.push_back("b");
+  Diagnostics diagnostics;
+  diagnostics.enable();
+  checkOptions(scan(words).options, diagnostics);
+  return diagnostics.takeText();
+}
+
+TEST(OptionsTest, OnlySupportedCoresAndOneToEightPriorityBitsPassSilently) {
+  for (const char* core : {"0", "3", "4", "7", "23", "33", "55"})
+    EXPECT_EQ(optionWarnings({"-core", core}), "") << core;
+  EXPECT_NE(optionWarnings({"-core", "5"}).find("-core \"5\" is not a core number"),
+            std::string::npos);
+  EXPECT_EQ(optionWarnings({"-nvic", "1"}), "");
+  EXPECT_EQ(optionWarnings({"-nvic", "8"}), "");
+  EXPECT_NE(optionWarnings({"-nvic", "9"}).find("-nvic \"9\" is not a number of priority bits"),
+            std::string::npos);
+  EXPECT_NE(optionWarnings({"-nvic", "0"}).find("no NVIC group made"), std::string::npos);
 }
 
 }  // namespace

@@ -140,6 +140,20 @@ TEST_F(SVDReaderTest, ArraysBeyondTheBudgetFailAtOnce) {
       "</cluster></registers>")));
 }
 
+TEST_F(SVDReaderTest, AFieldTakesItsBaseFromAnywhereInTheDevice) {
+  ASSERT_TRUE(read(
+      "<device><name>D</name><peripherals>"
+      "<peripheral><name>A</name><baseAddress>0</baseAddress><registers><register><name>R</name>"
+      "<fields><field derivedFrom='BASE'><name>F</name></field></fields></register></registers>"
+      "</peripheral>"
+      "<peripheral><name>B</name><baseAddress>0x100</baseAddress><registers><register><name>S</"
+      "name>"
+      "<fields><field><name>BASE</name><bitRange>[7:4]</bitRange></field></fields></register>"
+      "</registers></peripheral></peripherals></device>"));
+  const std::string text = written();
+  EXPECT_NE(text.find("<BitField name=\"F\" size=\"4\" start=\"4\" />"), std::string::npos) << text;
+}
+
 TEST_F(SVDReaderTest, OnlyEnumeratedValueElementsMakeValues) {
   ASSERT_TRUE(read(device(
       "<registers><register><name>R</name><fields><field><name>F</name><bitRange>[1:0]</bitRange>"
