@@ -154,6 +154,19 @@ TEST_F(SVDReaderTest, AFieldTakesItsBaseFromAnywhereInTheDevice) {
   EXPECT_NE(text.find("<BitField name=\"F\" size=\"4\" start=\"4\" />"), std::string::npos) << text;
 }
 
+TEST_F(SVDReaderTest, RegistersReadAgainForADerivedPeripheralAreToldOnce) {
+  map_.diagnostics().enable();
+  ASSERT_TRUE(read(
+      "<device><name>D</name><peripherals>"
+      "<peripheral><name>A</name><baseAddress>0</baseAddress><registers><register><name>R</name>"
+      "<addressOffset>0</addressOffset><size>0x20</size></register></registers></peripheral>"
+      "<peripheral derivedFrom='A'><name>B</name><baseAddress>0x100</baseAddress></peripheral>"
+      "<peripheral derivedFrom='A'><name>C</name><baseAddress>0x200</baseAddress></peripheral>"
+      "</peripherals></device>"));
+  EXPECT_EQ(warnings({"number"}),
+            "regforge:1: warning: size \"0x20\" is not a decimal number; 0 used [number]\n");
+}
+
 TEST_F(SVDReaderTest, OnlyEnumeratedValueElementsMakeValues) {
   ASSERT_TRUE(read(device(
       "<registers><register><name>R</name><fields><field><name>F</name><bitRange>[1:0]</bitRange>"
