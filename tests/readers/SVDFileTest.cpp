@@ -167,6 +167,19 @@ TEST_F(SVDReaderTest, RegistersReadAgainForADerivedPeripheralAreToldOnce) {
             "regforge:1: warning: size \"0x20\" is not a decimal number; 0 used [number]\n");
 }
 
+TEST_F(SVDReaderTest, ARegisterTakesItsBaseOnlyFromItsOwnScope) {
+  ASSERT_TRUE(read(device(
+      "<registers><cluster><name>C</name><addressOffset>0x10</addressOffset><register>"
+      "<name>INNER</name><addressOffset>0</addressOffset><size>16</size></register></cluster>"
+      "<register derivedFrom='INNER'><name>R</name><addressOffset>4</addressOffset></register>"
+      "<register><name>OUTER</name><addressOffset>8</addressOffset><size>8</size></register>"
+      "<register derivedFrom='OUTER'><name>S</name><addressOffset>12</addressOffset></register>"
+      "</registers>")));
+  const std::string text = written();
+  EXPECT_NE(text.find("name=\"R\" size=\"0\""), std::string::npos) << text;
+  EXPECT_NE(text.find("name=\"S\" size=\"1\""), std::string::npos) << text;
+}
+
 TEST_F(SVDReaderTest, OnlyEnumeratedValueElementsMakeValues) {
   ASSERT_TRUE(read(device(
       "<registers><register><name>R</name><fields><field><name>F</name><bitRange>[1:0]</bitRange>"
@@ -185,12 +198,14 @@ TEST_F(SVDReaderTest, NumbersThatSayOtherThanTheyAreReadAreTold) {
              "<fields><field><name>F</name><bitRange>[1:0]</bitRange><enumeratedValues>"
              "<enumeratedValue><name>W</name><value>0b111</value></enumeratedValue>"
              "<enumeratedValue><name>X</name><value>0b11</value></enumeratedValue>"
-             "</enumeratedValues></field></fields></register></registers>")));
+             "</enumeratedValues></field><field><name>G</name><lsb>x</lsb><msb>2</msb></field>"
+             "</fields></register></registers>")));
   const std::string text = warnings({"number", "enum-value"});
   EXPECT_NE(text.find("addressOffset \"010\" is read as octal: 8 used"), std::string::npos) << text;
   EXPECT_NE(text.find("value \"W\" (0b111) does not fit the 2-bit field \"F\""), std::string::npos)
       << text;
   EXPECT_EQ(text.find("\"X\""), std::string::npos) << text;
+  EXPECT_NE(text.find("lsb \"x\" is not a decimal number; 0 used"), std::string::npos) << text;
 }
 
 TEST_F(SVDReaderTest, BoundsGivenByTheCallerReplaceTheProgramsOwn) {
