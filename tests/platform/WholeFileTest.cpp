@@ -1,19 +1,18 @@
 // Whole files read into memory: ones whose size the system tells, and ones it can't (a pipe),
 // which are read in growing buffers; and files inside a zip archive.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
 #include <thread>
 
-#include "Process.h"
 #include "platform/Files.h"
 #include "platform/ZipArchive.h"
 
 #if !defined(_WIN32)
 #include <sys/stat.h>
-#include <unistd.h>
 #endif
 #if !defined(REGFORGE_NO_ZIP_PACKS)
 #include <minizip/zip.h>
@@ -24,10 +23,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// A name of this process's own, so that suites run side by side (plain and sanitized) keep apart.
 fs::path scratch(const std::string& name) {
-  return fs::temp_directory_path() /
-         ("regforge-whole-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-          "-" + name);
+  return fs::temp_directory_path() / ("regforge-whole-" + std::to_string(getpid()) + "-" + name);
 }
 
 std::string text(const WholeFile& whole) {
