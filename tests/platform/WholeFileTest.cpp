@@ -24,16 +24,16 @@ namespace {
 namespace fs = std::filesystem;
 
 // A name of this process's own, so that suites run side by side (plain and sanitized) keep apart.
-fs::path scratch(const std::string& name) {
+[[maybe_unused]] fs::path scratch(const std::string& name) {
   return fs::temp_directory_path() / ("regforge-whole-" + std::to_string(getpid()) + "-" + name);
 }
 
-std::string text(const WholeFile& whole) {
+[[maybe_unused]] std::string text(const WholeFile& whole) {
   return std::string(whole.buffer.data(), whole.size);
 }
 
 // Bytes that differ from one position to the next, so that a piece out of place shows.
-std::string pattern(std::size_t size) {
+[[maybe_unused]] std::string pattern(std::size_t size) {
   std::string bytes(size, '\0');
   for (std::size_t i = 0; i < size; ++i)
     bytes[i] = static_cast<char>('a' + (i * 7 + i / 251) % 26);
