@@ -15,17 +15,6 @@ bool isFile(const std::string& path) {
   return fs::is_regular_file(path, error);
 }
 
-bool isFolder(const std::string& path) {
-  std::error_code error;
-  return fs::is_directory(path, error);
-}
-
-bool makeFolder(const std::string& path) {
-  std::error_code error;
-  fs::create_directories(path, error);
-  return isFolder(path);
-}
-
 namespace {
 
 bool equalsIgnoringCase(const std::string& a, const std::string& b) {

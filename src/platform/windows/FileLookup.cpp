@@ -59,17 +59,6 @@ bool isFile(const std::string& path) {
   return findEntry(folder, name, false).has_value();
 }
 
-bool isFolder(const std::string& path) {
-  std::error_code error;
-  return fs::is_directory(path, error);
-}
-
-bool makeFolder(const std::string& path) {
-  std::error_code error;
-  fs::create_directories(path, error);
-  return isFolder(path);
-}
-
 std::optional<std::string> findFileIgnoringCase(const std::string& folder,
                                                 const std::string& relative) {
   std::string path = folder;
