@@ -71,6 +71,7 @@ constexpr OptionRow kOptions[] = {
     {"-pack", "Device name required for -pack option\n",
      [](Options& o, const char* a) { o.pack = a; }},
     {"-pack-list", nullptr, [](Options& o, const char*) { o.packList = true; }},
+    {"-standard", nullptr, [](Options& o, const char*) { o.readOptions |= kStandard; }},
 };
 
 const OptionRow* findOption(const char* word) {
@@ -110,6 +111,9 @@ const char kUsage[] =
     "  -nocmse                  Core does not have cmse\n";
 
 const char kMoreUsage[] =
+    "  -standard                Read the SVD file by the CMSIS-SVD standard (hexadecimal\n"
+    "                           sizes, inherited properties, arrays, dotted derivedFrom);\n"
+    "                           interrupts then count from 0 (-irq-start 0)\n"
     "  -warn                    Print warnings about what the conversion did to the input\n"
     "  -strict                  As -warn; any warning fails the run and writes no file\n"
     "  -array-limit n           Write arrays of more than 'n' copies with 'n' copies\n"
@@ -142,6 +146,11 @@ ScanResult scanArguments(int argc, const char* const* argv) {
       argument = argv[++i];
     }
     option->apply(result.options, argument);
+  }
+  // Under the standard's reading interrupt numbers are device interrupt numbers throughout:
+  // the vector table and the NVIC group start at interrupt 0 unless told otherwise.
+  if ((result.options.readOptions & kStandard) != 0 && !result.options.irqStartText) {
+    result.options.irqStart = 0;
   }
   const std::size_t fileCount = result.options.packList ? 1 : 2;
   if (result.options.files.size() != fileCount) result.status = ScanResult::Status::Usage;

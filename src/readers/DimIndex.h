@@ -24,6 +24,12 @@ class DimIndex {
  private:
   friend DimIndex parseDimIndex(std::string_view text, std::uint32_t limit);
 
+/// Reads a dimIndex text as the CMSIS-SVD standard writes it: a range of decimal numbers
+/// ("3-6") or of single letters ("A-D"), else a comma-separated list whose entries are
+/// trimmed of white space, empty ones dropped. Only the first limit entries are kept.
+DimIndex parseStandardDimIndex(std::string_view text, std::uint32_t limit);
+  friend DimIndex parseStandardDimIndex(std::string_view text, std::uint32_t limit);
+
   std::vector<std::string_view> list_;  // views into the parsed text
   std::uint32_t rangeFirst_ = 0;
   std::size_t rangeSize_ = 0;
@@ -37,5 +43,10 @@ class DimIndex {
 /// Only the first limit entries are kept: an array never reads an index at or past its count,
 /// so "0-4294967295" costs nothing. The list views into text.
 DimIndex parseDimIndex(std::string_view text, std::uint32_t limit);
+
+/// Reads a dimIndex text as the CMSIS-SVD standard writes it: a range of decimal numbers
+/// ("3-6") or of single letters ("A-D"), else a comma-separated list whose entries are
+/// trimmed of white space, empty ones dropped. Only the first limit entries are kept.
+DimIndex parseStandardDimIndex(std::string_view text, std::uint32_t limit);
 
 }  // namespace regforge

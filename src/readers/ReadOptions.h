@@ -9,6 +9,7 @@ enum ReadOption : unsigned {
   kNoDescriptions = 2,       ///< no description is read or written
   kIgnoreCpu = 4,            ///< the <cpu> element is not passed to readCpu
   kIgnoreInterrupts = 8,     ///< <interrupt> elements are not read
+  kStandard = 16,            ///< the file is read by the CMSIS-SVD standard's rules
 };
 
 }  // namespace regforge

@@ -44,12 +44,13 @@ std::uint32_t SVDFile::checkedUnsigned(std::string_view text, int base, const XM
     if (!value) {
       warnAt(where, "number", [&] {
         return std::string(what) + " " + quoted(text) + " is not " +
-               (base == 10 ? "a decimal number" : "a number") + "; 0 used";
+               (base == 10 ? "a decimal number" : "a number") + "; 0 used" +
+               standardReading(text);
       });
     } else if (readsAsOctal(text, base) && std::to_string(*value) != text) {
       warnAt(where, "number", [&] {
         return std::string(what) + " " + quoted(text) +
-               " is read as octal: " + std::to_string(*value) + " used";
+               " is read as octal: " + std::to_string(*value) + " used" + standardReading(text);
       });
     }
   }
@@ -62,7 +63,7 @@ std::int32_t SVDFile::checkedSigned(std::string_view text, int base, const XMLEl
   if (warnings() && !text.empty() && !value) {
     warnAt(where, "number", [&] {
       return std::string(what) + " " + quoted(text) + " is not " +
-             (base == 10 ? "a decimal number" : "a number") + "; 0 used";
+             (base == 10 ? "a decimal number" : "a number") + "; 0 used" + standardReading(text);
     });
   }
   return value.value_or(0);

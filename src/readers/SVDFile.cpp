@@ -2,6 +2,7 @@
 #include "readers/SVDFile.h"
 
 #include "readers/InputRoot.h"
+#include "readers/SVDStandardReader.h"
 #include "text/Numbers.h"
 
 namespace regforge {
@@ -23,6 +24,11 @@ std::string_view trimInterruptName(std::string_view name) {
 }
 
 }  // namespace
+
+std::string SVDFile::standardReading(std::string_view text) {
+  const std::optional<std::uint32_t> value = parseScaled(text);
+  return value ? "; -standard reads it as " + std::to_string(*value) : std::string();
+}
 
 bool SVDFile::readSvd(const XMLDocument& input, unsigned options,
                       std::optional<std::string_view> ignorePrefix) {
@@ -80,11 +86,12 @@ bool SVDFile::readDevice(const XMLDocument& document, XMLElement* root, XMLEleme
   context.resetMask = childText(device, "resetMask");
 
   if (const XMLElement* peripherals = findElement(device->firstChild(), "peripherals")) {
-    for (const XMLNode* node = peripherals->firstChild(); node; node = node->nextSibling()) {
-      const XMLElement* peripheral = node->toElement();
-      if (!peripheral || peripheral->tagName() != "peripheral") continue;
-      if (!readPeripheral(*peripherals, *peripheral, *groupParent, context)) return false;
-    }
+    // The two rule sets part here: everything below the device is read by one of them.
+    const bool read = (options & kStandard) != 0
+                          ? SVDStandardReader(*this, context).readPeripherals(*peripherals,
+                                                                              *groupParent)
+                          : readPeripherals(*peripherals, *groupParent, context);
+    if (!read) return false;
   } else if (warnings()) {
     const std::string reader = readerFor(device);
     warnAt(*device, "root-element", [&] {
@@ -94,6 +101,16 @@ bool SVDFile::readDevice(const XMLDocument& document, XMLElement* root, XMLEleme
   }
   if ((options & kIgnoreCpu) == 0) {
     if (const XMLElement* cpu = findElement(device->firstChild(), "cpu")) readCpu(*cpu);
+  }
+  return true;
+}
+
+bool SVDFile::readPeripherals(const XMLElement& peripherals, XMLElement& groupParent,
+                              const SVDReadContext& context) {
+  for (const XMLNode* node = peripherals.firstChild(); node; node = node->nextSibling()) {
+    const XMLElement* peripheral = node->toElement();
+    if (!peripheral || peripheral->tagName() != "peripheral") continue;
+    if (!readPeripheral(peripherals, *peripheral, groupParent, context)) return false;
   }
   return true;
 }
@@ -149,7 +166,12 @@ bool SVDFile::readPeripheral(const XMLElement& peripherals, const XMLElement& pe
     }
   }
   muted_ = muted;
-  if ((context.options & kIgnoreInterrupts) == 0) readInterrupts(peripheral);
+  if ((context.options & kIgnoreInterrupts) == 0) {
+    // Only a plain decimal number counts; one of 2^31 or more is out of range too.
+    readInterrupts(
+        peripheral, [](std::string_view value) { return parseUnsigned(value, 10); },
+        "a decimal number");
+  }
   return withinStorage();
 }
 
@@ -165,7 +187,8 @@ XMLElement* SVDFile::addGroup(XMLElement& groupParent, std::string_view name,
 }
 
 // One <interrupt> may hold several name and value pairs: each <value> after its <name>.
-void SVDFile::readInterrupts(const XMLElement& peripheral) {
+void SVDFile::readInterrupts(const XMLElement& peripheral, InterruptNumber readNumber,
+                             std::string_view kind) {
   for (const XMLNode* node = peripheral.firstChild(); node; node = node->nextSibling()) {
     const XMLElement* interrupt = node->toElement();
     if (!interrupt || interrupt->tagName() != "interrupt") continue;
@@ -175,8 +198,7 @@ void SVDFile::readInterrupts(const XMLElement& peripheral) {
       const std::string_view name = elementText(*nameElement);
       const std::string_view value = valueElement ? elementText(*valueElement) : std::string_view();
       if (!name.empty() && !value.empty()) {
-        // Only a plain decimal number counts; one of 2^31 or more is out of range too.
-        const std::optional<std::uint32_t> number = parseUnsigned(value, 10);
+        const std::optional<std::uint32_t> number = readNumber(value);
         const int count = interruptCount();
         if (number && count > 0 && *number < static_cast<std::uint32_t>(count)) {
           setInterruptName(static_cast<int>(*number), trimInterruptName(name));
@@ -184,7 +206,8 @@ void SVDFile::readInterrupts(const XMLElement& peripheral) {
           warnAt(*valueElement, "interrupt", [&] {
             return "interrupt \"" + std::string(name) + "\" dropped: its value \"" +
                    std::string(value) + "\" is " +
-                   (number ? "not below " + std::to_string(count) : "not a decimal number");
+                   (number ? "not below " + std::to_string(count)
+                           : "not " + std::string(kind) + standardReading(value));
           });
         }
       }

@@ -38,6 +38,8 @@ struct SVDNames {
   std::string_view peripheralSize;
 };
 
+class SVDStandardReader;
+
 class SVDFile : public MemoryMap {
  public:
   SVDFile() = default;
@@ -87,11 +89,21 @@ class SVDFile : public MemoryMap {
                                  std::string_view tag);
 
  private:
+  // The reading by the CMSIS-SVD standard's rules shares the reading state and the writing of
+  // registers from their plans.
+  friend class SVDStandardReader;
+
   bool readDevice(const XMLDocument& document, XMLElement* root, XMLElement* groupParent,
                   unsigned options, std::optional<std::string_view> ignorePrefix);
+  bool readPeripherals(const XMLElement& peripherals, XMLElement& groupParent,
+                       const SVDReadContext& context);
   bool readPeripheral(const XMLElement& peripherals, const XMLElement& peripheral,
                       XMLElement& groupParent, const SVDReadContext& context);
-  void readInterrupts(const XMLElement& peripheral);
+  /// How an interrupt's <value> reads: a number, or none.
+  using InterruptNumber = std::optional<std::uint32_t> (*)(std::string_view value);
+  /// kind names what readNumber takes ("a decimal number"), for the warning.
+  void readInterrupts(const XMLElement& peripheral, InterruptNumber readNumber,
+                      std::string_view kind);
   XMLElement* addGroup(XMLElement& groupParent, std::string_view name, std::string_view start,
                        const std::optional<std::string>& description);
 
@@ -148,6 +160,8 @@ class SVDFile : public MemoryMap {
   using NamesInScope = FlatMap<NameInScope, const XMLElement*, NameInScopeHash>;
 
   bool warnings() { return !muted_ && diagnostics().enabled(); }
+  /// "; -standard reads it as N" for a text that the standard's number rule reads, else empty.
+  static std::string standardReading(std::string_view text);
   /// A warning at element; makeText() gives its text, and is called only for a warning that
   /// is kept.
   template <class MakeText>

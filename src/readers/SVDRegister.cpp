@@ -25,13 +25,6 @@ constexpr AccessName kAccessNames[] = {
     {"writeOnce", "WriteOnly"},
 };
 
-std::string_view accessName(std::string_view svd) {
-  for (const AccessName& entry : kAccessNames) {
-    if (entry.svd == svd) return entry.output;
-  }
-  return "Read/Write";
-}
-
 std::string_view firstNonEmpty(std::initializer_list<std::string_view> texts) {
   for (std::string_view text : texts) {
     if (!text.empty()) return text;
@@ -85,6 +78,13 @@ BitPosition fromBitRange(std::string_view range) {
 
 }  // namespace
 
+std::string_view accessName(std::string_view svd) {
+  for (const AccessName& entry : kAccessNames) {
+    if (entry.svd == svd) return entry.output;
+  }
+  return "Read/Write";
+}
+
 bool SVDFile::readRegister(const XMLElement& container, XMLElement& group, const XMLElement& reg,
                            const SVDReadContext& context, const SVDNames& names,
                            std::uint32_t baseOffset) {
@@ -118,6 +118,8 @@ bool SVDFile::makeRegisterPlan(const XMLElement& container, const XMLElement& re
   if (plan.count == 0) return true;
 
   plan.name = childText(&reg, "name");
+  // Only copies that lie apart take their index.
+  if (plan.step != 0) plan.indexMark = plan.name.find("%s");
   const std::string_view offset = inheritedText(&reg, base, "addressOffset");
   plan.addressOffset = checkedUnsigned(offset, 0, reg, "addressOffset");
   const std::uint32_t size =
@@ -255,10 +257,10 @@ void SVDFile::writeRegister(XMLElement& group, const SVDRegisterPlan& plan, cons
   }
 }
 
-// The first "%s" of the name takes the copy's index, only in arrays whose copies lie apart.
+// The "%s" at the plan's mark takes the copy's index.
 std::string_view SVDFile::registerName(const SVDRegisterPlan& plan, const SVDNames& names,
                                        std::uint32_t copy) {
-  const std::size_t mark = plan.step != 0 ? plan.name.find("%s") : std::string_view::npos;
+  const std::size_t mark = plan.indexMark;
   if (mark == std::string_view::npos && names.prependToName.empty() && names.appendToName.empty()) {
     return plan.name;
   }

@@ -31,9 +31,14 @@ struct SVDFieldPlan {
   std::vector<SVDEnumPlan> enums;
 };
 
+/// The output access of an SVD access text: ReadOnly, WriteOnly or, for any other text,
+/// Read/Write.
+std::string_view accessName(std::string_view svd);
+
 struct SVDRegisterPlan {
   const XMLElement* element = nullptr;  // the <register> read
   std::string_view name;                // own name; may hold "%s"
+  std::size_t indexMark = std::string_view::npos;  // the "%s" that each copy's index fills
   std::uint32_t addressOffset = 0;
   std::string size;         // bytes, decimal
   std::string_view access;  // the output text

@@ -35,6 +35,17 @@ std::optional<std::uint64_t> parseMagnitude(std::string_view text, int base) {
   return value;
 }
 
+// The power of 1024 that a scale letter stands for, or -1.
+int scalePower(char c) {
+  switch (c) {
+    case 'k': case 'K': return 1;
+    case 'm': case 'M': return 2;
+    case 'g': case 'G': return 3;
+    case 't': case 'T': return 4;
+    default: return -1;
+  }
+}
+
 }  // namespace
 
 std::uint64_t cStrtoul(const char* text, const char** end, int base) {
@@ -73,6 +84,28 @@ std::optional<std::uint32_t> parseUnsigned(std::string_view text, int base) {
   const auto magnitude = parseMagnitude(text, base);
   if (!magnitude || *magnitude > UINT32_MAX) return std::nullopt;
   return static_cast<std::uint32_t>(*magnitude);
+}
+
+std::optional<std::uint32_t> parseScaled(std::string_view text) {
+  text = trimmed(text);
+  if (!text.empty() && text[0] == '+') text.remove_prefix(1);
+  int power = 0;
+  // No scale letter is a hexadecimal digit, so "0x10k" is 16 KiB.
+  if (!text.empty() && scalePower(text.back()) > 0) {
+    power = scalePower(text.back());
+    text.remove_suffix(1);
+  }
+  int base = 10;
+  if (!text.empty() && text[0] == '#') {
+    text.remove_prefix(1);
+    base = 2;
+  } else if (text.size() >= 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+    base = 16;
+  }
+  const auto magnitude = parseMagnitude(text, base);
+  if (!magnitude) return std::nullopt;
+  if (*magnitude > (std::uint64_t{UINT32_MAX} >> (10 * power))) return std::nullopt;
+  return static_cast<std::uint32_t>(*magnitude << (10 * power));
 }
 
 std::optional<std::int32_t> parseSigned(std::string_view text, int base) {

@@ -29,6 +29,12 @@ std::optional<std::uint32_t> parseUnsigned(std::string_view text, int base);
 /// As parseUnsigned(), with an optional "-" as well, for signed 32-bit values.
 std::optional<std::int32_t> parseSigned(std::string_view text, int base);
 
+/// A CMSIS-SVD scaledNonNegativeInteger, white space around it allowed: an optional "+", then
+/// "0x"/"0X" hexadecimal, "#" binary or decimal (a leading 0 is decimal too), then an optional
+/// scale k/K, m/M, g/G or t/T (powers of 1024). None unless every byte is used and the scaled
+/// value fits in 32 bits.
+std::optional<std::uint32_t> parseScaled(std::string_view text);
+
 /// parseUnsigned() and parseSigned() with failure converted to 0, the SVD rule.
 inline std::uint32_t toUnsigned(std::string_view text, int base) {
   return parseUnsigned(text, base).value_or(0);

@@ -164,7 +164,7 @@ TEST_F(SVDReaderTest, RegistersReadAgainForADerivedPeripheralAreToldOnce) {
       "<peripheral derivedFrom='A'><name>C</name><baseAddress>0x200</baseAddress></peripheral>"
       "</peripherals></device>"));
   EXPECT_EQ(warnings({"number"}),
-            "regforge:1: warning: size \"0x20\" is not a decimal number; 0 used [number]\n");
+            "regforge:1: warning: size \"0x20\" is not a decimal number; 0 used; -standard reads it as 32 [number]\n");
 }
 
 TEST_F(SVDReaderTest, ARegisterTakesItsBaseOnlyFromItsOwnScope) {
