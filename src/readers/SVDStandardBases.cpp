@@ -1,22 +1,34 @@
 // Bases of derived elements by the CMSIS-SVD standard: plain names, dotted paths and chains.
 #include "readers/SVDStandardBases.h"
 
+#include <algorithm>
+
 
 namespace regforge {
 namespace {
 
-// Clusters nest deeper than this only in a file made to hurt.
-constexpr int kMaxDepth = 64;
-
-std::string key(std::string_view tag, std::string_view path) {
-  std::string text(tag);
-  text += ' ';
-  text += path;
-  return text;
+// The levels that a path names; <registers> and <fields> add nothing to it.
+bool namesAPathLevel(std::string_view tag) {
+  return tag == "peripheral" || tag == "cluster" || tag == "register" || tag == "field" ||
+         tag == "enumeratedValues";
 }
 
-bool endsWith(std::string_view text, std::string_view end) {
-  return text.size() >= end.size() && text.substr(text.size() - end.size()) == end;
+// Whether an element of tag container may hold elements of tag below it.
+bool mayHold(std::string_view container, std::string_view tag) {
+  if (container == "peripheral" || container == "registers" || container == "cluster") {
+    return tag != "peripheral";
+  }
+  if (container == "register" || container == "fields") return tag == "field" || tag == "enumeratedValues";
+  return container == "field" && tag == "enumeratedValues";
+}
+
+// The nearest ancestor that a path names, or null above the peripheral.
+const XMLElement* namedParent(const XMLElement& element) {
+  if (element.tagName() == "peripheral") return nullptr;
+  const XMLElement* parent = element.parent();
+  while (parent && !namesAPathLevel(parent->tagName()))
+    parent = parent->parent();
+  return parent;
 }
 
 }  // namespace
@@ -30,11 +42,14 @@ const XMLElement* SVDChain::child(std::string_view tag) const {
   return nullptr;
 }
 
-const XMLElement* SVDChain::firstWithChild(std::string_view tag, std::string_view other) const {
+const XMLElement* SVDChain::firstWithChild(std::initializer_list<std::string_view> tags) const {
   for (std::size_t i = 0; i < length_; ++i) {
     for (const XMLNode* node = links_[i]->firstChild(); node; node = node->nextSibling()) {
       const XMLElement* element = node->toElement();
-      if (element && (element->tagName() == tag || element->tagName() == other)) return links_[i];
+      if (!element) continue;
+      for (const std::string_view tag : tags) {
+        if (element->tagName() == tag) return links_[i];
+      }
     }
   }
   return nullptr;
@@ -58,14 +73,6 @@ SVDChain SVDStandardBases::chain(const XMLElement& element) {
   return chain;
 }
 
-void SVDStandardBases::clear() {
-  bases_.clear();
-  pathsIndexed_ = false;
-  byPath_.clear();
-  bySuffix_.clear();
-  paths_.clear();
-}
-
 const XMLElement* SVDStandardBases::base(const XMLElement& element) {
   const std::optional<std::string_view> reference = element.attribute("derivedFrom");
   if (!reference) return nullptr;
@@ -80,98 +87,110 @@ const XMLElement* SVDStandardBases::base(const XMLElement& element) {
   return found;
 }
 
-// A plain name is looked for among the element's siblings, then anywhere in the file; a
-// dotted one is a path.
+// A plain name is looked for among the element's siblings, then anywhere below
+// <peripherals>; a dotted one is a path.
 const XMLElement* SVDStandardBases::resolve(const XMLElement& element,
                                             std::string_view reference) {
   if (reference.find('.') != std::string_view::npos) return byPath(element, reference);
-  const std::string_view tag = element.tagName();
-  if (const XMLElement* parent = element.parent()) {
-    const XMLElement* found = names_.findNamedElement(parent->firstChild(), tag, false, reference);
-    if (found && found != &element) return found;
+  TagIndex& tagIndex = index(element.tagName());
+  // Of a name given once, the one element is the sibling if any is.
+  if (tagIndex.repeated.find(reference)) {
+    if (tagIndex.bySibling.size() == 0) {
+      for (const Named& entry : tagIndex.all)
+        tagIndex.bySibling.insert({entry.second->parent(), entry.first}, entry.second);
+    }
+    if (const XMLElement* const* found = tagIndex.bySibling.find({element.parent(), reference});
+        found && *found != &element) {
+      return *found;
+    }
   }
-  const XMLElement* found = names_.findNamedElement(first_, tag, true, reference);
-  return found != &element ? found : nullptr;
+  const XMLElement* const* found = tagIndex.first.find(reference);
+  return found && *found != &element ? *found : nullptr;
 }
 
 // A path from the peripheral down ("UART0.CTRL.EN"), one within the element's own peripheral
-// ("CTRL.EN"), else the first that ends as the reference does ("ctl.sms.MASTER_SELECT").
+// ("CTRL.EN"), else the first that ends as the reference does ("ctl.sms.MASTER_SELECT"). The
+// candidates are the elements named as the path ends; each is matched upwards, name by name.
 const XMLElement* SVDStandardBases::byPath(const XMLElement& element, std::string_view reference) {
-  indexPaths();
-  const std::string_view tag = element.tagName();
-  std::string wanted = key(tag, reference);
-  if (auto found = byPath_.find(wanted); found != byPath_.end()) return found->second;
-  const XMLElement* peripheral = element.parent();
-  while (peripheral && peripheral->tagName() != "peripheral")
-    peripheral = peripheral->parent();
-  if (const XMLElement* name =
-          peripheral ? ElementTexts::findElement(peripheral->firstChild(), "name") : nullptr) {
-    std::string local(texts_.of(*name));
-    local += '.';
-    local += reference;
-    if (auto found = byPath_.find(key(tag, local)); found != byPath_.end()) return found->second;
+  std::vector<std::string_view> parts;
+  for (std::size_t begin = 0; begin <= reference.size();) {
+    const std::size_t dot = std::min(reference.find('.', begin), reference.size());
+    parts.push_back(reference.substr(begin, dot - begin));
+    begin = dot + 1;
   }
-  auto [cached, added] = bySuffix_.try_emplace(wanted, nullptr);
-  if (added && budget_.spend(paths_.size())) {
-    std::string end(".");
-    end += reference;
-    for (const Path& path : paths_) {
-      if (path.key.compare(0, tag.size() + 1, wanted, 0, tag.size() + 1) == 0 &&
-          endsWith(path.key, end)) {
-        cached->second = path.element;
-        break;
+  const XMLElement* ownPeripheral = &element;
+  while (ownPeripheral && ownPeripheral->tagName() != "peripheral")
+    ownPeripheral = namedParent(*ownPeripheral);
+  const XMLElement* local = nullptr;
+  const XMLElement* suffix = nullptr;
+  TagIndex& tagIndex = index(element.tagName());
+  if (tagIndex.byName.empty() && !tagIndex.all.empty()) {
+    tagIndex.byName = tagIndex.all;
+    std::stable_sort(tagIndex.byName.begin(), tagIndex.byName.end(),
+                     [](const Named& a, const Named& b) { return a.first < b.first; });
+  }
+  const auto [first, end] = named(tagIndex, parts.back());
+  if (!budget_.spend(static_cast<std::uint64_t>(end - first))) return nullptr;
+  for (const Named* at = first; at != end; ++at) {
+    // The last part names the candidate; the parts before it name its named ancestors.
+    const XMLElement* above = at->second;
+    std::size_t matched = 1;
+    for (; matched < parts.size(); ++matched) {
+      above = namedParent(*above);
+      if (!above || nameOf(*above) != parts[parts.size() - 1 - matched]) break;
+    }
+    if (matched < parts.size()) continue;
+    const XMLElement* next = namedParent(*above);
+    if (!next) return at->second;
+    if (!local && next == ownPeripheral) local = at->second;
+    if (!suffix) suffix = at->second;
+  }
+  return local ? local : suffix;
+}
+
+SVDStandardBases::TagIndex& SVDStandardBases::index(std::string_view tag) {
+  auto [entry, added] = indexes_.try_emplace(std::string(tag));
+  TagIndex& tagIndex = entry->second;
+  if (!added || !peripherals_) return tagIndex;
+  // Every element below <peripherals>, in document order, without recursion.
+  const XMLNode* node = peripherals_->firstChild();
+  while (node && budget_.spend(1)) {
+    const XMLElement* element = node->toElement();
+    if (element && element->tagName() == tag &&
+        ElementTexts::findElement(element->firstChild(), "name")) {
+      const std::string_view name = nameOf(*element);
+      tagIndex.all.emplace_back(name, element);
+      if (tagIndex.first.find(name)) {
+        tagIndex.repeated.insert(name, true);
+      } else {
+        tagIndex.first.insert(name, element);
       }
     }
-  }
-  return cached->second;
-}
-
-// Every element a path can name, keyed by its tag and the names from its peripheral down.
-void SVDStandardBases::indexPaths() {
-  if (pathsIndexed_ || !peripherals_) return;
-  pathsIndexed_ = true;
-  std::string path;
-  for (const XMLNode* node = peripherals_->firstChild(); node; node = node->nextSibling()) {
-    const XMLElement* peripheral = node->toElement();
-    if (!peripheral || peripheral->tagName() != "peripheral") continue;
-    const XMLElement* name = ElementTexts::findElement(peripheral->firstChild(), "name");
-    if (!name) continue;
-    path.assign(texts_.of(*name));
-    addPath(*peripheral, path);
-    for (const XMLNode* child = peripheral->firstChild(); child; child = child->nextSibling()) {
-      const XMLElement* registers = child->toElement();
-      if (registers && registers->tagName() == "registers") indexMembers(*registers, path, 0);
+    if (element && element->firstChild() && mayHold(element->tagName(), tag)) {
+      node = element->firstChild();
+      continue;
     }
-  }
-  // The keys stay where they are from here on, so the index can view them.
-  for (const Path& entry : paths_)
-    byPath_.try_emplace(entry.key, entry.element);
-}
-
-void SVDStandardBases::indexMembers(const XMLElement& container, std::string& path, int depth) {
-  if (depth > kMaxDepth || !budget_.spend(1)) return;
-  for (const XMLNode* node = container.firstChild(); node; node = node->nextSibling()) {
-    const XMLElement* element = node->toElement();
-    if (!element) continue;
-    const std::string_view tag = element->tagName();
-    const bool nested = tag == "cluster" || tag == "register" || tag == "fields";
-    if (!nested && tag != "field" && tag != "enumeratedValues") continue;
-    const std::size_t length = path.size();
-    // <fields> adds nothing to a path; the others add their name.
-    if (tag != "fields") {
-      const XMLElement* name = ElementTexts::findElement(element->firstChild(), "name");
-      if (!name) continue;
-      path += '.';
-      path += texts_.of(*name);
-      addPath(*element, path);
+    while (node && !node->nextSibling()) {
+      node = node->parent();
+      if (node == peripherals_) node = nullptr;
     }
-    if (tag != "enumeratedValues") indexMembers(*element, path, depth + 1);
-    path.resize(length);
+    if (node) node = node->nextSibling();
   }
+  return tagIndex;
 }
 
-void SVDStandardBases::addPath(const XMLElement& element, const std::string& path) {
-  paths_.push_back({key(element.tagName(), path), &element});
+std::pair<const SVDStandardBases::Named*, const SVDStandardBases::Named*> SVDStandardBases::named(
+    const TagIndex& index, std::string_view name) {
+  const auto [first, end] =
+      std::equal_range(index.byName.begin(), index.byName.end(), Named{name, nullptr},
+                       [](const Named& a, const Named& b) { return a.first < b.first; });
+  return {index.byName.data() + (first - index.byName.begin()),
+          index.byName.data() + (end - index.byName.begin())};
+}
+
+std::string_view SVDStandardBases::nameOf(const XMLElement& element) {
+  const XMLElement* name = ElementTexts::findElement(element.firstChild(), "name");
+  return name ? texts_.of(*name) : std::string_view();
 }
 
 void SVDStandardBases::warn(const XMLElement& element, const std::string& text) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -14,7 +15,6 @@
 #include "readers/ElementTexts.h"
 #include "readers/FlatMap.h"
 #include "readers/ReadBudget.h"
-#include "readers/SVDDerivation.h"
 #include "xml/XMLElement.h"
 
 namespace regforge {
@@ -33,8 +33,8 @@ class SVDChain {
   bool derived() const { return length_ > 1; }
   /// The first child named tag of the element, else of its nearest base that has one.
   const XMLElement* child(std::string_view tag) const;
-  /// The first link with a child named one of the tags, or null: lists are taken whole.
-  const XMLElement* firstWithChild(std::string_view tag, std::string_view other = {}) const;
+  /// The first link with a child named one of tags, or null: lists are taken whole.
+  const XMLElement* firstWithChild(std::initializer_list<std::string_view> tags) const;
   void add(const XMLElement* base) { links_[length_++] = base; }
   void cut(std::size_t length) { length_ = length; }
 
@@ -45,49 +45,56 @@ class SVDChain {
 
 class SVDStandardBases {
  public:
-  SVDStandardBases(ElementTexts& texts, SVDDerivation& names, ReadBudget& budget)
-      : texts_(texts), names_(names), budget_(budget) {}
+  SVDStandardBases(ElementTexts& texts, ReadBudget& budget) : texts_(texts), budget_(budget) {}
 
-  /// The documents's first top-level node, where look-ups of a name anywhere start, and the
-  /// <peripherals> element, whose paths dotted references name.
-  void setDocument(const XMLNode* first, const XMLElement* peripherals) {
-    first_ = first;
-    peripherals_ = peripherals;
-  }
+  /// The <peripherals> element: names and paths are looked for below it.
+  void setPeripherals(const XMLElement& peripherals) { peripherals_ = &peripherals; }
   void setDiagnostics(Diagnostics& diagnostics) { diagnostics_ = &diagnostics; }
 
   /// element and its bases. A reference that names nothing ends the chain (with a warning),
   /// and so does one that comes back to an element of the chain.
   SVDChain chain(const XMLElement& element);
 
-  /// Forgets what was found; needed before the input document goes away.
-  void clear();
-
  private:
+  // The elements of one tag, made once with a walk over <peripherals> when a reference first
+  // asks for the tag.
+  struct Sibling {
+    const XMLElement* parent;
+    std::string_view name;
+    bool operator==(const Sibling& other) const {
+      return parent == other.parent && name == other.name;
+    }
+  };
+  struct SiblingHash {
+    std::size_t operator()(const Sibling& key) const {
+      return std::hash<const void*>()(key.parent) ^ std::hash<std::string_view>()(key.name);
+    }
+  };
+  using Named = std::pair<std::string_view, const XMLElement*>;
+  struct TagIndex {
+    std::vector<Named> all;                                // in document order
+    FlatMap<std::string_view, const XMLElement*> first;    // the first of each name
+    FlatMap<std::string_view, bool> repeated;              // names given more than once
+    // Made when first needed: most names are given once, and most references are plain.
+    FlatMap<Sibling, const XMLElement*, SiblingHash> bySibling;  // the first in each scope
+    std::vector<Named> byName;  // by name, in document order within one name
+  };
+
   const XMLElement* base(const XMLElement& element);
   const XMLElement* resolve(const XMLElement& element, std::string_view reference);
   const XMLElement* byPath(const XMLElement& element, std::string_view reference);
-  void indexPaths();
-  void indexMembers(const XMLElement& container, std::string& path, int depth);
-  void addPath(const XMLElement& element, const std::string& path);
+  TagIndex& index(std::string_view tag);
+  /// The elements of index named name, in document order.
+  static std::pair<const Named*, const Named*> named(const TagIndex& index, std::string_view name);
+  std::string_view nameOf(const XMLElement& element);
   void warn(const XMLElement& element, const std::string& text);
 
   ElementTexts& texts_;
-  SVDDerivation& names_;
   ReadBudget& budget_;
   Diagnostics* diagnostics_ = nullptr;
-  const XMLNode* first_ = nullptr;
   const XMLElement* peripherals_ = nullptr;
   FlatMap<const XMLElement*, const XMLElement*> bases_;  // each element's nearest base
-  // Full paths of the elements that may be derived from, "tag path" keys, first one kept.
-  struct Path {
-    std::string key;
-    const XMLElement* element;
-  };
-  bool pathsIndexed_ = false;
-  std::vector<Path> paths_;
-  std::unordered_map<std::string_view, const XMLElement*> byPath_;
-  std::unordered_map<std::string, const XMLElement*> bySuffix_;  // found by a right-hand path
+  std::unordered_map<std::string, TagIndex> indexes_;
 };
 
 }  // namespace regforge

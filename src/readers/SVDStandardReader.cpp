@@ -20,12 +20,12 @@ std::string quoted(std::string_view text) {
 }  // namespace
 
 SVDStandardReader::SVDStandardReader(SVDFile& file, const SVDReadContext& context)
-    : file_(file), context_(context), bases_(file.texts_, file.derivation_, file.budget_) {
+    : file_(file), context_(context), bases_(file.texts_, file.budget_) {
   bases_.setDiagnostics(file.diagnostics());
 }
 
 bool SVDStandardReader::readPeripherals(const XMLElement& peripherals, XMLElement& groupParent) {
-  bases_.setDocument(context_.documentFirst, &peripherals);
+  bases_.setPeripherals(peripherals);
   if (const XMLElement* device = peripherals.parent()) {
     device_ = inherit({}, SVDChain(device));
     width_ = ElementTexts::findElement(device->firstChild(), "width");
@@ -67,7 +67,7 @@ bool SVDStandardReader::readPeripheral(const XMLElement& peripheral, XMLElement&
 bool SVDStandardReader::readBlocks(const SVDChain& peripheral, const Properties& properties,
                                    std::vector<const XMLElement*>& blocks,
                                    std::vector<Member>& members) {
-  const XMLElement* source = peripheral.firstWithChild("registers");
+  const XMLElement* source = peripheral.firstWithChild({"registers"});
   if (!source) return true;
   file_.muted_ = file_.muted_ || source != peripheral.own();
   for (const XMLNode* node = source->firstChild(); node; node = node->nextSibling()) {
@@ -217,7 +217,7 @@ bool SVDStandardReader::readCluster(const XMLElement& element, const Properties&
     return true;
   }
   const Properties properties = inherit(outer, chain);
-  const XMLElement* source = chain.firstWithChild("register", "cluster");
+  const XMLElement* source = chain.firstWithChild({"register", "cluster"});
   return !source || readMembers(*source, properties, depth, cluster.members);
 }
 

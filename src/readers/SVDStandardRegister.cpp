@@ -75,10 +75,14 @@ bool SVDStandardReader::readField(const XMLElement& field, SVDRegisterPlan& plan
   if (equalsIgnoreAsciiCase(name, "reserved")) return true;
   const SVDChain chain = bases_.chain(field);
   if (!spendChain(chain)) return false;
+  // The field is placed in the form of the nearest link that places it at all: a bitRange of
+  // its own wins over a bitOffset of its base.
+  const SVDChain placing(chain.derived() ? chain.firstWithChild({"bitOffset", "bitRange", "lsb"})
+                                         : chain.own());
   BitPosition position;
-  if (const XMLElement* offset = chain.child("bitOffset")) {
+  if (const XMLElement* offset = placing.child("bitOffset")) {
     position = {number(offset, "bitOffset"), number(chain.child("bitWidth"), "bitWidth")};
-  } else if (const XMLElement* range = chain.child("bitRange")) {
+  } else if (const XMLElement* range = placing.child("bitRange")) {
     // "[msb:lsb]"
     std::string_view inner = trimmed(file_.elementText(*range));
     if (!inner.empty() && inner.front() == '[') inner.remove_prefix(1);
@@ -93,7 +97,7 @@ bool SVDStandardReader::readField(const XMLElement& field, SVDRegisterPlan& plan
       });
     }
     position = {lsb.value_or(0), msb.value_or(0) - lsb.value_or(0) + 1};
-  } else if (const XMLElement* lsb = chain.child("lsb")) {
+  } else if (const XMLElement* lsb = placing.child("lsb")) {
     position.lsb = number(lsb, "lsb");
     position.width = number(chain.child("msb"), "msb") - position.lsb + 1;
   }
@@ -106,7 +110,9 @@ bool SVDStandardReader::readField(const XMLElement& field, SVDRegisterPlan& plan
   if (!readEnums(chain, model)) return false;
   const std::size_t mark = array.given ? name.find("%s") : std::string_view::npos;
   for (std::uint32_t copy = 0; copy < array.count; ++copy) {
-    SVDFieldPlan& entry = plan.fields.emplace_back(model);
+    // The last copy takes the model itself.
+    SVDFieldPlan& entry = copy + 1 < array.count ? plan.fields.emplace_back(model)
+                                                 : plan.fields.emplace_back(std::move(model));
     entry.name = mark == std::string_view::npos
                      ? name
                      : file_.texts_.keep(indexed(name, mark, array.index, copy));
@@ -126,7 +132,7 @@ bool SVDStandardReader::readEnums(const SVDChain& field, SVDFieldPlan& plan) {
   const XMLElement* own = field.child("enumeratedValues");
   if (!own) return true;
   const SVDChain chain = bases_.chain(*own);
-  const XMLElement* values = chain.firstWithChild("enumeratedValue");
+  const XMLElement* values = chain.firstWithChild({"enumeratedValue"});
   if (!values || !file_.spendChildren(values)) return values == nullptr;
   for (const XMLNode* node = values->firstChild(); node; node = node->nextSibling()) {
     const XMLElement* value = node->toElement();
