@@ -57,7 +57,7 @@ const XMLElement* SVDChain::firstWithChild(std::initializer_list<std::string_vie
 
 SVDChain SVDStandardBases::chain(const XMLElement& element) {
   SVDChain chain(&element);
-  for (const XMLElement* current = &element; chain.size() < SVDChain::kMaxLength;) {
+  for (const XMLElement* current = &element;;) {
     const XMLElement* next = base(*current);
     if (!next) break;
     for (std::size_t i = 0; i < chain.size(); ++i) {
@@ -66,6 +66,12 @@ SVDChain SVDStandardBases::chain(const XMLElement& element) {
                            "> comes back to an element it has passed; the chain stops there");
         return chain;
       }
+    }
+    if (chain.size() == SVDChain::kMaxLength) {
+      warn(element, "the derivedFrom chain of <" + std::string(element.tagName()) +
+                        "> is longer than " + std::to_string(SVDChain::kMaxLength) +
+                        " elements; the bases past that are not read");
+      break;
     }
     chain.add(next);
     current = next;

@@ -47,8 +47,10 @@ bool SVDStandardReader::readPeripheral(const XMLElement& peripheral, XMLElement&
   const Properties properties = inherit(device_, chain);
   plans_.clear();
   clusters_.clear();
+  lists_.clear();
+  read_.clear();
   std::vector<const XMLElement*> blocks;
-  std::vector<Member> members;
+  Members members;
   const bool muted = file_.muted_;
   if (!readBlocks(chain, properties, blocks, members)) return false;
   const bool alternate = blocks.size() == 1 && file_.isAlternateClusterForm(*blocks.front());
@@ -66,7 +68,7 @@ bool SVDStandardReader::readPeripheral(const XMLElement& peripheral, XMLElement&
 // its base's blocks again: their warnings were given with the base.
 bool SVDStandardReader::readBlocks(const SVDChain& peripheral, const Properties& properties,
                                    std::vector<const XMLElement*>& blocks,
-                                   std::vector<Member>& members) {
+                                   Members& members) {
   const XMLElement* source = peripheral.firstWithChild({"registers"});
   if (!source) return true;
   file_.muted_ = file_.muted_ || source != peripheral.own();
@@ -88,7 +90,7 @@ bool SVDStandardReader::readBlocks(const SVDChain& peripheral, const Properties&
 // One group per copy of the peripheral array, or per cluster of the alternate-cluster form.
 bool SVDStandardReader::writeGroups(const XMLElement& peripheral, const SVDChain& chain,
                                     const Array& array, XMLElement& groupParent, bool alternate,
-                                    const std::vector<Member>& members) {
+                                    const Members& members) {
   const std::string_view name = file_.childText(&peripheral, "name");
   std::string_view baseAddress;
   if (const XMLElement* base = chain.child("baseAddress")) {
@@ -105,8 +107,12 @@ bool SVDStandardReader::writeGroups(const XMLElement& peripheral, const SVDChain
   const std::size_t markLength = mark != std::string_view::npos ? 4 : 2;
   if (mark == std::string_view::npos) mark = name.find("%s");
   if (!array.given) mark = std::string_view::npos;
+  if (!file_.budget_.fits(array.count, 1 + members.size())) {
+    file_.passedBound(peripheral, array.count, 1 + members.size());
+    return false;
+  }
   for (std::uint32_t copy = 0; copy < array.count; ++copy) {
-    if (!file_.budget_.spend(1 + members.size())) {
+    if (!file_.budget_.spend(1 + members.size()) || !file_.withinStorage()) {
       file_.passedBound(peripheral, array.count, 1 + members.size());
       return false;
     }
@@ -134,7 +140,7 @@ bool SVDStandardReader::writeGroups(const XMLElement& peripheral, const SVDChain
   return true;
 }
 
-bool SVDStandardReader::writeMembers(XMLElement& group, const std::vector<Member>& members,
+bool SVDStandardReader::writeMembers(XMLElement& group, const Members& members,
                                      std::string& prefix, std::uint32_t offset, int depth) {
   for (const Member& member : members) {
     if (member.reg) {
@@ -154,9 +160,13 @@ bool SVDStandardReader::writeCluster(XMLElement& group, const Cluster& cluster,
                                      int depth) {
   const std::size_t outer = prefix.size();
   const std::size_t mark = cluster.array.given ? cluster.name.find("%s") : std::string_view::npos;
+  if (!file_.budget_.fits(cluster.array.count, 1 + cluster.members->size())) {
+    file_.passedBound(*cluster.element, cluster.array.count, 1 + cluster.members->size());
+    return false;
+  }
   for (std::uint32_t copy = 0; copy < cluster.array.count; ++copy) {
-    if (!file_.budget_.spend(1 + cluster.members.size())) {
-      file_.passedBound(*cluster.element, cluster.array.count, 1 + cluster.members.size());
+    if (!file_.budget_.spend(1 + cluster.members->size())) {
+      file_.passedBound(*cluster.element, cluster.array.count, 1 + cluster.members->size());
       return false;
     }
     if (named) {
@@ -164,14 +174,14 @@ bool SVDStandardReader::writeCluster(XMLElement& group, const Cluster& cluster,
       prefix += '.';
     }
     const std::uint32_t at = offset + cluster.offset + copy * cluster.array.step;
-    if (!writeMembers(group, cluster.members, prefix, at, depth + 1)) return false;
+    if (!writeMembers(group, *cluster.members, prefix, at, depth + 1)) return false;
     prefix.resize(outer);
   }
   return true;
 }
 
 bool SVDStandardReader::readMembers(const XMLElement& source, const Properties& outer, int depth,
-                                    std::vector<Member>& members) {
+                                    Members& members) {
   for (const XMLNode* node = source.firstChild(); node; node = node->nextSibling()) {
     const XMLElement* element = node->toElement();
     if (!element) continue;
@@ -208,6 +218,7 @@ bool SVDStandardReader::readCluster(const XMLElement& element, const Properties&
   cluster.array = readArray(chain);
   cluster.offset = number(chain.child("addressOffset"), "addressOffset");
   if (depth > kMaxDepth) {
+    cluster.members = &lists_.emplace_back();
     if (file_.warnings()) {
       file_.warnAt(element, "cluster", [&] {
         return "cluster " + quoted(cluster.name) + " lies deeper than " +
@@ -216,9 +227,34 @@ bool SVDStandardReader::readCluster(const XMLElement& element, const Properties&
     }
     return true;
   }
-  const Properties properties = inherit(outer, chain);
-  const XMLElement* source = chain.firstWithChild({"register", "cluster"});
-  return !source || readMembers(*source, properties, depth, cluster.members);
+  const Source source{chain.firstWithChild({"register", "cluster"}), inherit(outer, chain)};
+  if (!source.list) {
+    cluster.members = &lists_.emplace_back();
+    return true;
+  }
+  if (const auto known = read_.find(source); known != read_.end()) {
+    cluster.members = known->second;
+    return true;
+  }
+  // A list that holds, through derivation, a cluster taking that list again would never end.
+  for (const XMLElement* outerList : reading_) {
+    if (outerList != source.list) continue;
+    if (file_.warnings()) {
+      file_.warnAt(element, "derivation-cycle", [&] {
+        return "cluster " + quoted(cluster.name) +
+               " derives from a cluster that holds it; its registers are left out";
+      });
+    }
+    cluster.members = &lists_.emplace_back();
+    return true;
+  }
+  Members& members = lists_.emplace_back();
+  reading_.push_back(source.list);
+  const bool read = readMembers(*source.list, source.properties, depth, members);
+  reading_.pop_back();
+  cluster.members = &members;
+  read_.emplace(source, &members);
+  return read;
 }
 
 SVDStandardReader::Properties SVDStandardReader::inherit(const Properties& outer,

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <deque>
+#include <map>
+#include <tuple>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -45,27 +47,41 @@ class SVDStandardReader {
     const SVDRegisterPlan* reg = nullptr;
     const Cluster* cluster = nullptr;
   };
+  using Members = std::vector<Member>;
   struct Cluster {
     const XMLElement* element = nullptr;
     std::string_view name;
     std::uint32_t offset = 0;
     Array array;
-    std::vector<Member> members;
+    const Members* members = nullptr;
+  };
+  // What a cluster's members are read from: the same list under the same properties is read
+  // once, however many clusters derive from it.
+  struct Source {
+    const XMLElement* list;
+    Properties properties;
+    bool operator<(const Source& other) const {
+      return std::tie(list, properties.size, properties.access, properties.resetValue,
+                      properties.resetMask) < std::tie(other.list, other.properties.size,
+                                                       other.properties.access,
+                                                       other.properties.resetValue,
+                                                       other.properties.resetMask);
+    }
   };
 
   bool readPeripheral(const XMLElement& peripheral, XMLElement& groupParent);
   bool readBlocks(const SVDChain& peripheral, const Properties& properties,
-                  std::vector<const XMLElement*>& blocks, std::vector<Member>& members);
+                  std::vector<const XMLElement*>& blocks, Members& members);
   bool writeGroups(const XMLElement& peripheral, const SVDChain& chain, const Array& array,
-                   XMLElement& groupParent, bool alternate, const std::vector<Member>& members);
-  bool writeMembers(XMLElement& group, const std::vector<Member>& members, std::string& prefix,
+                   XMLElement& groupParent, bool alternate, const Members& members);
+  bool writeMembers(XMLElement& group, const Members& members, std::string& prefix,
                     std::uint32_t offset, int depth);
   bool writeCluster(XMLElement& group, const Cluster& cluster, std::string& prefix,
                     std::uint32_t offset, bool named, int depth);
 
   // Members of clusters and <registers> blocks, read once however often they are written.
   bool readMembers(const XMLElement& source, const Properties& outer, int depth,
-                   std::vector<Member>& members);
+                   Members& members);
   bool readCluster(const XMLElement& element, const Properties& outer, int depth,
                    Cluster& cluster);
 
@@ -99,6 +115,9 @@ class SVDStandardReader {
   // The model of the peripheral being read.
   std::deque<SVDRegisterPlan> plans_;
   std::deque<Cluster> clusters_;
+  std::deque<Members> lists_;
+  std::map<Source, const Members*> read_;
+  std::vector<const XMLElement*> reading_;  // the member lists being read, outermost first
 };
 
 }  // namespace regforge
