@@ -250,9 +250,10 @@ class PackRun {
     }
     for (const std::string& earlier : names) {
       if (!equalsIgnoreAsciiCase(earlier, name)) continue;
-      fail("error: device %s can't name a file: %s.xml is the file of an earlier device "
-           "(letter case aside)\n",
-           choice.shown().c_str(), printable(earlier).c_str());
+      fail(
+          "error: device %s can't name a file: %s.xml is the file of an earlier device "
+          "(letter case aside)\n",
+          choice.shown().c_str(), printable(earlier).c_str());
       return false;
     }
     names.push_back(name);

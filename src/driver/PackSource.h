@@ -25,8 +25,8 @@ class PackSource {
 
   /// A file that the pack names by a pack-relative path.
   struct File {
-    std::string path;           ///< to open through files(), and to name in messages
-    bool byLetterCase = false;  ///< found under a name that differs in letter case only
+    std::string path;               ///< to open through files(), and to name in messages
+    bool byLetterCase = false;      ///< found under a name that differs in letter case only
     const char* problem = nullptr;  ///< why the path is refused; then path is empty
   };
   /// The file named (a '/' or '\' separated path) inside the pack's root: a path that is

@@ -13,7 +13,8 @@ bool isFolder(const std::string& path) {
 
 bool isInsideFolder(const std::string& folder, const std::string& path) {
   std::error_code error;
-  const std::filesystem::path root = std::filesystem::canonical(folder.empty() ? "." : folder, error);
+  const std::filesystem::path root =
+      std::filesystem::canonical(folder.empty() ? "." : folder, error);
   if (error) return false;
   const std::filesystem::path file = std::filesystem::canonical(path, error);
   if (error) return false;

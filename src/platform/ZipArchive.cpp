@@ -52,7 +52,8 @@ std::optional<ZipArchive> ZipArchive::open(const std::string& path) {
 // The end record is the last 22 bytes but for a comment of up to 65535 bytes.
 bool ZipArchive::readDirectory() {
   if (length_ < kEndRecordSize) return false;
-  const std::uint64_t tailStart = length_ - std::min<std::uint64_t>(length_, kEndRecordSize + 65535);
+  const std::uint64_t tailStart =
+      length_ - std::min<std::uint64_t>(length_, kEndRecordSize + 65535);
   const std::string tail =
       readString(file_.get(), tailStart, static_cast<std::size_t>(length_ - tailStart));
   if (tail.size() < kEndRecordSize) return false;
@@ -67,7 +68,8 @@ bool ZipArchive::readDirectory() {
   const std::uint64_t endAt = tailStart + end;
   if (endAt >= kZip64LocatorSize &&
       number(readString(file_.get(), endAt - kZip64LocatorSize, 4), 0, 4) == kZip64Locator) {
-    const std::string locator = readString(file_.get(), endAt - kZip64LocatorSize, kZip64LocatorSize);
+    const std::string locator =
+        readString(file_.get(), endAt - kZip64LocatorSize, kZip64LocatorSize);
     const std::string record = readString(file_.get(), number(locator, 8, 8), kZip64EndRecordSize);
     if (record.empty() || number(record, 0, 4) != kZip64EndRecord) return false;
     count = number(record, 32, 8);
@@ -89,7 +91,8 @@ bool ZipArchive::readDirectory() {
 
 // One central directory record at at, which moves past it.
 bool ZipArchive::addEntry(const std::string& directory, std::size_t& at) {
-  if (directory.size() - at < kDirectoryRecordSize || number(directory, at, 4) != kDirectoryRecord) {
+  if (directory.size() - at < kDirectoryRecordSize ||
+      number(directory, at, 4) != kDirectoryRecord) {
     return false;
   }
   const std::string_view record(directory.data() + at, directory.size() - at);
@@ -98,9 +101,12 @@ bool ZipArchive::addEntry(const std::string& directory, std::size_t& at) {
   const auto commentSize = static_cast<std::size_t>(number(record, 32, 2));
   const std::size_t recordSize = kDirectoryRecordSize + nameSize + extraSize + commentSize;
   if (record.size() < recordSize) return false;
-  Entry entry{number(record, 42, 4), number(record, 20, 4), number(record, 24, 4),
+  Entry entry{number(record, 42, 4),
+              number(record, 20, 4),
+              number(record, 24, 4),
               static_cast<std::uint32_t>(number(record, 16, 4)),
-              static_cast<std::uint16_t>(number(record, 10, 2)), (number(record, 8, 2) & 1) != 0};
+              static_cast<std::uint16_t>(number(record, 10, 2)),
+              (number(record, 8, 2) & 1) != 0};
   // The zip64 extra field holds, in this order, those of the three that don't fit 32 bits.
   for (std::size_t field = kDirectoryRecordSize + nameSize;
        field + 4 <= kDirectoryRecordSize + nameSize + extraSize;) {
@@ -181,7 +187,8 @@ bool ZipArchive::inflateInto(const Entry& entry, std::uint64_t data, char* out) 
     int status = Z_OK;
     while (status == Z_OK) {
       if (stream.avail_in == 0 && left > 0) {
-        chunk = readString(file_.get(), data, static_cast<std::size_t>(std::min<std::uint64_t>(left, kChunk)));
+        chunk = readString(file_.get(), data,
+                           static_cast<std::size_t>(std::min<std::uint64_t>(left, kChunk)));
         if (chunk.empty()) break;
         data += chunk.size();
         left -= chunk.size();
@@ -194,8 +201,8 @@ bool ZipArchive::inflateInto(const Entry& entry, std::uint64_t data, char* out) 
     inflateEnd(&stream);
     if (!complete) return false;
   }
-  return crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(out), static_cast<uInt>(size)) ==
-         entry.crc;
+  return crc32(crc32(0, nullptr, 0), reinterpret_cast<const Bytef*>(out),
+               static_cast<uInt>(size)) == entry.crc;
 }
 
 }  // namespace regforge

@@ -21,8 +21,8 @@ bool isReservedName(std::string_view name) {
     if (equalsIgnoreAsciiCase(stem, reserved)) return true;
   }
   for (const std::string_view numbered : kNumberedNames) {
-    if (stem.size() == 4 && equalsIgnoreAsciiCase(stem.substr(0, 3), numbered) &&
-        stem[3] >= '0' && stem[3] <= '9') {
+    if (stem.size() == 4 && equalsIgnoreAsciiCase(stem.substr(0, 3), numbered) && stem[3] >= '0' &&
+        stem[3] <= '9') {
       return true;
     }
   }

@@ -8,7 +8,7 @@
 namespace regforge {
 
 struct RelativePath {
-  std::string path;              ///< '/' separated, without "." or ".." steps
+  std::string path;               ///< '/' separated, without "." or ".." steps
   const char* problem = nullptr;  ///< why the path is refused; nullptr when it isn't
 };
 

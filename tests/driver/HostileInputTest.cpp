@@ -66,11 +66,12 @@ TEST_F(HostileInputTest, APipeIsReadToItsEnd) {
   GTEST_SKIP() << "no named pipes in the file system on Windows";
 #else
   // Each input read from a pipe gives what it gives from its file.
-  for (const auto& [reader, file, bytes] : {std::tuple{"-ddf", "chip.ddf", kDdf},
-                                            std::tuple{"-warn", "chip.svd", kSvd}}) {
+  for (const auto& [reader, file, bytes] :
+       {std::tuple{"-ddf", "chip.ddf", kDdf}, std::tuple{"-warn", "chip.svd", kSvd}}) {
     ASSERT_EQ(run({reader, file, "plain.xml"}).status, 0);
     ASSERT_EQ(mkfifo((work_ / "pipe").c_str(), 0600), 0);
-    std::thread writer([&, text = bytes] { std::ofstream(work_ / "pipe", std::ios::binary) << text; });
+    std::thread writer(
+        [&, text = bytes] { std::ofstream(work_ / "pipe", std::ios::binary) << text; });
     const ProgramRun piped = run({reader, "pipe", "out.xml"});
     writer.join();
     fs::remove(work_ / "pipe");
@@ -160,10 +161,11 @@ TEST_F(HostileInputTest, ALinkOutOfThePackIsRefused) {
   GTEST_SKIP() << "links need a privilege on Windows";
 #else
   write("outside.svd", kSvd);
-  write("pack/Vendor.P.pdsc",
-        "<package><devices><family Dfamily=\"F\"><processor Dcore=\"Cortex-M4\"/>"
-        "<device Dname=\"D\"><debug svd=\"Svd/link.svd\"/></device>"
-        "<device Dname=\"E\"><debug svd=\"Svd/inner.svd\"/></device></family></devices></package>\n");
+  write(
+      "pack/Vendor.P.pdsc",
+      "<package><devices><family Dfamily=\"F\"><processor Dcore=\"Cortex-M4\"/>"
+      "<device Dname=\"D\"><debug svd=\"Svd/link.svd\"/></device>"
+      "<device Dname=\"E\"><debug svd=\"Svd/inner.svd\"/></device></family></devices></package>\n");
   write("pack/Svd/chip.svd", kSvd);
   fs::create_symlink("../../outside.svd", work_ / "pack/Svd/link.svd");
   fs::create_symlink("chip.svd", work_ / "pack/Svd/inner.svd");

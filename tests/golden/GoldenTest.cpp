@@ -1,8 +1,9 @@
 // End-to-end cases: each folder under cases/ that holds an "args" file is one run of the
 // program. The run happens in a fresh working directory filled from the case's in/ folder;
 // afterwards every file of out/ must exist with exactly those bytes, no other file may have
-// appeared there or in the folder above it, and standard output, standard error and the exit status must match the case's
-// "stdout", "stderr" and "status" files (empty, empty and 0 when absent).
+// appeared there or in the folder above it, and standard output, standard error and the exit
+// status must match the case's "stdout", "stderr" and "status" files (empty, empty and 0 when
+// absent).
 // A case with a "corpus" file runs on a folder of the shared corpus: each of its lines names
 // one, which appears in the working directory under its own name (a link, never a copy); the
 // case is skipped when the corpus is absent.

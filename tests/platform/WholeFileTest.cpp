@@ -9,9 +9,9 @@
 #include <string>
 #include <thread>
 
+#include "ZipBytes.h"
 #include "platform/Files.h"
 #include "platform/ZipArchive.h"
-#include "ZipBytes.h"
 
 #if !defined(_WIN32)
 #include <sys/stat.h>

@@ -28,10 +28,10 @@ std::string deflated(const std::string& bytes) {
 // The fields that the local header and the directory record share, from the version needed
 // to the name's length.
 void putCommon(std::string& out, const ZipEntry& entry, std::uint32_t crc, std::size_t packed) {
-  put(out, 20, 2);                         // version needed
-  put(out, 0, 2);                          // flags
-  put(out, entry.deflated ? 8 : 0, 2);     // method
-  put(out, 0, 4);                          // time and date
+  put(out, 20, 2);                      // version needed
+  put(out, 0, 2);                       // flags
+  put(out, entry.deflated ? 8 : 0, 2);  // method
+  put(out, 0, 4);                       // time and date
   put(out, crc, 4);
   put(out, packed, 4);
   put(out, entry.claimedSize.value_or(static_cast<std::uint32_t>(entry.bytes.size())), 4);
@@ -45,9 +45,9 @@ std::string zipBytes(const std::vector<ZipEntry>& entries) {
   std::string directory;
   for (const ZipEntry& entry : entries) {
     const std::string data = entry.deflated ? deflated(entry.bytes) : entry.bytes;
-    const auto crc = static_cast<std::uint32_t>(
-        crc32(0, reinterpret_cast<const Bytef*>(entry.bytes.data()),
-              static_cast<uInt>(entry.bytes.size())));
+    const auto crc =
+        static_cast<std::uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(entry.bytes.data()),
+                                         static_cast<uInt>(entry.bytes.size())));
     put(directory, 0x02014b50, 4);
     put(directory, 20, 2);  // version made by
     putCommon(directory, entry, crc, data.size());
