@@ -17,12 +17,6 @@
 #include "text/PrintableText.h"
 
 namespace regforge {
-namespace {
-
-// A note quotes the input at most this far.
-constexpr std::size_t kLongestNote = 1000;
-
-}  // namespace
 
 Conversion::Conversion(Options options, FileAccess& files)
     : options_(std::move(options)),
@@ -233,8 +227,8 @@ bool Conversion::readRdtInput() {
 bool Conversion::explain(const std::string& file, int line, const std::string& text) {
   if (!map_.diagnostics().enabled() || text.empty()) return false;
   // The reason may quote the input (an element name, a path in it): printed escaped.
-  message_ += printable(file, kLongestNote) + (line > 0 ? ":" + std::to_string(line) : "") +
-              ": note: " + printable(text, kLongestNote) + "\n";
+  message_ += printable(file, kPrintedTextLength) + (line > 0 ? ":" + std::to_string(line) : "") +
+              ": note: " + printable(text, kPrintedTextLength) + "\n";
   return false;
 }
 

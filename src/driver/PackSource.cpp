@@ -6,6 +6,7 @@
 #include "memorymap/Diagnostics.h"
 #include "platform/FileLookup.h"
 #include "text/ByteText.h"
+#include "text/PrintableText.h"
 #include "text/RelativePath.h"
 
 namespace regforge {
@@ -16,9 +17,10 @@ bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
          equalsIgnoreAsciiCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
+// The path may hold the name of an archive's entry, which may hold anything.
 std::string parseError(const XMLDocument& document, const std::string& path) {
-  return "error: " + std::string(document.errorText()) + " at " + path + ":" +
-         std::to_string(document.errorLine()) + "\n";
+  return "error: " + printable(document.errorText(), kPrintedTextLength) + " at " +
+         printable(path, kPrintedTextLength) + ":" + std::to_string(document.errorLine()) + "\n";
 }
 
 }  // namespace

@@ -7,12 +7,6 @@
 #include "text/PrintableText.h"
 
 namespace regforge {
-namespace {
-
-// A warning quotes input texts (descriptions among them): it is cut at this many bytes.
-constexpr std::size_t kLongestWarning = 1000;
-
-}  // namespace
 
 bool Diagnostics::counted(std::string_view check) {
   ++count_;
@@ -29,7 +23,8 @@ void Diagnostics::keep(std::string_view check, int line, std::string text) {
   // a terminal would obey.
   std::replace(text.begin(), text.end(), '\n', ' ');
   std::replace(text.begin(), text.end(), '\r', ' ');
-  kept_.push_back({printable(file_), line, std::string(check), printable(text, kLongestWarning)});
+  kept_.push_back({printable(file_, kPrintedTextLength), line, std::string(check),
+                   printable(text, kPrintedTextLength)});
 }
 
 std::string Diagnostics::takeText() {
@@ -45,8 +40,9 @@ std::string Diagnostics::takeText() {
   });
   for (const Tally& tally : tallies_) {
     if (tally.seen <= kKeptPerCheck) continue;
-    out += printable(tally.file) + ": note: " + withThousands(tally.seen - kKeptPerCheck) +
-           " more like this [" + tally.check + "]\n";
+    out += printable(tally.file, kPrintedTextLength) +
+           ": note: " + withThousands(tally.seen - kKeptPerCheck) + " more like this [" +
+           tally.check + "]\n";
   }
   kept_.clear();
   tallies_.clear();

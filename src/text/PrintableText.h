@@ -8,8 +8,10 @@
 
 namespace regforge {
 
-/// How much of one input text a message shows, in input bytes.
+/// How much of one input text a message shows, in input bytes: a name or a path.
 constexpr std::size_t kPrintedLength = 160;
+/// The same for a longer text that a message or warning quotes (a reason, a description).
+constexpr std::size_t kPrintedTextLength = 1000;
 
 /// text with each control byte (below 0x20, and 0x7f) as "\xNN", and cut after limit bytes
 /// with "... (N bytes)" after it. Other bytes, UTF-8 included, pass unchanged.
