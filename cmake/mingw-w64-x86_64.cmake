@@ -22,6 +22,3 @@ if(REGFORGE_WINE)
 else()
   set(CMAKE_CROSSCOMPILING_EMULATOR /usr/bin/wine)
 endif()
-
-# Debian has no mingw build of minizip: this build reads unpacked packs only.
-set(REGFORGE_ZIP_PACKS OFF CACHE BOOL "Read device packs in zip form (needs minizip and zlib)")

@@ -14,6 +14,7 @@
 #include "readers/RdtReader.h"
 #include "readers/TcfReader.h"
 #include "text/ByteText.h"
+#include "text/PrintableText.h"
 
 namespace regforge {
 
@@ -225,7 +226,9 @@ bool Conversion::readRdtInput() {
 // With -warn, the line that follows an error: why, as "FILE[:LINE]: note: TEXT".
 bool Conversion::explain(const std::string& file, int line, const std::string& text) {
   if (!map_.diagnostics().enabled() || text.empty()) return false;
-  message_ += file + (line > 0 ? ":" + std::to_string(line) : "") + ": note: " + text + "\n";
+  // The reason may quote the input (an element name, a path in it): printed escaped.
+  message_ += printable(file, kPrintedTextLength) + (line > 0 ? ":" + std::to_string(line) : "") +
+              ": note: " + printable(text, kPrintedTextLength) + "\n";
   return false;
 }
 

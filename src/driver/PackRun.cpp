@@ -14,7 +14,10 @@
 #include "driver/PackSource.h"
 #include "platform/FileLookup.h"
 #include "readers/PackDescription.h"
+#include "text/ByteText.h"
+#include "text/FileNames.h"
 #include "text/NamePatterns.h"
+#include "text/PrintableText.h"
 
 namespace regforge {
 namespace {
@@ -48,11 +51,12 @@ std::string joinPath(std::string_view folder, std::string_view name) {
   return path.append(name);
 }
 
+// Names from the pack, fit for a terminal.
 std::string joinNames(const std::vector<std::string>& names) {
   std::string text;
   for (const std::string& name : names) {
     if (!text.empty()) text += ", ";
-    text += name;
+    text += printable(name);
   }
   return text;
 }
@@ -66,6 +70,8 @@ struct Choice {
   std::string name(char separator) const {
     return multiCore() ? device->name + separator + processor->pname : device->name;
   }
+  /// The name for messages: a pack's names may hold anything.
+  std::string shown() const { return printable(name(':')); }
 };
 
 class PackRun {
@@ -116,16 +122,17 @@ class PackRun {
       for (const PackProcessor& processor : device.processors) {
         const Choice choice{&device, &processor};
         appendFormat(outcome_.out, "%s  svd=%s  Dcore=%s Dfpu=%s Dmpu=%s Dtz=%s  header=%s\n",
-                     choice.name(':').c_str(), orNone(processor.svd), orNone(processor.dcore),
-                     orNone(processor.dfpu), orNone(processor.dmpu), orNone(processor.dtz),
-                     orNone(processor.header));
+                     choice.shown().c_str(), orNone(processor.svd).c_str(),
+                     orNone(processor.dcore).c_str(), orNone(processor.dfpu).c_str(),
+                     orNone(processor.dmpu).c_str(), orNone(processor.dtz).c_str(),
+                     orNone(processor.header).c_str());
       }
     }
     return 0;
   }
 
-  static const char* orNone(const PackValue& value) {
-    return value.text.empty() ? "-" : value.text.c_str();
+  static std::string orNone(const PackValue& value) {
+    return value.text.empty() ? "-" : printable(value.text);
   }
 
   int convertOne(std::string_view wanted, std::string_view pname) {
@@ -173,11 +180,12 @@ class PackRun {
     }
     const std::string choices = joinNames(names);
     if (pname.empty()) {
-      fail("error: device %s has several processors; name one: %s\n", device.name.c_str(),
-           choices.c_str());
+      fail("error: device %s has several processors; name one: %s\n",
+           printable(device.name).c_str(), choices.c_str());
     } else {
-      fail("error: device %s has no processor %.*s; its processors: %s\n", device.name.c_str(),
-           static_cast<int>(pname.size()), pname.data(), choices.c_str());
+      fail("error: device %s has no processor %.*s; its processors: %s\n",
+           printable(device.name).c_str(), static_cast<int>(pname.size()), pname.data(),
+           choices.c_str());
     }
     return std::nullopt;
   }
@@ -202,20 +210,24 @@ class PackRun {
     // The lines reach standard output when the run ends; the count is what shows it going on.
     const bool showProgress = choices.size() > 20 && standardErrorIsTerminal();
     std::size_t failed = 0;
+    std::vector<std::string> names;  // the file names given so far
     for (std::size_t i = 0; i < choices.size(); ++i) {
       if (showProgress) std::fputs("\r\033[K", stderr);
       const std::string name = choices[i].name('_');
       const std::string output = joinPath(folder, name + ".xml");
       const std::string vectors = options_.irqTable ? joinPath(options_.irqTable, name) : "";
-      std::optional<Options> options =
-          optionsFor(choices[i], output, options_.irqTable ? vectors.c_str() : nullptr);
+      std::optional<Options> options;
+      if (acceptFileName(choices[i], names)) {
+        options = optionsFor(choices[i], output, options_.irqTable ? vectors.c_str() : nullptr);
+      }
       const std::string coreText = options ? coreOptionsText(*options) : "";
       if (options && convert(std::move(*options)) == 0) {
-        appendFormat(outcome_.out, "%s -> %s  svd=%s  %s\n", choices[i].name(':').c_str(),
-                     output.c_str(), choices[i].processor->svd.text.c_str(), coreText.c_str());
+        appendFormat(outcome_.out, "%s -> %s  svd=%s  %s\n", choices[i].shown().c_str(),
+                     output.c_str(), printable(choices[i].processor->svd.text).c_str(),
+                     coreText.c_str());
       } else {
         ++failed;
-        appendFormat(outcome_.out, "%s  failed\n", choices[i].name(':').c_str());
+        appendFormat(outcome_.out, "%s  failed\n", choices[i].shown().c_str());
       }
       if (showProgress)
         std::fprintf(stderr, "[%s/%s]", std::to_string(i + 1).c_str(),
@@ -226,6 +238,26 @@ class PackRun {
     outcome_.out += std::to_string(choices.size() - failed) + " converted, " +
                     std::to_string(failed) + " failed\n";
     return failed == 0 ? 0 : 1;
+  }
+
+  // A name from the pack becomes a file name only here: one that could leave the folder, name
+  // a device or, on Windows, the file of another device (letter case aside) is refused.
+  bool acceptFileName(const Choice& choice, std::vector<std::string>& names) {
+    const std::string name = choice.name('_');
+    if (const char* problem = fileNameProblem(name)) {
+      fail("error: device %s can't name a file: %s\n", choice.shown().c_str(), problem);
+      return false;
+    }
+    for (const std::string& earlier : names) {
+      if (!equalsIgnoreAsciiCase(earlier, name)) continue;
+      fail(
+          "error: device %s can't name a file: %s.xml is the file of an earlier device "
+          "(letter case aside)\n",
+          choice.shown().c_str(), printable(earlier).c_str());
+      return false;
+    }
+    names.push_back(name);
+    return true;
   }
 
   // An output folder that isn't there yet is made.
@@ -242,16 +274,18 @@ class PackRun {
                                     const char* irqTable) {
     const PackProcessor& processor = *choice.processor;
     if (processor.svd.text.empty()) {
-      fail("error: device %s has no SVD file\n", choice.name(':').c_str());
+      fail("error: device %s has no SVD file\n", choice.shown().c_str());
       return std::nullopt;
     }
+    const std::optional<std::string> svd = findSvd(choice);
+    if (!svd) return std::nullopt;
     Options options = options_;
     options.pack = nullptr;
     // The pack names SVD files: an option for another input kind can't apply.
     options.tcf = options.ddf = false;
     options.rdtCpu = nullptr;
     options.irqTable = irqTable;
-    options.files = {findSvd(processor.svd), output};
+    options.files = {*svd, output};
     applyCore(processor, options);
     return options;
   }
@@ -265,9 +299,16 @@ class PackRun {
     return 1;
   }
 
-  // The SVD file as the pack names it, or else one differing in letter case only.
-  std::string findSvd(const PackValue& svd) {
+  // The SVD file as the pack names it, or else one differing in letter case only; none for a
+  // path that would leave the pack.
+  std::optional<std::string> findSvd(const Choice& choice) {
+    const PackValue& svd = choice.processor->svd;
     const PackSource::File file = source_.find(svd.text);
+    if (file.problem) {
+      fail("error: device %s: SVD file \"%s\" %s\n", choice.shown().c_str(),
+           printable(svd.text).c_str(), file.problem);
+      return std::nullopt;
+    }
     if (file.byLetterCase) {
       warn("pack-letter-case", svd.line, "\"" + svd.text + "\" found as \"" + file.path + "\"");
     }

@@ -3,8 +3,11 @@
 #include <algorithm>
 #include <string_view>
 
+#include "memorymap/Diagnostics.h"
 #include "platform/FileLookup.h"
 #include "text/ByteText.h"
+#include "text/PrintableText.h"
+#include "text/RelativePath.h"
 
 namespace regforge {
 namespace {
@@ -14,9 +17,10 @@ bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
          equalsIgnoreAsciiCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
+// The path may hold the name of an archive's entry, which may hold anything.
 std::string parseError(const XMLDocument& document, const std::string& path) {
-  return "error: " + std::string(document.errorText()) + " at " + path + ":" +
-         std::to_string(document.errorLine()) + "\n";
+  return "error: " + printable(document.errorText(), kPrintedTextLength) + " at " +
+         printable(path, kPrintedTextLength) + ":" + std::to_string(document.errorLine()) + "\n";
 }
 
 }  // namespace
@@ -37,8 +41,14 @@ class PackSource::ZippedFiles : public FileAccess {
     return others_.create(path, text);
   }
   std::string readProblem(const std::string& path) override {
-    if (path.compare(0, prefix_.size(), prefix_) == 0) return "not in the archive or damaged";
-    return others_.readProblem(path);
+    if (path.compare(0, prefix_.size(), prefix_) != 0) return others_.readProblem(path);
+    const std::optional<std::uint64_t> size = archive_.size(path.substr(prefix_.size()));
+    if (!size) return "not in the archive";
+    if (*size > XMLDocument::kLargestInput) {
+      return "the archive gives it " + withThousands(*size) + " bytes, more than the " +
+             withThousands(XMLDocument::kLargestInput) + " that a conversion reads";
+    }
+    return "damaged in the archive";
   }
   std::string writeProblem(const std::string& path) override { return others_.writeProblem(path); }
   // A file inside the archive is no file of the run's, so no output can name it.
@@ -68,11 +78,6 @@ bool PackSource::readDescription(XMLDocument& document, std::string& message) {
 
 // The description of a zipped pack is the .pdsc file at the archive's root.
 bool PackSource::readZippedDescription(XMLDocument& document, std::string& message) {
-  if (!ZipArchive::available()) {
-    message = "error: can't read " + path_ +
-              ": this build reads unpacked packs only; name the pack's .pdsc file instead\n";
-    return false;
-  }
   archive_ = ZipArchive::open(path_);
   if (!archive_) {
     message = "error: read of " + path_ + " failed\n";
@@ -90,14 +95,25 @@ bool PackSource::readZippedDescription(XMLDocument& document, std::string& messa
   return false;
 }
 
-PackSource::File PackSource::find(const std::string& relative) const {
+PackSource::File PackSource::find(const std::string& named) const {
   File file;
+  const RelativePath inside = relativePath(named);
+  if (inside.problem) {
+    file.problem = inside.problem;
+    return file;
+  }
+  const std::string& relative = inside.path;
   if (!archive_) {
     file.path = folder_ + relative;
-    if (isFile(file.path)) return file;
-    if (std::optional<std::string> found = findFileIgnoringCase(folder_, relative)) {
-      file.path = *found;
-      file.byLetterCase = true;
+    if (!isFile(file.path)) {
+      if (std::optional<std::string> found = findFileIgnoringCase(folder_, relative)) {
+        file.path = *found;
+        file.byLetterCase = true;
+      }
+    }
+    if (isFile(file.path) && !isInsideFolder(folder_, file.path)) {
+      file = File{};
+      file.problem = "leads out of the pack through a link";
     }
     return file;
   }

@@ -1,7 +1,10 @@
+// Warnings kept in order, counted per check and file, and printed as one line each.
 #include "memorymap/Diagnostics.h"
 
 #include <algorithm>
 #include <tuple>
+
+#include "text/PrintableText.h"
 
 namespace regforge {
 
@@ -16,10 +19,12 @@ bool Diagnostics::counted(std::string_view check) {
 }
 
 void Diagnostics::keep(std::string_view check, int line, std::string text) {
-  // One warning is one line, whatever texts of the input it quotes.
+  // One warning is one line, whatever texts of the input it quotes, and holds no byte that
+  // a terminal would obey.
   std::replace(text.begin(), text.end(), '\n', ' ');
   std::replace(text.begin(), text.end(), '\r', ' ');
-  kept_.push_back({file_, line, std::string(check), std::move(text)});
+  kept_.push_back({printable(file_, kPrintedTextLength), line, std::string(check),
+                   printable(text, kPrintedTextLength)});
 }
 
 std::string Diagnostics::takeText() {
@@ -35,8 +40,9 @@ std::string Diagnostics::takeText() {
   });
   for (const Tally& tally : tallies_) {
     if (tally.seen <= kKeptPerCheck) continue;
-    out += tally.file + ": note: " + withThousands(tally.seen - kKeptPerCheck) +
-           " more like this [" + tally.check + "]\n";
+    out += printable(tally.file, kPrintedTextLength) +
+           ": note: " + withThousands(tally.seen - kKeptPerCheck) + " more like this [" +
+           tally.check + "]\n";
   }
   kept_.clear();
   tallies_.clear();

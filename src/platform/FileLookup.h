@@ -21,6 +21,10 @@ bool makeFolder(const std::string& path);
 std::optional<std::string> findFileIgnoringCase(const std::string& folder,
                                                 const std::string& relative);
 
+/// True when path, its links followed, is a file inside folder (empty for the current one),
+/// its links followed too; false as well when either can't be resolved.
+bool isInsideFolder(const std::string& folder, const std::string& path);
+
 /// The folder part of path, up to and with its last separator; empty when it has none.
 std::string folderOf(const std::string& path);
 

@@ -1,5 +1,6 @@
 // Reading a whole file through the platform's open call: one read when its length is known,
-// growing steps for a pipe or a file that grows meanwhile.
+// growing steps for a pipe or a device, up to a bound for each.
+#include <algorithm>
 #include <cstring>
 
 #include "platform/Files.h"
@@ -7,16 +8,19 @@
 namespace regforge {
 
 WholeFile readWholeFile(const char* path, std::size_t limit) {
-  WholeFile whole;
   const File file = openFile(path, "rb");
-  if (!file) return whole;
+  if (!file) return WholeFile{};
+  return readOpenFile(file.get(), limit);
+}
+
+WholeFile readOpenFile(std::FILE* file, std::size_t limit) {
+  WholeFile whole;
   std::size_t capacity = 0;
-  if (std::fseek(file.get(), 0, SEEK_END) == 0) {
-    const long length = std::ftell(file.get());
-    if (length >= 0 && static_cast<unsigned long>(length) <= limit) {
-      capacity = static_cast<std::size_t>(length);
-    }
-    std::rewind(file.get());
+  if (const std::optional<std::uint64_t> length = regularFileLength(file)) {
+    if (*length > limit) return whole;
+    capacity = static_cast<std::size_t>(*length);
+  } else {
+    limit = std::min(limit, kLargestStream);
   }
   whole.buffer = PageBlock::allocate(capacity + 1, PageBlock::pagesToFill(capacity));
   if (whole.buffer.empty()) {
@@ -24,14 +28,15 @@ WholeFile readWholeFile(const char* path, std::size_t limit) {
     return whole;
   }
   std::size_t& size = whole.size;
+  // A regular file that grows meanwhile is read on in the same steps as a pipe.
   for (;;) {
-    size += std::fread(whole.buffer.data() + size, 1, capacity - size, file.get());
-    if (size < capacity || std::feof(file.get()) || std::ferror(file.get())) break;
-    const int next = std::fgetc(file.get());
+    size += std::fread(whole.buffer.data() + size, 1, capacity - size, file);
+    if (size < capacity || std::feof(file) || std::ferror(file)) break;
+    const int next = std::fgetc(file);
     if (next == EOF) break;
     if (capacity >= limit) return whole;
     const std::size_t grown =
-        capacity < 65536 ? 65536 : (capacity > limit / 2 ? limit : capacity * 2);
+        std::min(limit, capacity < 65536 ? 65536 : (capacity > limit / 2 ? limit : capacity * 2));
     PageBlock larger = PageBlock::allocate(grown + 1, PageBlock::pagesToFill(grown));
     if (larger.empty()) {
       whole.status = WholeFile::Status::OutOfMemory;
@@ -42,7 +47,7 @@ WholeFile readWholeFile(const char* path, std::size_t limit) {
     whole.buffer = std::move(larger);
     capacity = grown;
   }
-  if (std::ferror(file.get())) return whole;
+  if (std::ferror(file)) return whole;
   whole.buffer.data()[size] = '\0';
   whole.status = WholeFile::Status::Read;
   return whole;

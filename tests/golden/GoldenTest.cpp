@@ -1,8 +1,9 @@
 // End-to-end cases: each folder under cases/ that holds an "args" file is one run of the
 // program. The run happens in a fresh working directory filled from the case's in/ folder;
 // afterwards every file of out/ must exist with exactly those bytes, no other file may have
-// appeared, and standard output, standard error and the exit status must match the case's
-// "stdout", "stderr" and "status" files (empty, empty and 0 when absent).
+// appeared there or in the folder above it, and standard output, standard error and the exit
+// status must match the case's "stdout", "stderr" and "status" files (empty, empty and 0 when
+// absent).
 // A case with a "corpus" file runs on a folder of the shared corpus: each of its lines names
 // one, which appears in the working directory under its own name (a link, never a copy); the
 // case is skipped when the corpus is absent.
@@ -13,9 +14,6 @@
 // A case whose output differs on Windows for another reason (a CR in an input read in text
 // mode, which Windows drops before a line end) holds the Windows form in out-windows/. The
 // run in memory has no text mode and gives the same bytes on every system.
-// A build without the zip reader (the Windows one) reads unpacked packs only: a case that
-// reads a zipped pack holds in "without-zip" the standard error such a build gives instead;
-// there the run ends with status 1 and leaves its folder as it was.
 //
 // With REGFORGE_GOLDEN_UPDATE=1 in the environment the outputs of failing cases are written
 // into the case instead; read every changed file against the rules before committing it.
@@ -41,11 +39,6 @@ namespace {
 
 const fs::path kCasesDir = REGFORGE_GOLDEN_DIR;
 const fs::path kCorpusDir = REGFORGE_CORPUS_DIR;
-#ifdef REGFORGE_NO_ZIP_PACKS
-constexpr bool kZipPacks = false;
-#else
-constexpr bool kZipPacks = true;
-#endif
 
 void writeFile(const fs::path& path, const std::string& bytes) {
   fs::create_directories(path.parent_path());
@@ -100,6 +93,11 @@ std::string expectedOutput(const fs::path& caseDir, const std::string& file) {
   return written && fs::path(file).extension() == ".vec" ? asTextFile(bytes) : bytes;
 }
 
+// A file of the case ("status", "stdout", "stderr"), or what its absence stands for.
+std::string expectedText(const fs::path& caseDir, const char* name, const char* otherwise) {
+  return fs::exists(caseDir / name) ? readFile(caseDir / name) : std::string(otherwise);
+}
+
 class GoldenTest : public testing::TestWithParam<std::string> {};
 
 TEST_P(GoldenTest, OutputMatches) {
@@ -135,22 +133,12 @@ TEST_P(GoldenTest, OutputMatches) {
   // The cases hold the Linux outputs, from which the Windows ones follow.
   const bool update = !kWindows && std::getenv("REGFORGE_GOLDEN_UPDATE") != nullptr;
 
-  const bool withoutZip = !kZipPacks && fs::exists(caseDir / "without-zip");
-  const std::string expectedStatus = withoutZip                       ? "1\n"
-                                     : fs::exists(caseDir / "status") ? readFile(caseDir / "status")
-                                                                      : "0\n";
-  EXPECT_EQ(std::stoi(expectedStatus), run.status);
-  const std::string expectedOut =
-      !withoutZip && fs::exists(caseDir / "stdout") ? readFile(caseDir / "stdout") : "";
-  const std::string expectedErr = withoutZip ? readFile(caseDir / "without-zip")
-                                  : fs::exists(caseDir / "stderr") ? readFile(caseDir / "stderr")
-                                                                   : "";
-  EXPECT_EQ(asTextFile(expectedOut), run.out);
-  EXPECT_EQ(asTextFile(expectedErr), run.err);
+  EXPECT_EQ(std::stoi(expectedText(caseDir, "status", "0\n")), run.status);
+  EXPECT_EQ(asTextFile(expectedText(caseDir, "stdout", "")), run.out);
+  EXPECT_EQ(asTextFile(expectedText(caseDir, "stderr", "")), run.err);
 
   std::set<std::string> expectedFiles = filesBelow(caseDir / "in");
-  for (const std::string& file :
-       withoutZip ? std::set<std::string>{} : filesBelow(caseDir / "out")) {
+  for (const std::string& file : filesBelow(caseDir / "out")) {
     expectedFiles.insert(file);
     const std::string expected = expectedOutput(caseDir, file);
     const std::string actual = readFile(workDir / file);
@@ -159,6 +147,13 @@ TEST_P(GoldenTest, OutputMatches) {
   }
   const std::set<std::string> actualFiles = filesBelow(workDir);
   EXPECT_EQ(expectedFiles, actualFiles) << "the files after the run differ from in/ and out/";
+  // Nothing beside the working directory either: a name that climbs out of it lands here.
+  std::set<std::string> outside;
+  for (const std::string& file : filesBelow(scratch)) {
+    if (!actualFiles.count(fs::path(file).lexically_relative("work").generic_string()))
+      outside.insert(file);
+  }
+  EXPECT_TRUE(outside.empty()) << "the run wrote " << *outside.begin() << " outside its folder";
 
   if (update && HasFailure()) {
     const std::set<std::string> inputs = filesBelow(caseDir / "in");
@@ -192,12 +187,9 @@ TEST_P(GoldenTest, SameRunInMemory) {
   const regforge::RunOutcome run =
       regforge::runRegforge(static_cast<int>(argv.size()), argv.data(), files);
 
-  const auto expected = [&](const char* name, const char* otherwise) {
-    return fs::exists(caseDir / name) ? readFile(caseDir / name) : std::string(otherwise);
-  };
-  EXPECT_EQ(std::stoi(expected("status", "0\n")), run.status);
-  EXPECT_EQ(expected("stdout", ""), run.out);
-  EXPECT_EQ(expected("stderr", ""), run.err);
+  EXPECT_EQ(std::stoi(expectedText(caseDir, "status", "0\n")), run.status);
+  EXPECT_EQ(expectedText(caseDir, "stdout", ""), run.out);
+  EXPECT_EQ(expectedText(caseDir, "stderr", ""), run.err);
   std::set<std::string> expectedFiles = filesBelow(caseDir / "in");
   for (const std::string& file : filesBelow(caseDir / "out")) {
     expectedFiles.insert(file);

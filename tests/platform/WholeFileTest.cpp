@@ -1,5 +1,6 @@
 // Whole files read into memory: ones whose size the system tells, and ones it can't (a pipe),
-// which are read in growing buffers; and files inside a zip archive.
+// which are read in growing buffers up to a bound; and files inside a zip archive, hostile
+// ones included.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -8,14 +9,12 @@
 #include <string>
 #include <thread>
 
+#include "ZipBytes.h"
 #include "platform/Files.h"
 #include "platform/ZipArchive.h"
 
 #if !defined(_WIN32)
 #include <sys/stat.h>
-#endif
-#if !defined(REGFORGE_NO_ZIP_PACKS)
-#include <minizip/zip.h>
 #endif
 
 namespace regforge {
@@ -24,16 +23,16 @@ namespace {
 namespace fs = std::filesystem;
 
 // A name of this process's own, so that suites run side by side (plain and sanitized) keep apart.
-[[maybe_unused]] fs::path scratch(const std::string& name) {
+fs::path scratch(const std::string& name) {
   return fs::temp_directory_path() / ("regforge-whole-" + std::to_string(getpid()) + "-" + name);
 }
 
-[[maybe_unused]] std::string text(const WholeFile& whole) {
+std::string text(const WholeFile& whole) {
   return std::string(whole.buffer.data(), whole.size);
 }
 
 // Bytes that differ from one position to the next, so that a piece out of place shows.
-[[maybe_unused]] std::string pattern(std::size_t size) {
+std::string pattern(std::size_t size) {
   std::string bytes(size, '\0');
   for (std::size_t i = 0; i < size; ++i)
     bytes[i] = static_cast<char>('a' + (i * 7 + i / 251) % 26);
@@ -58,28 +57,102 @@ TEST(WholeFileTest, APipeIsReadWholeThroughGrowingBuffers) {
 #endif
 }
 
-TEST(WholeFileTest, AZippedFileIsReadUpToItsLimitAndNoFurther) {
-  if (!ZipArchive::available()) GTEST_SKIP() << "a build without zip packs";
-#if !defined(REGFORGE_NO_ZIP_PACKS)
-  const fs::path path = scratch("a.zip");
+TEST(WholeFileTest, AnInputWithoutEndStopsAtTheBound) {
+#if defined(_WIN32)
+  GTEST_SKIP() << "no /dev/zero on Windows";
+#else
+  const WholeFile whole = readWholeFile("/dev/zero", std::size_t{1} << 20);
+  EXPECT_EQ(whole.status, WholeFile::Status::Unreadable);
+#endif
+}
+
+TEST(WholeFileTest, AFolderIsNoFile) {
+  const fs::path folder = scratch("folder");
+  fs::create_directories(folder);
+  EXPECT_FALSE(openFile(folder.string().c_str(), "rb"));
+  EXPECT_FALSE(openFile(folder.string().c_str(), "rt"));
+  EXPECT_EQ(readWholeFile(folder.string().c_str(), 1000).status, WholeFile::Status::Unreadable);
+  fs::remove(folder);
+}
+
+// Its length needs more than 31 bits: it is refused before a byte is read.
+TEST(WholeFileTest, AFileOver2GiBIsRefusedByItsLength) {
+  const fs::path path = scratch("large");
+  std::ofstream(path, std::ios::binary) << "x";
+  std::error_code error;
+  fs::resize_file(path, (std::uint64_t{1} << 31) + 5, error);
+  if (error) {
+    fs::remove(path);
+    GTEST_SKIP() << "no sparse file of 2 GiB here: " << error.message();
+  }
+  const File file = openFile(path.string().c_str(), "rb");
+  ASSERT_TRUE(file);
+  EXPECT_EQ(regularFileLength(file.get()), (std::uint64_t{1} << 31) + 5);
+  EXPECT_EQ(readWholeFile(path.string().c_str(), INT32_MAX - 1).status,
+            WholeFile::Status::Unreadable);
+  fs::remove(path);
+}
+
+class ZipArchiveTest : public testing::Test {
+ protected:
+  std::optional<ZipArchive> open(const std::string& bytes) {
+    std::ofstream(path_, std::ios::binary) << bytes;
+    return ZipArchive::open(path_.string());
+  }
+  void TearDown() override { fs::remove(path_); }
+  const fs::path path_ = scratch("a.zip");
+};
+
+TEST_F(ZipArchiveTest, AFileIsReadUpToItsLimitAndNoFurther) {
   const std::string bytes = pattern(5000);
-  zipFile zip = zipOpen64(path.string().c_str(), APPEND_STATUS_CREATE);
-  ASSERT_NE(zip, nullptr);
-  ASSERT_EQ(zipOpenNewFileInZip64(zip, "dir\\a.svd", nullptr, nullptr, 0, nullptr, 0, nullptr,
-                                  Z_DEFLATED, Z_DEFAULT_COMPRESSION, 0),
-            ZIP_OK);
-  zipWriteInFileInZip(zip, bytes.data(), static_cast<unsigned>(bytes.size()));
-  zipCloseFileInZip(zip);
-  zipClose(zip, nullptr);
-  const std::optional<ZipArchive> archive = ZipArchive::open(path.string());
+  const std::optional<ZipArchive> archive = open(testsupport::zipBytes({{"dir\\a.svd", bytes}}));
   ASSERT_TRUE(archive);
   EXPECT_EQ(archive->names(), std::vector<std::string>{"dir/a.svd"});
   const WholeFile whole = archive->read("dir/a.svd", bytes.size());
   EXPECT_EQ(whole.status, WholeFile::Status::Read);
   EXPECT_TRUE(text(whole) == bytes);
   EXPECT_NE(archive->read("dir/a.svd", bytes.size() - 1).status, WholeFile::Status::Read);
-  fs::remove(path);
-#endif
+}
+
+TEST_F(ZipArchiveTest, AStoredFileIsReadAsItIs) {
+  const std::optional<ZipArchive> archive = open(testsupport::zipBytes({{"a", "stored", false}}));
+  ASSERT_TRUE(archive);
+  EXPECT_EQ(text(archive->read("a", 100)), "stored");
+}
+
+// A few kilobytes that claim gigabytes get no buffer.
+TEST_F(ZipArchiveTest, AFileClaimingMoreThanTheLimitIsRefusedUninflated) {
+  const std::optional<ZipArchive> archive =
+      open(testsupport::zipBytes({{"bomb", std::string(4096, 'x'), true, 0xfffffff0}}));
+  ASSERT_TRUE(archive);
+  EXPECT_EQ(archive->size("bomb"), 0xfffffff0);
+  EXPECT_EQ(archive->read("bomb", INT32_MAX - 1).status, WholeFile::Status::Unreadable);
+}
+
+// A file that inflates to more than its record says is damaged, not a larger buffer.
+TEST_F(ZipArchiveTest, AFileLargerThanItClaimsIsDamaged) {
+  const std::optional<ZipArchive> archive =
+      open(testsupport::zipBytes({{"liar", std::string(100000, 'x'), true, 10}}));
+  ASSERT_TRUE(archive);
+  EXPECT_EQ(archive->read("liar", 1000000).status, WholeFile::Status::Unreadable);
+}
+
+TEST_F(ZipArchiveTest, ATruncatedArchiveIsNoArchive) {
+  const std::string bytes = testsupport::zipBytes({{"a", pattern(1000)}, {"b", pattern(1000)}});
+  EXPECT_FALSE(open(bytes.substr(0, bytes.size() - 30)));
+  EXPECT_FALSE(open(bytes.substr(0, bytes.size() / 2)));
+}
+
+TEST_F(ZipArchiveTest, ATruncatedFileIsDamaged) {
+  std::string bytes = testsupport::zipBytes({{"a", pattern(5000), false}});
+  const std::optional<ZipArchive> whole = open(bytes);
+  ASSERT_TRUE(whole);
+  // Bytes of the data overwritten: their CRC is wrong.
+  for (std::size_t i = 100; i < 600; ++i)
+    bytes[i] = 'z';
+  const std::optional<ZipArchive> damaged = open(bytes);
+  ASSERT_TRUE(damaged);
+  EXPECT_EQ(damaged->read("a", 10000).status, WholeFile::Status::Unreadable);
 }
 
 }  // namespace
