@@ -63,10 +63,6 @@ DimIndex parseDimIndex(std::string_view text, std::uint32_t limit) {
   return index;
 }
 
-}  // namespace regforge
-
-namespace regforge {
-
 DimIndex parseStandardDimIndex(std::string_view text, std::uint32_t limit) {
   DimIndex index;
   const std::size_t dash = text.find('-');

@@ -1,5 +1,5 @@
-// The index texts of a register or cluster array, from a <dimIndex> element: a numeric range
-// ("2-5") or a comma-separated list ("A,B,C").
+// The index texts of an array, from a <dimIndex> element: a numeric range ("2-5") or a
+// comma-separated list ("A,B,C").
 #pragma once
 
 #include <cstddef>
@@ -23,11 +23,6 @@ class DimIndex {
 
  private:
   friend DimIndex parseDimIndex(std::string_view text, std::uint32_t limit);
-
-/// Reads a dimIndex text as the CMSIS-SVD standard writes it: a range of decimal numbers
-/// ("3-6") or of single letters ("A-D"), else a comma-separated list whose entries are
-/// trimmed of white space, empty ones dropped. Only the first limit entries are kept.
-DimIndex parseStandardDimIndex(std::string_view text, std::uint32_t limit);
   friend DimIndex parseStandardDimIndex(std::string_view text, std::uint32_t limit);
 
   std::vector<std::string_view> list_;  // views into the parsed text

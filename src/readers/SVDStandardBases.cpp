@@ -3,7 +3,6 @@
 
 #include <algorithm>
 
-
 namespace regforge {
 namespace {
 
@@ -18,7 +17,8 @@ bool mayHold(std::string_view container, std::string_view tag) {
   if (container == "peripheral" || container == "registers" || container == "cluster") {
     return tag != "peripheral";
   }
-  if (container == "register" || container == "fields") return tag == "field" || tag == "enumeratedValues";
+  if (container == "register" || container == "fields")
+    return tag == "field" || tag == "enumeratedValues";
   return container == "field" && tag == "enumeratedValues";
 }
 
@@ -85,9 +85,11 @@ const XMLElement* SVDStandardBases::base(const XMLElement& element) {
   if (const XMLElement* const* known = bases_.find(&element)) return *known;
   const XMLElement* found = reference->empty() ? nullptr : resolve(element, *reference);
   if (!found) {
-    warn(element, "derivedFrom=\"" + std::string(*reference) + "\" names no <" +
-                      std::string(element.tagName()) +
-                      "> by name or path; it is read without a base, so nothing is inherited");
+    const bool itself = *reference == nameOf(element);
+    warn(element, "derivedFrom=\"" + std::string(*reference) + "\" names " +
+                      (itself ? "the element itself"
+                              : "no <" + std::string(element.tagName()) + "> by name or path") +
+                      "; it is read without a base, so nothing is inherited");
   }
   bases_.insert(&element, found);
   return found;
@@ -95,8 +97,7 @@ const XMLElement* SVDStandardBases::base(const XMLElement& element) {
 
 // A plain name is looked for among the element's siblings, then anywhere below
 // <peripherals>; a dotted one is a path.
-const XMLElement* SVDStandardBases::resolve(const XMLElement& element,
-                                            std::string_view reference) {
+const XMLElement* SVDStandardBases::resolve(const XMLElement& element, std::string_view reference) {
   if (reference.find('.') != std::string_view::npos) return byPath(element, reference);
   TagIndex& tagIndex = index(element.tagName());
   // Of a name given once, the one element is the sibling if any is.
@@ -138,6 +139,7 @@ const XMLElement* SVDStandardBases::byPath(const XMLElement& element, std::strin
   const auto [first, end] = named(tagIndex, parts.back());
   if (!budget_.spend(static_cast<std::uint64_t>(end - first))) return nullptr;
   for (const Named* at = first; at != end; ++at) {
+    if (at->second == &element) continue;  // an element is never its own base
     // The last part names the candidate; the parts before it name its named ancestors.
     const XMLElement* above = at->second;
     std::size_t matched = 1;
@@ -199,9 +201,12 @@ std::string_view SVDStandardBases::nameOf(const XMLElement& element) {
   return name ? texts_.of(*name) : std::string_view();
 }
 
+// One warning per element, however often its chain is asked for: a peripheral's registers are
+// read again for every peripheral that derives from it.
 void SVDStandardBases::warn(const XMLElement& element, const std::string& text) {
-  if (diagnostics_ && diagnostics_->enabled())
-    diagnostics_->warn("derived-from", element.line() + 1, text);
+  if (!diagnostics_ || !diagnostics_->enabled() || warned_.find(&element)) return;
+  warned_.insert(&element, true);
+  diagnostics_->warn("derived-from", element.line() + 1, text);
 }
 
 }  // namespace regforge

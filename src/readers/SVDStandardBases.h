@@ -72,9 +72,9 @@ class SVDStandardBases {
   };
   using Named = std::pair<std::string_view, const XMLElement*>;
   struct TagIndex {
-    std::vector<Named> all;                                // in document order
-    FlatMap<std::string_view, const XMLElement*> first;    // the first of each name
-    FlatMap<std::string_view, bool> repeated;              // names given more than once
+    std::vector<Named> all;                              // in document order
+    FlatMap<std::string_view, const XMLElement*> first;  // the first of each name
+    FlatMap<std::string_view, bool> repeated;            // names given more than once
     // Made when first needed: most names are given once, and most references are plain.
     FlatMap<Sibling, const XMLElement*, SiblingHash> bySibling;  // the first in each scope
     std::vector<Named> byName;  // by name, in document order within one name
@@ -94,6 +94,7 @@ class SVDStandardBases {
   Diagnostics* diagnostics_ = nullptr;
   const XMLElement* peripherals_ = nullptr;
   FlatMap<const XMLElement*, const XMLElement*> bases_;  // each element's nearest base
+  FlatMap<const XMLElement*, bool> warned_;
   std::unordered_map<std::string, TagIndex> indexes_;
 };
 

@@ -203,18 +203,24 @@ bool SVDStandardReader::readMembers(const XMLElement& source, const Properties& 
 bool SVDStandardReader::readCluster(const XMLElement& element, const Properties& outer, int depth,
                                     Cluster& cluster) {
   SVDChain chain = bases_.chain(element);
-  for (std::size_t i = 1; i < chain.size(); ++i) {
+  bool enclosed = false;
+  for (std::size_t i = 1; i < chain.size() && !enclosed; ++i) {
     const XMLElement* around = &element;
     while (around && around != chain[i])
       around = around->parent();
-    if (around) {
-      chain.cut(i);
-      break;
-    }
+    enclosed = around != nullptr;
+    if (enclosed) chain.cut(i);
   }
   if (!spendChain(chain)) return false;
   cluster.element = &element;
   cluster.name = file_.childText(&element, "name");
+  // A list is read again for every cluster that derives from it: the element is told once.
+  if (enclosed && file_.warnings() && file_.checked_.insert(&element).second) {
+    file_.warnAt(element, "derivation-cycle", [&] {
+      return "cluster " + quoted(cluster.name) +
+             " derives from a cluster that holds it; nothing is taken from that base";
+    });
+  }
   cluster.array = readArray(chain);
   cluster.offset = number(chain.child("addressOffset"), "addressOffset");
   if (depth > kMaxDepth) {
@@ -239,7 +245,7 @@ bool SVDStandardReader::readCluster(const XMLElement& element, const Properties&
   // A list that holds, through derivation, a cluster taking that list again would never end.
   for (const XMLElement* outerList : reading_) {
     if (outerList != source.list) continue;
-    if (file_.warnings()) {
+    if (file_.warnings() && file_.checked_.insert(&element).second) {
       file_.warnAt(element, "derivation-cycle", [&] {
         return "cluster " + quoted(cluster.name) +
                " derives from a cluster that holds it; its registers are left out";

@@ -43,5 +43,42 @@ TEST(StrictConversion, RejectsValuesOutside32Bits) {
   EXPECT_EQ(toSigned("-0x10", 0), -16);
 }
 
+TEST(ScaledNumber, ReadsEveryFormOfTheStandard) {
+  EXPECT_EQ(parseScaled("0x20"), 32u);
+  EXPECT_EQ(parseScaled("0X1f"), 31u);
+  EXPECT_EQ(parseScaled("#1010"), 10u);
+  EXPECT_EQ(parseScaled("010"), 10u);  // a leading 0 is still decimal
+  EXPECT_EQ(parseScaled("+7"), 7u);
+  EXPECT_EQ(parseScaled(" 32 "), 32u);
+  EXPECT_EQ(parseScaled("0"), 0u);
+  EXPECT_FALSE(parseScaled(""));
+  EXPECT_FALSE(parseScaled("0x"));
+  EXPECT_FALSE(parseScaled("#"));
+  EXPECT_FALSE(parseScaled("#102"));
+  EXPECT_FALSE(parseScaled("1F"));  // hexadecimal digits need their prefix
+  EXPECT_FALSE(parseScaled("-1"));
+  EXPECT_FALSE(parseScaled("0b11"));
+  EXPECT_FALSE(parseScaled("3 2"));
+}
+
+TEST(ScaledNumber, ScalesByPowersOf1024WithinThirtyTwoBits) {
+  EXPECT_EQ(parseScaled("4k"), 4096u);
+  EXPECT_EQ(parseScaled("4K"), 4096u);
+  EXPECT_EQ(parseScaled("0x10k"), 16384u);  // no scale letter is a hexadecimal digit
+  EXPECT_EQ(parseScaled("#11m"), 3u << 20);
+  EXPECT_EQ(parseScaled("2G"), 2u << 30);
+  EXPECT_EQ(parseScaled("3g"), 3u << 30);
+  EXPECT_FALSE(parseScaled("4g"));  // 2^32
+  EXPECT_EQ(parseScaled("0t"), 0u);
+  EXPECT_FALSE(parseScaled("1T"));
+  EXPECT_EQ(parseScaled("4194303k"), 4194303u * 1024);
+  EXPECT_FALSE(parseScaled("4194304k"));
+  EXPECT_EQ(parseScaled("4294967295"), 4294967295u);
+  EXPECT_FALSE(parseScaled("4294967296"));
+  EXPECT_FALSE(parseScaled("k"));
+  EXPECT_FALSE(parseScaled("1kk"));
+  EXPECT_FALSE(parseScaled("1 k"));
+}
+
 }  // namespace
 }  // namespace regforge
