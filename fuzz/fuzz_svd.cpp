@@ -4,8 +4,8 @@
 //           bit 6 "-irq-table" (which also brings the command line's core data in before the
 //           read), bit 7 "-nocmse";
 //   byte 1: bits 0-3 the core type, bit 4 "-mpu", bit 5 "-fpu", bit 6 "-pp", bit 7 "-nb";
-//   byte 2: bits 0-6 "-nvic" priority bits (0: no NVIC group; 127: the largest number), bit 7
-//           "-warn";
+//   byte 2: bits 0-5 "-nvic" priority bits (0: no NVIC group; 63: the largest number), bit 6
+//           "-standard", bit 7 "-warn";
 //   byte 3: the first interrupt index of "-nvic", signed (-128: the smallest number); with
 //           "-irq-table" its low 7 bits, since a negative start is refused then.
 // The rest is the SVD document. A parsed input must give a "Processor" root; a complete run
@@ -36,8 +36,9 @@ regforge::Options optionsOf(const std::uint8_t* head) {
   options.fpu = (head[1] & 32u) != 0;
   options.ppb = (head[1] & 64u) != 0;
   options.debug = (head[1] & 128u) != 0;
-  const unsigned bits = head[2] & 127u;
-  options.nvicPrioBits = bits == 127 ? UINT32_MAX : bits;
+  const unsigned bits = head[2] & 63u;
+  options.nvicPrioBits = bits == 63 ? UINT32_MAX : bits;
+  if ((head[2] & 64u) != 0) options.readOptions |= regforge::kStandard;
   options.warn = (head[2] & 128u) != 0;
   const auto start = static_cast<std::int8_t>(head[3]);
   // A vector table takes no negative start (the run refuses it before reading): 0 to 127.
