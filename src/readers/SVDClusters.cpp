@@ -55,34 +55,38 @@ bool SVDFile::readRegisters(const XMLElement& registers, XMLElement& group,
   return true;
 }
 
-// A cluster makes no element: its registers land in group, named after the cluster path
-// ("OUTER.INNER.CTRL") and placed at the sum of the cluster offsets. Clusters are never
-// derived. Each register is read once, however many copies the clusters around it have.
-bool SVDFile::readCluster(XMLElement& group, const XMLElement& cluster,
-                          const SVDReadContext& context, const SVDNames& names,
-                          std::uint32_t baseOffset) {
-  std::string prefix(names.prependToName);
-  std::vector<ClusterFrame> stack;
-  std::unordered_map<const XMLElement*, SVDRegisterPlan> plans;
+// The walk over one top-level cluster and the clusters inside it, with an explicit stack:
+// entering a cluster, beginning each of its copies, reading each member, leaving it.
+class SVDFile::ClusterWalk {
+ public:
+  ClusterWalk(SVDFile& file, XMLElement& group, const SVDReadContext& context,
+              const SVDNames& names)
+      : file_(file),
+        group_(group),
+        context_(context),
+        names_(names),
+        prefix_(names.prependToName) {}
 
-  auto beginCopy = [&](ClusterFrame& frame) {
-    if (!budget_.spend(1 + frame.members.size())) return false;
-    prefix.resize(frame.prefixLength);
-    const std::size_t mark = frame.name.find("%s");
-    if (mark == std::string_view::npos) {
-      prefix += frame.name;
-    } else {
-      prefix += frame.name.substr(0, mark);
-      frame.index.appendEntry(frame.copy, prefix);
-      prefix += frame.name.substr(mark + 2);
+  bool run(const XMLElement& cluster, std::uint32_t baseOffset) {
+    if (!enter(cluster, baseOffset)) return false;
+    while (!stack_.empty()) {
+      ClusterFrame& top = stack_.back();
+      if (top.next < top.members.size()) {
+        if (!readMember(top, top.members[top.next++])) return false;
+      } else if (++top.copy < top.count) {
+        if (!beginCopy(top)) return false;
+      } else {
+        prefix_.resize(top.prefixLength);
+        stack_.pop_back();
+      }
     }
-    prefix += '.';
-    frame.offset = frame.addressOffset + frame.copy * frame.step + frame.outerOffset;
-    frame.next = 0;
     return true;
-  };
-  auto enter = [&](const XMLElement& inner, std::uint32_t outerOffset) {
-    if (!spendChildren(&inner)) return false;
+  }
+
+ private:
+  // Pushes a frame for inner unless it has no copies or no members.
+  bool enter(const XMLElement& inner, std::uint32_t outerOffset) {
+    if (!file_.spendChildren(&inner)) return false;
     ClusterFrame frame;
     frame.cluster = &inner;
     for (const XMLNode* node = inner.firstChild(); node; node = node->nextSibling()) {
@@ -91,57 +95,88 @@ bool SVDFile::readCluster(XMLElement& group, const XMLElement& cluster,
       }
     }
     // Unlike a register's, an empty <dim> means one copy.
-    const std::string_view dim = childText(&inner, "dim");
-    frame.count = dim.empty() ? 1 : limitArray(checkedUnsigned(dim, 0, inner, "dim"), inner);
+    const std::string_view dim = file_.childText(&inner, "dim");
+    frame.count =
+        dim.empty() ? 1 : file_.limitArray(file_.checkedUnsigned(dim, 0, inner, "dim"), inner);
     // A cluster is entered once per copy of the clusters around it: checked the first time.
-    const bool check = warnings() && checked_.insert(&inner).second;
-    if (check) checkRepeatedNames(inner);
+    const bool check = file_.warnings() && file_.checked_.insert(&inner).second;
+    if (check) file_.checkRepeatedNames(inner);
     if (frame.count == 0 || frame.members.empty()) return true;
-    if (!budget_.fits(frame.count, 1 + frame.members.size())) {
-      passedBound(inner, frame.count, 1 + frame.members.size());
+    if (!file_.budget_.fits(frame.count, 1 + frame.members.size())) {
+      file_.passedBound(inner, frame.count, 1 + frame.members.size());
       return false;
     }
-    frame.step = checkedUnsigned(childText(&inner, "dimIncrement"), 0, inner, "dimIncrement");
-    if (const XMLElement* dimIndex = findElement(inner.firstChild(), "dimIndex")) {
-      frame.index = parseDimIndex(elementText(*dimIndex), frame.count);
-      if (check) checkDimIndex(inner, frame.count, frame.index, elementText(*dimIndex));
-    }
-    frame.name = childText(&inner, "name");
-    frame.addressOffset =
-        checkedUnsigned(childText(&inner, "addressOffset"), 0, inner, "addressOffset");
+    readPlacement(inner, check, frame);
     frame.outerOffset = outerOffset;
-    frame.prefixLength = prefix.size();
-    stack.push_back(std::move(frame));
-    return beginCopy(stack.back());
-  };
-
-  if (!enter(cluster, baseOffset)) return false;
-  while (!stack.empty()) {
-    ClusterFrame& top = stack.back();
-    if (top.next < top.members.size()) {
-      ClusterMember& member = top.members[top.next++];
-      if (member.element->tagName() == "cluster") {
-        if (!enter(*member.element, top.offset)) return false;
-        continue;
-      }
-      if (!member.plan) {
-        auto [entry, added] = plans.try_emplace(member.element);
-        if (added && !makeRegisterPlan(*top.cluster, *member.element, context, names.peripheralSize,
-                                       entry->second)) {
-          return false;
-        }
-        member.plan = &entry->second;
-      }
-      const SVDNames inner{prefix, names.appendToName, names.peripheralSize};
-      if (!writeRegisterCopies(group, *member.plan, inner, top.offset)) return false;
-    } else if (++top.copy < top.count) {
-      if (!beginCopy(top)) return false;
-    } else {
-      prefix.resize(top.prefixLength);
-      stack.pop_back();
-    }
+    frame.prefixLength = prefix_.size();
+    stack_.push_back(std::move(frame));
+    return beginCopy(stack_.back());
   }
-  return true;
+
+  // The name, offset, step and index of the cluster's copies.
+  void readPlacement(const XMLElement& inner, bool check, ClusterFrame& frame) {
+    frame.step =
+        file_.checkedUnsigned(file_.childText(&inner, "dimIncrement"), 0, inner, "dimIncrement");
+    if (const XMLElement* dimIndex = findElement(inner.firstChild(), "dimIndex")) {
+      const std::string_view text = file_.elementText(*dimIndex);
+      frame.index = parseDimIndex(text, frame.count);
+      if (check) file_.checkDimIndex(inner, frame.count, frame.index, text);
+    }
+    frame.name = file_.childText(&inner, "name");
+    frame.addressOffset =
+        file_.checkedUnsigned(file_.childText(&inner, "addressOffset"), 0, inner, "addressOffset");
+  }
+
+  // The name prefix and offset of the frame's current copy; its members start again.
+  bool beginCopy(ClusterFrame& frame) {
+    if (!file_.budget_.spend(1 + frame.members.size())) return false;
+    prefix_.resize(frame.prefixLength);
+    const std::size_t mark = frame.name.find("%s");
+    if (mark == std::string_view::npos) {
+      prefix_ += frame.name;
+    } else {
+      prefix_ += frame.name.substr(0, mark);
+      frame.index.appendEntry(frame.copy, prefix_);
+      prefix_ += frame.name.substr(mark + 2);
+    }
+    prefix_ += '.';
+    frame.offset = frame.addressOffset + frame.copy * frame.step + frame.outerOffset;
+    frame.next = 0;
+    return true;
+  }
+
+  // An inner cluster is entered; a register is written for the current copy, from a plan
+  // made the first time it is met.
+  bool readMember(const ClusterFrame& top, ClusterMember& member) {
+    if (member.element->tagName() == "cluster") return enter(*member.element, top.offset);
+    if (!member.plan) {
+      auto [entry, added] = plans_.try_emplace(member.element);
+      if (added && !file_.makeRegisterPlan(*top.cluster, *member.element, context_,
+                                           names_.peripheralSize, entry->second)) {
+        return false;
+      }
+      member.plan = &entry->second;
+    }
+    const SVDNames inner{prefix_, names_.appendToName, names_.peripheralSize};
+    return file_.writeRegisterCopies(group_, *member.plan, inner, top.offset);
+  }
+
+  SVDFile& file_;
+  XMLElement& group_;
+  const SVDReadContext& context_;
+  const SVDNames& names_;
+  std::string prefix_;
+  std::vector<ClusterFrame> stack_;
+  std::unordered_map<const XMLElement*, SVDRegisterPlan> plans_;
+};
+
+// A cluster makes no element: its registers land in group, named after the cluster path
+// ("OUTER.INNER.CTRL") and placed at the sum of the cluster offsets. Clusters are never
+// derived. Each register is read once, however many copies the clusters around it have.
+bool SVDFile::readCluster(XMLElement& group, const XMLElement& cluster,
+                          const SVDReadContext& context, const SVDNames& names,
+                          std::uint32_t baseOffset) {
+  return ClusterWalk(*this, group, context, names).run(cluster, baseOffset);
 }
 
 // The form applies to two or more clusters and no register, every cluster after the first

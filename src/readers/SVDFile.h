@@ -123,6 +123,7 @@ class SVDFile : public MemoryMap {
   void writeField(XMLElement& bitField, const SVDFieldPlan& plan);
 
   // Clusters (SVDClusters.cpp).
+  class ClusterWalk;
   bool readRegisters(const XMLElement& registers, XMLElement& group, const SVDReadContext& context,
                      const SVDNames& names);
   bool readCluster(XMLElement& group, const XMLElement& cluster, const SVDReadContext& context,
