@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "readers/SVDFile.h"
+#include "readers/SVDReader.h"
 #include "text/ByteText.h"
 #include "text/Latin1Text.h"
 #include "text/Numbers.h"
@@ -37,15 +37,14 @@ bool meansReadWrite(std::string_view access) {
 
 }  // namespace
 
-std::uint32_t SVDFile::checkedUnsigned(std::string_view text, int base, const XMLElement& where,
-                                       std::string_view what) {
+std::uint32_t SVDReader::checkedUnsigned(std::string_view text, int base, const XMLElement& where,
+                                         std::string_view what) {
   const std::optional<std::uint32_t> value = parseUnsigned(text, base);
   if (warnings() && !text.empty()) {
     if (!value) {
       warnAt(where, "number", [&] {
         return std::string(what) + " " + quoted(text) + " is not " +
-               (base == 10 ? "a decimal number" : "a number") + "; 0 used" +
-               standardReading(text);
+               (base == 10 ? "a decimal number" : "a number") + "; 0 used" + standardReading(text);
       });
     } else if (readsAsOctal(text, base) && std::to_string(*value) != text) {
       warnAt(where, "number", [&] {
@@ -57,8 +56,8 @@ std::uint32_t SVDFile::checkedUnsigned(std::string_view text, int base, const XM
   return value.value_or(0);
 }
 
-std::int32_t SVDFile::checkedSigned(std::string_view text, int base, const XMLElement& where,
-                                    std::string_view what) {
+std::int32_t SVDReader::checkedSigned(std::string_view text, int base, const XMLElement& where,
+                                      std::string_view what) {
   const std::optional<std::int32_t> value = parseSigned(text, base);
   if (warnings() && !text.empty() && !value) {
     warnAt(where, "number", [&] {
@@ -69,7 +68,7 @@ std::int32_t SVDFile::checkedSigned(std::string_view text, int base, const XMLEl
   return value.value_or(0);
 }
 
-std::uint32_t SVDFile::limitArray(std::uint32_t count, const XMLElement& element) {
+std::uint32_t SVDReader::limitArray(std::uint32_t count, const XMLElement& element) {
   if (!arrayLimit_ || count <= *arrayLimit_) return count;
   if (!limited_.insert(&element).second) return *arrayLimit_;
   // The option asked for this change of the output, so it is told even without -warn.
@@ -80,7 +79,7 @@ std::uint32_t SVDFile::limitArray(std::uint32_t count, const XMLElement& element
   return *arrayLimit_;
 }
 
-void SVDFile::passedBound(const XMLElement& element, std::uint64_t count, std::uint64_t perCopy) {
+void SVDReader::passedBound(const XMLElement& element, std::uint64_t count, std::uint64_t perCopy) {
   problemLine_ = element.line() + 1;
   const std::string bound =
       perCopy == 0
@@ -91,9 +90,9 @@ void SVDFile::passedBound(const XMLElement& element, std::uint64_t count, std::u
              " there; -array-limit N writes only the first N copies of each array";
 }
 
-void SVDFile::checkRegister(const XMLElement& reg, const SVDRegisterPlan& plan,
-                            std::string_view offset, std::string_view access,
-                            std::string_view dimIndex) {
+void SVDReader::checkRegister(const XMLElement& reg, const SVDRegisterPlan& plan,
+                              std::string_view offset, std::string_view access,
+                              std::string_view dimIndex) {
   if (offset.empty()) {
     warnAt(reg, "missing", [&] {
       return "register " + quoted(plan.name) + " has no <addressOffset>; offset 0 used";
@@ -110,8 +109,8 @@ void SVDFile::checkRegister(const XMLElement& reg, const SVDRegisterPlan& plan,
   if (!dimIndex.empty()) checkDimIndex(reg, plan.count, plan.index, dimIndex);
 }
 
-void SVDFile::checkDimIndex(const XMLElement& element, std::uint32_t count, const DimIndex& index,
-                            std::string_view dimIndex) {
+void SVDReader::checkDimIndex(const XMLElement& element, std::uint32_t count, const DimIndex& index,
+                              std::string_view dimIndex) {
   const std::size_t names = index.size();
   if (names == count && !index.cutShort()) return;
   warnAt(element, "dim-index", [&] {
@@ -122,7 +121,7 @@ void SVDFile::checkDimIndex(const XMLElement& element, std::uint32_t count, cons
   });
 }
 
-void SVDFile::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
+void SVDReader::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
   const auto end = [](const SVDFieldPlan& field) { return std::int64_t{field.lsb} + field.width; };
   fieldOrder_.clear();
   for (const SVDFieldPlan& field : plan.fields) {
@@ -179,22 +178,22 @@ void SVDFile::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
   }
 }
 
-void SVDFile::warnRepeatedName(const XMLElement& element, std::string_view name,
-                               const XMLElement& first) {
+void SVDReader::warnRepeatedName(const XMLElement& element, std::string_view name,
+                                 const XMLElement& first) {
   warnAt(element, "duplicate-name", [&] {
     return "<" + std::string(element.tagName()) + "> name " + quoted(name) +
            " is given before, at line " + std::to_string(first.line() + 1);
   });
 }
 
-void SVDFile::checkRepeatedNames(const XMLElement& registers) {
+void SVDReader::checkRepeatedNames(const XMLElement& registers) {
   namesInScope_.clear();
   for (const XMLNode* node = registers.firstChild(); node; node = node->nextSibling()) {
     if (const XMLElement* member = node->toElement()) noteName(namesInScope_, *member);
   }
 }
 
-void SVDFile::noteName(NamesInScope& names, const XMLElement& member) {
+void SVDReader::noteName(NamesInScope& names, const XMLElement& member) {
   if (member.tagName() != "register" && member.tagName() != "cluster") return;
   // Name and alternate group in one walk over the children.
   const XMLElement* name = nullptr;

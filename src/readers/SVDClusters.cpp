@@ -3,7 +3,7 @@
 // form, in which each cluster of a peripheral becomes a group of its own.
 #include <vector>
 
-#include "readers/SVDFile.h"
+#include "readers/SVDReader.h"
 #include "text/Numbers.h"
 
 namespace regforge {
@@ -38,8 +38,8 @@ bool isMember(const XMLElement& element) {
 }  // namespace
 
 // The walk over a peripheral's <registers>, which the caller has paid for.
-bool SVDFile::readRegisters(const XMLElement& registers, XMLElement& group,
-                            const SVDReadContext& context, const SVDNames& names) {
+bool SVDReader::readRegisters(const XMLElement& registers, XMLElement& group,
+                              const SVDReadContext& context, const SVDNames& names) {
   const bool check = warnings();
   if (check) registerNames_.clear();
   for (const XMLNode* node = registers.firstChild(); node; node = node->nextSibling()) {
@@ -57,9 +57,9 @@ bool SVDFile::readRegisters(const XMLElement& registers, XMLElement& group,
 
 // The walk over one top-level cluster and the clusters inside it, with an explicit stack:
 // entering a cluster, beginning each of its copies, reading each member, leaving it.
-class SVDFile::ClusterWalk {
+class SVDReader::ClusterWalk {
  public:
-  ClusterWalk(SVDFile& file, XMLElement& group, const SVDReadContext& context,
+  ClusterWalk(SVDReader& file, XMLElement& group, const SVDReadContext& context,
               const SVDNames& names)
       : file_(file),
         group_(group),
@@ -161,7 +161,7 @@ class SVDFile::ClusterWalk {
     return file_.writeRegisterCopies(group_, *member.plan, inner, top.offset);
   }
 
-  SVDFile& file_;
+  SVDReader& file_;
   XMLElement& group_;
   const SVDReadContext& context_;
   const SVDNames& names_;
@@ -173,15 +173,15 @@ class SVDFile::ClusterWalk {
 // A cluster makes no element: its registers land in group, named after the cluster path
 // ("OUTER.INNER.CTRL") and placed at the sum of the cluster offsets. Clusters are never
 // derived. Each register is read once, however many copies the clusters around it have.
-bool SVDFile::readCluster(XMLElement& group, const XMLElement& cluster,
-                          const SVDReadContext& context, const SVDNames& names,
-                          std::uint32_t baseOffset) {
+bool SVDReader::readCluster(XMLElement& group, const XMLElement& cluster,
+                            const SVDReadContext& context, const SVDNames& names,
+                            std::uint32_t baseOffset) {
   return ClusterWalk(*this, group, context, names).run(cluster, baseOffset);
 }
 
 // The form applies to two or more clusters and no register, every cluster after the first
 // at the first's offset (same text) and naming the first as its alternate.
-bool SVDFile::isAlternateClusterForm(const XMLElement& registers) {
+bool SVDReader::isAlternateClusterForm(const XMLElement& registers) {
   const XMLElement* first = nullptr;
   std::string_view firstOffset;
   std::string_view firstName;
@@ -207,10 +207,10 @@ bool SVDFile::isAlternateClusterForm(const XMLElement& registers) {
 // Each cluster becomes the group "PERIPH (CLUSTER)" at the peripheral's address, holding the
 // cluster's own registers with the peripheral's name affixes. The cluster's offset, arrays
 // and nested clusters play no part.
-bool SVDFile::readAlternateClusters(const XMLElement& registers, XMLElement& groupParent,
-                                    std::string_view peripheralName, std::string_view baseAddress,
-                                    const std::optional<std::string>& description,
-                                    const SVDReadContext& context, const SVDNames& names) {
+bool SVDReader::readAlternateClusters(const XMLElement& registers, XMLElement& groupParent,
+                                      std::string_view peripheralName, std::string_view baseAddress,
+                                      const std::optional<std::string>& description,
+                                      const SVDReadContext& context, const SVDNames& names) {
   for (const XMLNode* node = registers.firstChild(); node; node = node->nextSibling()) {
     const XMLElement* cluster = node->toElement();
     if (!cluster || cluster->tagName() != "cluster") continue;
@@ -222,7 +222,7 @@ bool SVDFile::readAlternateClusters(const XMLElement& registers, XMLElement& gro
     XMLElement* group = addGroup(groupParent, name, baseAddress, description);
     bool read = true;
     {
-      const GroupContent content(*this, *group);
+      const GroupContent content(file_, *group);
       for (const XMLNode* child = cluster->firstChild(); read && child;
            child = child->nextSibling()) {
         const XMLElement* reg = child->toElement();

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "readers/SVDFile.h"
+#include "readers/SVDReader.h"
 #include "text/ByteText.h"
 #include "text/Format.h"
 #include "text/Latin1Text.h"
@@ -85,17 +85,17 @@ std::string_view accessName(std::string_view svd) {
   return "Read/Write";
 }
 
-bool SVDFile::readRegister(const XMLElement& container, XMLElement& group, const XMLElement& reg,
-                           const SVDReadContext& context, const SVDNames& names,
-                           std::uint32_t baseOffset) {
+bool SVDReader::readRegister(const XMLElement& container, XMLElement& group, const XMLElement& reg,
+                             const SVDReadContext& context, const SVDNames& names,
+                             std::uint32_t baseOffset) {
   SVDRegisterPlan plan;
   return makeRegisterPlan(container, reg, context, names.peripheralSize, plan) &&
          writeRegisterCopies(group, plan, names, baseOffset);
 }
 
-bool SVDFile::makeRegisterPlan(const XMLElement& container, const XMLElement& reg,
-                               const SVDReadContext& context, std::string_view peripheralSize,
-                               SVDRegisterPlan& plan) {
+bool SVDReader::makeRegisterPlan(const XMLElement& container, const XMLElement& reg,
+                                 const SVDReadContext& context, std::string_view peripheralSize,
+                                 SVDRegisterPlan& plan) {
   const XMLElement* base =
       derivation_.resolveDerivedFrom(container.firstChild(), "register", false, reg);
   if (!spendChildren(&reg) || !spendChildren(base)) return false;
@@ -105,12 +105,12 @@ bool SVDFile::makeRegisterPlan(const XMLElement& container, const XMLElement& re
   plan.element = &reg;
   // Without <dim> a register is read once; with one, its text gives the count.
   std::string_view dimIndex;
-  if (const XMLElement* dim = findElementIn(own, inherited, "dim")) {
+  if (const XMLElement* dim = SVDFile::findElementIn(own, inherited, "dim")) {
     plan.count = limitArray(checkedUnsigned(elementText(*dim), 0, reg, "dim"), reg);
-    if (const XMLElement* increment = findElementIn(own, inherited, "dimIncrement")) {
+    if (const XMLElement* increment = SVDFile::findElementIn(own, inherited, "dimIncrement")) {
       plan.step = checkedUnsigned(elementText(*increment), 0, reg, "dimIncrement");
     }
-    if (const XMLElement* index = findElementIn(own, inherited, "dimIndex")) {
+    if (const XMLElement* index = SVDFile::findElementIn(own, inherited, "dimIndex")) {
       dimIndex = elementText(*index);
       plan.index = parseDimIndex(dimIndex, plan.count);
     }
@@ -136,7 +136,7 @@ bool SVDFile::makeRegisterPlan(const XMLElement& container, const XMLElement& re
   plan.resetMask = firstNonEmpty({inheritedText(&reg, base, "resetMask"), context.resetMask});
 
   // A register with <fields> of its own takes none from its base.
-  const XMLElement* fields = findElementIn(own, inherited, "fields");
+  const XMLElement* fields = SVDFile::findElementIn(own, inherited, "fields");
   if (fields && !readFields(*fields, context, plan)) return false;
   if (warnings()) {
     checkRegister(reg, plan, offset, access, dimIndex);
@@ -146,8 +146,8 @@ bool SVDFile::makeRegisterPlan(const XMLElement& container, const XMLElement& re
   return true;
 }
 
-bool SVDFile::readFields(const XMLElement& fields, const SVDReadContext& context,
-                         SVDRegisterPlan& plan) {
+bool SVDReader::readFields(const XMLElement& fields, const SVDReadContext& context,
+                           SVDRegisterPlan& plan) {
   if (!spendChildren(&fields)) return false;
   for (const XMLNode* node = fields.firstChild(); node; node = node->nextSibling()) {
     const XMLElement* field = node->toElement();
@@ -186,10 +186,10 @@ bool SVDFile::readFields(const XMLElement& fields, const SVDReadContext& context
 }
 
 // Only a field's first <enumeratedValues> counts; a derived list is replaced by its base's.
-bool SVDFile::readEnumeratedValues(const XMLElement& field, const XMLElement* fieldBase,
-                                   const SVDReadContext& context, SVDFieldPlan& plan) {
+bool SVDReader::readEnumeratedValues(const XMLElement& field, const XMLElement* fieldBase,
+                                     const SVDReadContext& context, SVDFieldPlan& plan) {
   const XMLElement* own =
-      findElementIn(field.firstChild(), firstChildOf(fieldBase), "enumeratedValues");
+      SVDFile::findElementIn(field.firstChild(), firstChildOf(fieldBase), "enumeratedValues");
   if (!own) return true;
   const XMLElement* base =
       derivation_.resolveDerivedFrom(context.documentFirst, "enumeratedValues", true, *own);
@@ -213,8 +213,8 @@ bool SVDFile::readEnumeratedValues(const XMLElement& field, const XMLElement* fi
   return true;
 }
 
-bool SVDFile::writeRegisterCopies(XMLElement& group, const SVDRegisterPlan& plan,
-                                  const SVDNames& names, std::uint32_t baseOffset) {
+bool SVDReader::writeRegisterCopies(XMLElement& group, const SVDRegisterPlan& plan,
+                                    const SVDNames& names, std::uint32_t baseOffset) {
   if (!budget_.spend(plan.count, plan.elementsPerCopy)) {
     passedBound(*plan.element, plan.count, plan.elementsPerCopy);
     return false;
@@ -229,9 +229,9 @@ bool SVDFile::writeRegisterCopies(XMLElement& group, const SVDRegisterPlan& plan
   return true;
 }
 
-void SVDFile::writeRegister(XMLElement& group, const SVDRegisterPlan& plan, const SVDNames& names,
-                            std::uint32_t copy, std::uint32_t offset) {
-  XMLElement* reg = createElement("Register");
+void SVDReader::writeRegister(XMLElement& group, const SVDRegisterPlan& plan, const SVDNames& names,
+                              std::uint32_t copy, std::uint32_t offset) {
+  XMLElement* reg = file_.createElement("Register");
   group.appendChild(reg);
   reg->setAttribute("start", offsetText(offset + plan.addressOffset));
   reg->setAttribute("size", plan.size);
@@ -244,7 +244,7 @@ void SVDFile::writeRegister(XMLElement& group, const SVDRegisterPlan& plan, cons
   // Only the first field's lsb is compared: a field at or below it goes in front.
   std::optional<std::int32_t> firstLsb;
   for (const SVDFieldPlan& field : plan.fields) {
-    XMLElement* bitField = createElement("BitField");
+    XMLElement* bitField = file_.createElement("BitField");
     if (!firstLsb) {
       reg->appendChild(bitField);
       firstLsb = field.lsb;
@@ -258,8 +258,8 @@ void SVDFile::writeRegister(XMLElement& group, const SVDRegisterPlan& plan, cons
 }
 
 // The "%s" at the plan's mark takes the copy's index.
-std::string_view SVDFile::registerName(const SVDRegisterPlan& plan, const SVDNames& names,
-                                       std::uint32_t copy) {
+std::string_view SVDReader::registerName(const SVDRegisterPlan& plan, const SVDNames& names,
+                                         std::uint32_t copy) {
   const std::size_t mark = plan.indexMark;
   if (mark == std::string_view::npos && names.prependToName.empty() && names.appendToName.empty()) {
     return plan.name;
@@ -276,13 +276,13 @@ std::string_view SVDFile::registerName(const SVDRegisterPlan& plan, const SVDNam
   return nameText_;
 }
 
-void SVDFile::writeField(XMLElement& bitField, const SVDFieldPlan& plan) {
+void SVDReader::writeField(XMLElement& bitField, const SVDFieldPlan& plan) {
   bitField.setAttribute("start", plan.start);
   bitField.setAttribute("size", plan.size);
   bitField.setAttribute("name", plan.name);
   if (plan.description) bitField.setAttribute("description", *plan.description);
   for (const SVDEnumPlan& value : plan.enums) {
-    XMLElement* item = createElement("Enum");
+    XMLElement* item = file_.createElement("Enum");
     bitField.appendChild(item);
     item->setAttribute("name", value.name);
     if (value.binary) {

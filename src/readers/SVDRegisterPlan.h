@@ -36,8 +36,8 @@ struct SVDFieldPlan {
 std::string_view accessName(std::string_view svd);
 
 struct SVDRegisterPlan {
-  const XMLElement* element = nullptr;  // the <register> read
-  std::string_view name;                // own name; may hold "%s"
+  const XMLElement* element = nullptr;             // the <register> read
+  std::string_view name;                           // own name; may hold "%s"
   std::size_t indexMark = std::string_view::npos;  // the "%s" that each copy's index fills
   std::uint32_t addressOffset = 0;
   std::string size;         // bytes, decimal

@@ -19,9 +19,9 @@ std::string quoted(std::string_view text) {
 
 }  // namespace
 
-SVDStandardReader::SVDStandardReader(SVDFile& file, const SVDReadContext& context)
-    : file_(file), context_(context), bases_(file.texts_, file.budget_) {
-  bases_.setDiagnostics(file.diagnostics());
+SVDStandardReader::SVDStandardReader(SVDReader& reader, const SVDReadContext& context)
+    : reader_(reader), context_(context), bases_(reader.texts_, reader.budget_) {
+  bases_.setDiagnostics(reader.diagnostics());
 }
 
 bool SVDStandardReader::readPeripherals(const XMLElement& peripherals, XMLElement& groupParent) {
@@ -51,38 +51,36 @@ bool SVDStandardReader::readPeripheral(const XMLElement& peripheral, XMLElement&
   read_.clear();
   std::vector<const XMLElement*> blocks;
   Members members;
-  const bool muted = file_.muted_;
+  const bool muted = reader_.muted_;
   if (!readBlocks(chain, properties, blocks, members)) return false;
-  const bool alternate = blocks.size() == 1 && file_.isAlternateClusterForm(*blocks.front());
-  if (!blocks.empty() &&
-      !writeGroups(peripheral, chain, array, groupParent, alternate, members)) {
+  const bool alternate = blocks.size() == 1 && reader_.isAlternateClusterForm(*blocks.front());
+  if (!blocks.empty() && !writeGroups(peripheral, chain, array, groupParent, alternate, members)) {
     return false;
   }
-  file_.muted_ = muted;
+  reader_.muted_ = muted;
   if ((context_.options & kIgnoreInterrupts) == 0)
-    file_.readInterrupts(peripheral, parseScaled, "a number");
-  return file_.withinStorage();
+    reader_.readInterrupts(peripheral, parseScaled, "a number");
+  return reader_.withinStorage();
 }
 
 // Every <registers> block of the first of the chain that has any. A derived peripheral reads
 // its base's blocks again: their warnings were given with the base.
 bool SVDStandardReader::readBlocks(const SVDChain& peripheral, const Properties& properties,
-                                   std::vector<const XMLElement*>& blocks,
-                                   Members& members) {
+                                   std::vector<const XMLElement*>& blocks, Members& members) {
   const XMLElement* source = peripheral.firstWithChild({"registers"});
   if (!source) return true;
-  file_.muted_ = file_.muted_ || source != peripheral.own();
+  reader_.muted_ = reader_.muted_ || source != peripheral.own();
   for (const XMLNode* node = source->firstChild(); node; node = node->nextSibling()) {
     const XMLElement* block = node->toElement();
     if (!block || block->tagName() != "registers") continue;
     blocks.push_back(block);
-    if (blocks.size() == 2 && file_.warnings()) {
-      file_.warnAt(*block, "registers", [&] {
-        return "peripheral " + quoted(file_.childText(source, "name")) +
+    if (blocks.size() == 2 && reader_.warnings()) {
+      reader_.warnAt(*block, "registers", [&] {
+        return "peripheral " + quoted(reader_.childText(source, "name")) +
                " has more than one <registers>; all are read";
       });
     }
-    if (!file_.spendChildren(block) || !readMembers(*block, properties, 0, members)) return false;
+    if (!reader_.spendChildren(block) || !readMembers(*block, properties, 0, members)) return false;
   }
   return true;
 }
@@ -91,14 +89,14 @@ bool SVDStandardReader::readBlocks(const SVDChain& peripheral, const Properties&
 bool SVDStandardReader::writeGroups(const XMLElement& peripheral, const SVDChain& chain,
                                     const Array& array, XMLElement& groupParent, bool alternate,
                                     const Members& members) {
-  const std::string_view name = file_.childText(&peripheral, "name");
+  const std::string_view name = reader_.childText(&peripheral, "name");
   std::string_view baseAddress;
   if (const XMLElement* base = chain.child("baseAddress")) {
-    baseAddress = file_.childText(base->parent(), "baseAddress", true);
+    baseAddress = reader_.childText(base->parent(), "baseAddress", true);
   }
   const std::uint32_t address = array.given ? number(chain.child("baseAddress"), "baseAddress") : 0;
   std::optional<std::string> description;
-  if (context_.descriptions()) description = file_.description(text(chain, "description"));
+  if (context_.descriptions()) description = reader_.description(text(chain, "description"));
   const std::string_view prepend = text(chain, "prependToName");
   append_ = text(chain, "appendToName");
   std::string prefix;
@@ -107,30 +105,30 @@ bool SVDStandardReader::writeGroups(const XMLElement& peripheral, const SVDChain
   const std::size_t markLength = mark != std::string_view::npos ? 4 : 2;
   if (mark == std::string_view::npos) mark = name.find("%s");
   if (!array.given) mark = std::string_view::npos;
-  if (!file_.budget_.fits(array.count, 1 + members.size())) {
-    file_.passedBound(peripheral, array.count, 1 + members.size());
+  if (!reader_.budget_.fits(array.count, 1 + members.size())) {
+    reader_.passedBound(peripheral, array.count, 1 + members.size());
     return false;
   }
   for (std::uint32_t copy = 0; copy < array.count; ++copy) {
-    if (!file_.budget_.spend(1 + members.size()) || !file_.withinStorage()) {
-      file_.passedBound(peripheral, array.count, 1 + members.size());
+    if (!reader_.budget_.spend(1 + members.size()) || !reader_.withinStorage()) {
+      reader_.passedBound(peripheral, array.count, 1 + members.size());
       return false;
     }
     const std::string groupName(indexed(name, mark, array.index, copy, markLength));
     const std::string start =
         array.given ? hexUpper8Text(address + copy * array.step) : std::string(baseAddress);
     if (!alternate) {
-      XMLElement* group = file_.addGroup(groupParent, groupName, start, description);
-      const GroupContent content(file_, *group);
+      XMLElement* group = reader_.addGroup(groupParent, groupName, start, description);
+      const GroupContent content(reader_.file_, *group);
       prefix.assign(prepend);
       if (!writeMembers(*group, members, prefix, 0, 0)) return false;
       continue;
     }
     for (const Member& member : members) {
       const std::string alternateName =
-          groupName + " (" + std::string(file_.childText(member.cluster->element, "name")) + ")";
-      XMLElement* group = file_.addGroup(groupParent, alternateName, start, description);
-      const GroupContent content(file_, *group);
+          groupName + " (" + std::string(reader_.childText(member.cluster->element, "name")) + ")";
+      XMLElement* group = reader_.addGroup(groupParent, alternateName, start, description);
+      const GroupContent content(reader_.file_, *group);
       prefix.assign(prepend);
       if (!writeCluster(*group, *member.cluster, prefix, 0, member.cluster->array.given, 0)) {
         return false;
@@ -140,12 +138,12 @@ bool SVDStandardReader::writeGroups(const XMLElement& peripheral, const SVDChain
   return true;
 }
 
-bool SVDStandardReader::writeMembers(XMLElement& group, const Members& members,
-                                     std::string& prefix, std::uint32_t offset, int depth) {
+bool SVDStandardReader::writeMembers(XMLElement& group, const Members& members, std::string& prefix,
+                                     std::uint32_t offset, int depth) {
   for (const Member& member : members) {
     if (member.reg) {
       const SVDNames names{prefix, append_, {}};
-      if (!file_.writeRegisterCopies(group, *member.reg, names, offset)) return false;
+      if (!reader_.writeRegisterCopies(group, *member.reg, names, offset)) return false;
     } else if (!writeCluster(group, *member.cluster, prefix, offset, true, depth)) {
       return false;
     }
@@ -155,18 +153,17 @@ bool SVDStandardReader::writeMembers(XMLElement& group, const Members& members,
 
 // Copy i of a cluster lies at its offset plus i steps, and its registers are named after it
 // ("CH0.CTRL") unless named is false (a group of the alternate-cluster form).
-bool SVDStandardReader::writeCluster(XMLElement& group, const Cluster& cluster,
-                                     std::string& prefix, std::uint32_t offset, bool named,
-                                     int depth) {
+bool SVDStandardReader::writeCluster(XMLElement& group, const Cluster& cluster, std::string& prefix,
+                                     std::uint32_t offset, bool named, int depth) {
   const std::size_t outer = prefix.size();
   const std::size_t mark = cluster.array.given ? cluster.name.find("%s") : std::string_view::npos;
-  if (!file_.budget_.fits(cluster.array.count, 1 + cluster.members->size())) {
-    file_.passedBound(*cluster.element, cluster.array.count, 1 + cluster.members->size());
+  if (!reader_.budget_.fits(cluster.array.count, 1 + cluster.members->size())) {
+    reader_.passedBound(*cluster.element, cluster.array.count, 1 + cluster.members->size());
     return false;
   }
   for (std::uint32_t copy = 0; copy < cluster.array.count; ++copy) {
-    if (!file_.budget_.spend(1 + cluster.members->size())) {
-      file_.passedBound(*cluster.element, cluster.array.count, 1 + cluster.members->size());
+    if (!reader_.budget_.spend(1 + cluster.members->size())) {
+      reader_.passedBound(*cluster.element, cluster.array.count, 1 + cluster.members->size());
       return false;
     }
     if (named) {
@@ -213,10 +210,10 @@ bool SVDStandardReader::readCluster(const XMLElement& element, const Properties&
   }
   if (!spendChain(chain)) return false;
   cluster.element = &element;
-  cluster.name = file_.childText(&element, "name");
+  cluster.name = reader_.childText(&element, "name");
   // A list is read again for every cluster that derives from it: the element is told once.
-  if (enclosed && file_.warnings() && file_.checked_.insert(&element).second) {
-    file_.warnAt(element, "derivation-cycle", [&] {
+  if (enclosed && reader_.warnings() && reader_.checked_.insert(&element).second) {
+    reader_.warnAt(element, "derivation-cycle", [&] {
       return "cluster " + quoted(cluster.name) +
              " derives from a cluster that holds it; nothing is taken from that base";
     });
@@ -225,8 +222,8 @@ bool SVDStandardReader::readCluster(const XMLElement& element, const Properties&
   cluster.offset = number(chain.child("addressOffset"), "addressOffset");
   if (depth > kMaxDepth) {
     cluster.members = &lists_.emplace_back();
-    if (file_.warnings()) {
-      file_.warnAt(element, "cluster", [&] {
+    if (reader_.warnings()) {
+      reader_.warnAt(element, "cluster", [&] {
         return "cluster " + quoted(cluster.name) + " lies deeper than " +
                std::to_string(kMaxDepth) + " clusters; its registers are left out";
       });
@@ -245,8 +242,8 @@ bool SVDStandardReader::readCluster(const XMLElement& element, const Properties&
   // A list that holds, through derivation, a cluster taking that list again would never end.
   for (const XMLElement* outerList : reading_) {
     if (outerList != source.list) continue;
-    if (file_.warnings() && file_.checked_.insert(&element).second) {
-      file_.warnAt(element, "derivation-cycle", [&] {
+    if (reader_.warnings() && reader_.checked_.insert(&element).second) {
+      reader_.warnAt(element, "derivation-cycle", [&] {
         return "cluster " + quoted(cluster.name) +
                " derives from a cluster that holds it; its registers are left out";
       });
@@ -267,7 +264,7 @@ SVDStandardReader::Properties SVDStandardReader::inherit(const Properties& outer
                                                          const SVDChain& level) {
   auto nearest = [&](std::string_view tag, const XMLElement* outerElement) {
     const XMLElement* own = level.child(tag);
-    return own && !file_.elementText(*own).empty() ? own : outerElement;
+    return own && !reader_.elementText(*own).empty() ? own : outerElement;
   };
   return {nearest("size", outer.size), nearest("access", outer.access),
           nearest("resetValue", outer.resetValue), nearest("resetMask", outer.resetMask)};
@@ -278,13 +275,13 @@ SVDStandardReader::Array SVDStandardReader::readArray(const SVDChain& chain) {
   const XMLElement* dim = chain.child("dim");
   if (!dim) return array;
   array.given = true;
-  array.count = file_.limitArray(number(dim, "dim"), *chain.own());
+  array.count = reader_.limitArray(number(dim, "dim"), *chain.own());
   array.step = number(chain.child("dimIncrement"), "dimIncrement");
   if (const XMLElement* index = chain.child("dimIndex")) {
-    const std::string_view indexText = file_.elementText(*index);
+    const std::string_view indexText = reader_.elementText(*index);
     array.index = parseStandardDimIndex(indexText, array.count);
-    if (file_.warnings() && file_.checked_.insert(index).second) {
-      file_.checkDimIndex(*chain.own(), array.count, array.index, indexText);
+    if (reader_.warnings() && reader_.checked_.insert(index).second) {
+      reader_.checkDimIndex(*chain.own(), array.count, array.index, indexText);
     }
   }
   return array;
@@ -292,20 +289,20 @@ SVDStandardReader::Array SVDStandardReader::readArray(const SVDChain& chain) {
 
 std::string_view SVDStandardReader::text(const SVDChain& chain, std::string_view tag) {
   const XMLElement* element = chain.child(tag);
-  return element ? file_.elementText(*element) : std::string_view();
+  return element ? reader_.elementText(*element) : std::string_view();
 }
 
 std::string_view SVDStandardReader::textOf(const XMLElement* element) {
-  return element ? file_.elementText(*element) : std::string_view();
+  return element ? reader_.elementText(*element) : std::string_view();
 }
 
 std::uint32_t SVDStandardReader::number(const XMLElement* element, std::string_view what) {
   if (!element) return 0;
-  const std::string_view value = file_.elementText(*element);
+  const std::string_view value = reader_.elementText(*element);
   const std::optional<std::uint32_t> number = parseScaled(value);
   // A text that many registers inherit is told once.
-  if (!number && file_.warnings() && !value.empty() && file_.checked_.insert(element).second) {
-    file_.warnAt(*element, "number", [&] {
+  if (!number && reader_.warnings() && !value.empty() && reader_.checked_.insert(element).second) {
+    reader_.warnAt(*element, "number", [&] {
       return std::string(what) + " " + quoted(value) + " is not a number; 0 used";
     });
   }
@@ -314,7 +311,7 @@ std::uint32_t SVDStandardReader::number(const XMLElement* element, std::string_v
 
 bool SVDStandardReader::spendChain(const SVDChain& chain) {
   for (std::size_t i = 0; i < chain.size(); ++i) {
-    if (!file_.spendChildren(chain[i])) return false;
+    if (!reader_.spendChildren(chain[i])) return false;
   }
   return true;
 }

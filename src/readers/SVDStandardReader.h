@@ -7,20 +7,20 @@
 #include <cstdint>
 #include <deque>
 #include <map>
-#include <tuple>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "readers/DimIndex.h"
-#include "readers/SVDFile.h"
+#include "readers/SVDReader.h"
 #include "readers/SVDStandardBases.h"
 
 namespace regforge {
 
 class SVDStandardReader {
  public:
-  SVDStandardReader(SVDFile& file, const SVDReadContext& context);
+  SVDStandardReader(SVDReader& reader, const SVDReadContext& context);
 
   /// Reads each <peripheral> of peripherals into groups under groupParent; false when the
   /// read passes the conversion's bounds (the file's importProblem() says which).
@@ -62,10 +62,9 @@ class SVDStandardReader {
     Properties properties;
     bool operator<(const Source& other) const {
       return std::tie(list, properties.size, properties.access, properties.resetValue,
-                      properties.resetMask) < std::tie(other.list, other.properties.size,
-                                                       other.properties.access,
-                                                       other.properties.resetValue,
-                                                       other.properties.resetMask);
+                      properties.resetMask) <
+             std::tie(other.list, other.properties.size, other.properties.access,
+                      other.properties.resetValue, other.properties.resetMask);
     }
   };
 
@@ -80,10 +79,8 @@ class SVDStandardReader {
                     std::uint32_t offset, bool named, int depth);
 
   // Members of clusters and <registers> blocks, read once however often they are written.
-  bool readMembers(const XMLElement& source, const Properties& outer, int depth,
-                   Members& members);
-  bool readCluster(const XMLElement& element, const Properties& outer, int depth,
-                   Cluster& cluster);
+  bool readMembers(const XMLElement& source, const Properties& outer, int depth, Members& members);
+  bool readCluster(const XMLElement& element, const Properties& outer, int depth, Cluster& cluster);
 
   // Registers, fields and enumerations (SVDStandardRegister.cpp).
   bool makePlan(const XMLElement& reg, const Properties& outer, SVDRegisterPlan& plan);
@@ -105,7 +102,7 @@ class SVDStandardReader {
   std::string_view indexed(std::string_view name, std::size_t mark, const DimIndex& index,
                            std::uint32_t copy, std::size_t markLength = 2);
 
-  SVDFile& file_;
+  SVDReader& reader_;
   const SVDReadContext& context_;
   SVDStandardBases bases_;
   Properties device_;

@@ -31,7 +31,7 @@ bool SVDStandardReader::makePlan(const XMLElement& reg, const Properties& outer,
   plan.step = array.step;
   plan.index = array.index;
   if (plan.count == 0) return true;
-  plan.name = file_.childText(&reg, "name");
+  plan.name = reader_.childText(&reg, "name");
   if (array.given) plan.indexMark = plan.name.find("%s");
   const Properties properties = inherit(outer, chain);
   const XMLElement* offset = chain.child("addressOffset");
@@ -41,24 +41,24 @@ bool SVDStandardReader::makePlan(const XMLElement& reg, const Properties& outer,
   plan.size = registerSize(bits, reg, plan.name);
   const std::string_view access = textOf(properties.access);
   plan.access = text(chain, "readAction").empty() ? accessName(access) : "None";
-  if (context_.descriptions()) plan.description = file_.description(text(chain, "description"));
+  if (context_.descriptions()) plan.description = reader_.description(text(chain, "description"));
   plan.resetValue = textOf(properties.resetValue);
   plan.resetMask = textOf(properties.resetMask);
   if (const XMLElement* fields = chain.child("fields"); fields && !readFields(*fields, plan)) {
     return false;
   }
   // A register read again for a derived peripheral or cluster was checked the first time.
-  if (file_.warnings() && file_.checked_.insert(&reg).second) {
-    file_.checkRegister(reg, plan, offset ? file_.elementText(*offset) : std::string_view(),
-                        access, {});
+  if (reader_.warnings() && reader_.checked_.insert(&reg).second) {
+    reader_.checkRegister(reg, plan, offset ? reader_.elementText(*offset) : std::string_view(),
+                          access, {});
     const bool inBytes = (context_.options & kRegisterSizeInBytes) != 0;
-    file_.checkFields(plan, inBytes ? bits * 8 : bits);
+    reader_.checkFields(plan, inBytes ? bits * 8 : bits);
   }
   return true;
 }
 
 bool SVDStandardReader::readFields(const XMLElement& fields, SVDRegisterPlan& plan) {
-  if (!file_.spendChildren(&fields)) return false;
+  if (!reader_.spendChildren(&fields)) return false;
   for (const XMLNode* node = fields.firstChild(); node; node = node->nextSibling()) {
     const XMLElement* field = node->toElement();
     if (field && field->tagName() == "field" && !readField(*field, plan)) return false;
@@ -69,8 +69,8 @@ bool SVDStandardReader::readFields(const XMLElement& fields, SVDRegisterPlan& pl
 // Fields named "reserved" are no fields; a field array becomes one field per copy, copy i
 // at lsb + i x dimIncrement.
 bool SVDStandardReader::readField(const XMLElement& field, SVDRegisterPlan& plan) {
-  if (!file_.spendChildren(&field)) return false;
-  const std::string_view name = file_.childText(&field, "name");
+  if (!reader_.spendChildren(&field)) return false;
+  const std::string_view name = reader_.childText(&field, "name");
   if (context_.ignorePrefix && startsWithIgnoringCase(name, *context_.ignorePrefix)) return true;
   if (equalsIgnoreAsciiCase(name, "reserved")) return true;
   const SVDChain chain = bases_.chain(field);
@@ -84,16 +84,16 @@ bool SVDStandardReader::readField(const XMLElement& field, SVDRegisterPlan& plan
     position = {number(offset, "bitOffset"), number(chain.child("bitWidth"), "bitWidth")};
   } else if (const XMLElement* range = placing.child("bitRange")) {
     // "[msb:lsb]"
-    std::string_view inner = trimmed(file_.elementText(*range));
+    std::string_view inner = trimmed(reader_.elementText(*range));
     if (!inner.empty() && inner.front() == '[') inner.remove_prefix(1);
     if (!inner.empty() && inner.back() == ']') inner.remove_suffix(1);
     const std::size_t colon = std::min(inner.find(':'), inner.size());
     const std::optional<std::uint32_t> msb = parseScaled(inner.substr(0, colon));
     const std::optional<std::uint32_t> lsb =
         parseScaled(colon < inner.size() ? inner.substr(colon + 1) : std::string_view());
-    if ((!msb || !lsb) && file_.warnings()) {
-      file_.warnAt(*range, "number", [&] {
-        return "bitRange " + quoted(file_.elementText(*range)) + " is not [msb:lsb]; 0 used";
+    if ((!msb || !lsb) && reader_.warnings()) {
+      reader_.warnAt(*range, "number", [&] {
+        return "bitRange " + quoted(reader_.elementText(*range)) + " is not [msb:lsb]; 0 used";
       });
     }
     position = {lsb.value_or(0), msb.value_or(0) - lsb.value_or(0) + 1};
@@ -103,7 +103,7 @@ bool SVDStandardReader::readField(const XMLElement& field, SVDRegisterPlan& plan
   }
   const Array array = readArray(chain);
   std::optional<std::string> description;
-  if (context_.descriptions()) description = file_.description(text(chain, "description"));
+  if (context_.descriptions()) description = reader_.description(text(chain, "description"));
   SVDFieldPlan model;
   model.element = &field;
   model.description = description;
@@ -115,7 +115,7 @@ bool SVDStandardReader::readField(const XMLElement& field, SVDRegisterPlan& plan
                                                  : plan.fields.emplace_back(std::move(model));
     entry.name = mark == std::string_view::npos
                      ? name
-                     : file_.texts_.keep(indexed(name, mark, array.index, copy));
+                     : reader_.texts_.keep(indexed(name, mark, array.index, copy));
     const std::uint32_t lsb = position.lsb + copy * array.step;
     entry.lsb = static_cast<std::int32_t>(lsb);
     entry.width = static_cast<std::int32_t>(position.width);
@@ -133,13 +133,13 @@ bool SVDStandardReader::readEnums(const SVDChain& field, SVDFieldPlan& plan) {
   if (!own) return true;
   const SVDChain chain = bases_.chain(*own);
   const XMLElement* values = chain.firstWithChild({"enumeratedValue"});
-  if (!values || !file_.spendChildren(values)) return values == nullptr;
+  if (!values || !reader_.spendChildren(values)) return values == nullptr;
   for (const XMLNode* node = values->firstChild(); node; node = node->nextSibling()) {
     const XMLElement* value = node->toElement();
     if (!value || value->tagName() != "enumeratedValue") continue;
-    if (!file_.spendChildren(value)) return false;
-    const std::string_view name = file_.childText(value, "name");
-    std::string_view number = file_.childText(value, "value");
+    if (!reader_.spendChildren(value)) return false;
+    const std::string_view name = reader_.childText(value, "name");
+    std::string_view number = reader_.childText(value, "value");
     // A value without a number (a default, say) makes no element.
     if (name.empty() || number.empty()) continue;
     SVDEnumPlan& entry = plan.enums.emplace_back();
@@ -148,7 +148,7 @@ bool SVDStandardReader::readEnums(const SVDChain& field, SVDFieldPlan& plan) {
     if (entry.binary) number.remove_prefix(1);
     entry.value = number;
     if (context_.descriptions())
-      entry.description = file_.description(file_.childText(value, "description"));
+      entry.description = reader_.description(reader_.childText(value, "description"));
   }
   return true;
 }
@@ -158,8 +158,8 @@ bool SVDStandardReader::readEnums(const SVDChain& field, SVDFieldPlan& plan) {
 std::string SVDStandardReader::registerSize(std::uint32_t bits, const XMLElement& reg,
                                             std::string_view name) {
   if ((context_.options & kRegisterSizeInBytes) != 0) return decimalText(bits);
-  if (bits % 8 != 0 && file_.warnings()) {
-    file_.warnAt(reg, "size", [&] {
+  if (bits % 8 != 0 && reader_.warnings()) {
+    reader_.warnAt(reg, "size", [&] {
       const std::uint64_t bytes = (std::uint64_t{bits} + 7) / 8;
       return "register " + quoted(name) + " is " + std::to_string(bits) + " bit" +
              (bits == 1 ? "" : "s") + " wide; written as " + std::to_string(bytes) + " byte" +
