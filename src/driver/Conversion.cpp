@@ -60,9 +60,9 @@ int Conversion::run() {
     addInclude();
   }
   if (diagnostics.enabled()) checkOutput();
-  if (options_.strict && diagnostics.count() > 0) {
+  if (options_.strict && diagnostics.runCount() > 0) {
     report("error: -strict: %s warning%s; no file written\n",
-           withThousands(diagnostics.count()).c_str(), diagnostics.count() == 1 ? "" : "s");
+           withThousands(diagnostics.runCount()).c_str(), diagnostics.runCount() == 1 ? "" : "s");
     return 1;
   }
   // The system refused memory on the way: what was made is incomplete, so nothing is written.
