@@ -70,7 +70,7 @@ int Conversion::run() {
     report("error: out of memory\n");
     return 1;
   }
-  if (!writeMemoryMap() || !writeVectorTable()) return 1;
+  if (!writeOutputs()) return 1;
   return 0;
 }
 
@@ -308,31 +308,27 @@ void Conversion::addInclude() {
   include->setAttribute("no_root", "1");
 }
 
-bool Conversion::writeMemoryMap() {
+// Both files are made before either is written, so that a vector table that can't be made
+// (its folder missing) leaves the memory map unwritten too: a run writes all or none.
+bool Conversion::writeOutputs() {
   map_.setDoctype("Register_Definition_File");
-  // Without a close the file is left out and an existing one keeps its content.
-  const std::unique_ptr<ByteSink> file = files_.create(output_, false);
-  if (!file || !map_.write(*file) || !file->close()) {
-    report("error: write of %s failed\n", output_.c_str());
-    return explain(output_, 0, files_.writeProblem(output_));
-  }
+  // Without a close a file is left out and an existing one keeps its content.
+  const std::unique_ptr<ByteSink> mapFile = files_.create(output_, false);
+  if (!mapFile) return reportWriteFailure(output_);
+  const std::string vectorName = options_.irqTable ? vectorFileName(options_.irqTable) : "";
+  std::unique_ptr<ByteSink> vectorFile;
+  if (options_.irqTable && !(vectorFile = files_.create(vectorName, true)))
+    return reportWriteFailure(vectorName);
+  if (!map_.write(*mapFile) || !mapFile->close()) return reportWriteFailure(output_);
+  if (!vectorFile) return true;
+  regforge::writeVectorTable(*vectorFile, static_cast<std::int32_t>(options_.irqStart), map_);
+  if (!vectorFile->close()) return reportWriteFailure(vectorName);
   return true;
 }
 
-bool Conversion::writeVectorTable() {
-  if (!options_.irqTable) return true;
-  const std::string name = vectorFileName(options_.irqTable);
-  const std::unique_ptr<ByteSink> file = files_.create(name, true);
-  if (!file) {
-    report("error: write of %s failed\n", name.c_str());
-    return explain(name, 0, files_.writeProblem(name));
-  }
-  regforge::writeVectorTable(*file, static_cast<std::int32_t>(options_.irqStart), map_);
-  if (!file->close()) {
-    report("error: write of %s failed\n", name.c_str());
-    return explain(name, 0, files_.writeProblem(name));
-  }
-  return true;
+bool Conversion::reportWriteFailure(const std::string& name) {
+  report("error: write of %s failed\n", name.c_str());
+  return explain(name, 0, files_.writeProblem(name));
 }
 
 }  // namespace regforge

@@ -46,8 +46,8 @@ class Conversion {
   bool explainMissingCpu(const XMLDocument& input);
   void warnWrongReader(const XMLElement* root, const char* option);
   void addInclude();
-  bool writeMemoryMap();
-  bool writeVectorTable();
+  bool writeOutputs();
+  bool reportWriteFailure(const std::string& name);
   bool report(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
   Options options_;

@@ -57,6 +57,11 @@ void checkOptions(const Options& options, Diagnostics& diagnostics) {
             (options.nvicPrioBits == 0 ? std::string("no NVIC group made")
                                        : std::to_string(options.nvicPrioBits) + " used"));
   }
+  if (options.irqStartText && !isWholeNumber(options.irqStartText)) {
+    diagnostics.warn("option", 0,
+                     "-irq-start " + quoted(options.irqStartText) + " is not a number; " +
+                         std::to_string(options.irqStart) + " used");
+  }
   if (options.arrayLimitText && !isWholeNumber(options.arrayLimitText)) {
     diagnostics.warn("option", 0,
                      "-array-limit " + quoted(options.arrayLimitText) + " is not a number; " +

@@ -13,7 +13,8 @@
 
 namespace regforge {
 
-/// -core, -nvic, -array-limit: a word that is no number, or a number that no core or NVIC has.
+/// -core, -nvic, -irq-start, -array-limit: a word that is no number, or a number that no core
+/// or NVIC has.
 void checkOptions(const Options& options, Diagnostics& diagnostics);
 /// -remove: each name that no top-level group has.
 void checkRemovals(MemoryMap& map, const std::vector<std::string>& names);
