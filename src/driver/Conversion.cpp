@@ -172,7 +172,7 @@ bool Conversion::readTcfInput() {
     reportImportFailure();
     return explain(input_, 0, "the board asks for more than one conversion may make");
   }
-  if (map_.diagnostics().enabled() && !map_.rootElement()) warnWrongReader(input.root(), "-tcf");
+  if (map_.diagnostics().enabled() && !map_.rootElement()) warnWrongReader(input, "-tcf");
   return true;
 }
 
@@ -186,7 +186,7 @@ bool Conversion::readDdfInput() {
   if (map_.diagnostics().enabled() && !map_.rootElement()->firstChild()) {
     // A file that makes nothing may be one of the XML formats.
     XMLDocument probe(XMLDocument::Content::Dropped);
-    if (probe.load(files_.read(input_), input_.c_str())) warnWrongReader(probe.root(), "-ddf");
+    if (probe.load(files_.read(input_), input_.c_str())) warnWrongReader(probe, "-ddf");
   }
   return true;
 }
@@ -239,6 +239,7 @@ bool Conversion::explainLoadFailure(const XMLDocument& input) {
 }
 
 bool Conversion::explainMissingCpu(const XMLDocument& input) {
+  if (!input.root() && !input.unclosed().empty()) return explain(input_, 0, input.unclosed());
   std::string ids;
   for (const std::string& id : cpuIds(input.root()))
     ids += (ids.empty() ? "" : ", ") + id;
@@ -249,13 +250,14 @@ bool Conversion::explainMissingCpu(const XMLDocument& input) {
                      (reader.empty() ? std::string() : "; " + reader + " reads it"));
 }
 
-void Conversion::warnWrongReader(const XMLElement* root, const char* option) {
+void Conversion::warnWrongReader(const XMLDocument& input, const char* option) {
+  const XMLElement* root = input.root();
   const std::string reader = readerFor(root);
-  map_.diagnostics().warn(
-      "root-element", root ? root->line() + 1 : 0,
-      std::string(option) + " read nothing from this file" +
-          (root ? ", whose root element is <" + std::string(root->tagName()) + ">" : "") +
-          (reader.empty() ? "" : "; " + reader + " reads it"));
+  std::string text = std::string(option) + " read nothing from this file";
+  if (root) text += ", whose root element is <" + std::string(root->tagName()) + ">";
+  if (!root && !input.unclosed().empty()) text += ": " + input.unclosed();
+  if (!reader.empty()) text += "; " + reader + " reads it";
+  map_.diagnostics().warn("root-element", root ? root->line() + 1 : 0, text);
 }
 
 void Conversion::removeGroups() {

@@ -44,7 +44,7 @@ class Conversion {
   bool explain(const std::string& file, int line, const std::string& text);
   bool explainLoadFailure(const XMLDocument& input);
   bool explainMissingCpu(const XMLDocument& input);
-  void warnWrongReader(const XMLElement* root, const char* option);
+  void warnWrongReader(const XMLDocument& input, const char* option);
   void addInclude();
   bool writeOutputs();
   bool reportWriteFailure(const std::string& name);

@@ -63,7 +63,8 @@ bool SVDFile::readDevice(const XMLDocument& document, XMLElement* root, XMLEleme
     const XMLElement* top = document.root() ? document.root()->toElement() : nullptr;
     const std::string reader = readerFor(top);
     problem_ = top ? "the root element is <" + std::string(top->tagName()) + ">, not <device>"
-                   : std::string("the file has no root element");
+               : document.unclosed().empty() ? std::string("the file has no root element")
+                                             : document.unclosed();
     if (!reader.empty()) problem_ += "; " + reader + " reads it";
     return false;
   }
@@ -87,10 +88,10 @@ bool SVDFile::readDevice(const XMLDocument& document, XMLElement* root, XMLEleme
 
   if (const XMLElement* peripherals = findElement(device->firstChild(), "peripherals")) {
     // The two rule sets part here: everything below the device is read by one of them.
-    const bool read = (options & kStandard) != 0
-                          ? SVDStandardReader(*this, context).readPeripherals(*peripherals,
-                                                                              *groupParent)
-                          : readPeripherals(*peripherals, *groupParent, context);
+    const bool read =
+        (options & kStandard) != 0
+            ? SVDStandardReader(*this, context).readPeripherals(*peripherals, *groupParent)
+            : readPeripherals(*peripherals, *groupParent, context);
     if (!read) return false;
   } else if (warnings()) {
     const std::string reader = readerFor(device);
