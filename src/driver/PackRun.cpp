@@ -61,6 +61,24 @@ std::string joinNames(const std::vector<std::string>& names) {
   return text;
 }
 
+// The pack's folder stands for the one description in it: path becomes that description.
+// False, with the message, for a folder that holds none or several.
+bool packDescriptionInFolder(std::string& path, std::string& error) {
+  if (!isFolder(path)) return true;
+  const std::vector<std::string> found = filesEndingIn(path, ".pdsc");
+  if (found.size() == 1) {
+    path = joinPath(path, found.front());
+    return true;
+  }
+  if (found.empty()) {
+    error = "error: " + path + " holds no .pdsc file\n";
+  } else {
+    error = "error: " + path + " holds " + std::to_string(found.size()) +
+            " .pdsc files: " + joinNames(found) + "; name one\n";
+  }
+  return false;
+}
+
 // A processor of a device, as the command line or an output file name calls it.
 struct Choice {
   const PackDevice* device;
@@ -138,6 +156,7 @@ class PackRun {
 
   int convertOne(std::string_view wanted, std::string_view pname) {
     const PackDevice* device = findDevice(wanted);
+    if (!device) device = findDeviceIgnoringCase(wanted);
     if (!device) {
       std::vector<std::string> names;
       for (const PackDevice& d : devices_)
@@ -167,6 +186,23 @@ class PackRun {
       if (device.name == name) return &device;
     }
     return nullptr;
+  }
+
+  // A name that differs from one device's name in letter case only is taken, since the pack's
+  // own spelling is plain to see; one that could be several devices is not.
+  const PackDevice* findDeviceIgnoringCase(std::string_view name) {
+    const PackDevice* found = nullptr;
+    for (const PackDevice& device : devices_) {
+      if (!equalsIgnoreAsciiCase(device.name, name)) continue;
+      if (found) return nullptr;
+      found = &device;
+    }
+    if (found) {
+      warn("pack-letter-case", found->line,
+           "device \"" + std::string(name) + "\" taken as \"" + found->name +
+               "\", the one device of that name letter case aside");
+    }
+    return found;
   }
 
   // Without a processor name, a device must have exactly one processor.
@@ -377,6 +413,11 @@ class PackRun {
 
 RunOutcome runPack(Options options, FileAccess& files, Diagnostics& diagnostics,
                    std::string& error) {
+  if (!packDescriptionInFolder(options.files[0], error)) {
+    RunOutcome outcome;
+    outcome.status = 1;
+    return outcome;
+  }
   return PackRun(std::move(options), files, diagnostics).run(error);
 }
 
