@@ -52,6 +52,8 @@ int Conversion::run() {
   // nothing to act on and are skipped; the file then holds the doctype line only.
   const bool hasRoot = map_.rootElement() != nullptr;
   if (hasRoot && options_.remove) removeGroups();
+  // The groups after these are the run's own: the checks tell them from the input's.
+  if (diagnostics.enabled()) inputGroups_ = topLevelCount(map_);
   const bool nonSecure = hasSecurityExtension(map_.coreType()) && !options_.nocmse;
   if (hasRoot) {
     addNvicGroup(nonSecure);
@@ -267,14 +269,14 @@ void Conversion::removeGroups() {
 }
 
 void Conversion::addPpbGroups(bool nonSecure) {
-  const std::size_t inputGroups = topLevelCount(map_);
+  const std::size_t groupsBefore = map_.diagnostics().enabled() ? topLevelCount(map_) : 0;
   map_.addPpbGroups(nonSecure);
-  if (map_.diagnostics().enabled()) checkCoreGroupsOverInput(map_, inputGroups);
+  if (map_.diagnostics().enabled()) checkCoreGroupsOverOthers(map_, inputGroups_, groupsBefore);
 }
 
 // After every step: what the outputs hold.
 void Conversion::checkOutput() {
-  checkRepeatedGroupNames(map_);
+  checkRepeatedGroupNames(map_, inputGroups_);
   const auto irqStart = static_cast<std::int32_t>(options_.irqStart);
   if (options_.irqTable) checkInterruptsBelowStart(map_, irqStart, "vector table");
   if (options_.nvicPrioBits != 0 && map_.rootElement())

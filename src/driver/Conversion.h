@@ -56,6 +56,7 @@ class Conversion {
   const std::string output_;
   SVDFile2 map_;
   std::string message_;
+  std::size_t inputGroups_ = 0;  // top-level children read from the input, after -remove
 };
 
 }  // namespace regforge
