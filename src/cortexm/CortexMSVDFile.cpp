@@ -123,9 +123,10 @@ constexpr PpbStep kPpbSteps[] = {
 bool CortexMSVDFile::hasGroup(std::string_view name) {
   const XMLElement* found = findGroup(*this, name);
   if (found && found != generatedNvic_ && diagnostics().enabled()) {
+    const std::string inputName(found->attribute("name").value_or(""));
     diagnostics().warn("core-group", 0,
                        "-pp adds no " + std::string(name) + " group: the input has the group \"" +
-                           std::string(found->attribute("name").value_or("")) + "\"");
+                           inputName + "\"; -remove " + inputName + " has -pp add its own");
   }
   return found != nullptr;
 }

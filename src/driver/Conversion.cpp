@@ -52,6 +52,8 @@ int Conversion::run() {
   // nothing to act on and are skipped; the file then holds the doctype line only.
   const bool hasRoot = map_.rootElement() != nullptr;
   if (hasRoot && options_.remove) removeGroups();
+  // The groups after these are the run's own: the checks tell them from the input's.
+  if (diagnostics.enabled()) inputGroups_ = topLevelCount(map_);
   const bool nonSecure = hasSecurityExtension(map_.coreType()) && !options_.nocmse;
   if (hasRoot) {
     addNvicGroup(nonSecure);
@@ -60,9 +62,9 @@ int Conversion::run() {
     addInclude();
   }
   if (diagnostics.enabled()) checkOutput();
-  if (options_.strict && diagnostics.count() > 0) {
+  if (options_.strict && diagnostics.runCount() > 0) {
     report("error: -strict: %s warning%s; no file written\n",
-           withThousands(diagnostics.count()).c_str(), diagnostics.count() == 1 ? "" : "s");
+           withThousands(diagnostics.runCount()).c_str(), diagnostics.runCount() == 1 ? "" : "s");
     return 1;
   }
   // The system refused memory on the way: what was made is incomplete, so nothing is written.
@@ -70,7 +72,7 @@ int Conversion::run() {
     report("error: out of memory\n");
     return 1;
   }
-  if (!writeMemoryMap() || !writeVectorTable()) return 1;
+  if (!writeOutputs()) return 1;
   return 0;
 }
 
@@ -172,7 +174,7 @@ bool Conversion::readTcfInput() {
     reportImportFailure();
     return explain(input_, 0, "the board asks for more than one conversion may make");
   }
-  if (map_.diagnostics().enabled() && !map_.rootElement()) warnWrongReader(input.root(), "-tcf");
+  if (map_.diagnostics().enabled() && !map_.rootElement()) warnWrongReader(input, "-tcf");
   return true;
 }
 
@@ -186,7 +188,7 @@ bool Conversion::readDdfInput() {
   if (map_.diagnostics().enabled() && !map_.rootElement()->firstChild()) {
     // A file that makes nothing may be one of the XML formats.
     XMLDocument probe(XMLDocument::Content::Dropped);
-    if (probe.load(files_.read(input_), input_.c_str())) warnWrongReader(probe.root(), "-ddf");
+    if (probe.load(files_.read(input_), input_.c_str())) warnWrongReader(probe, "-ddf");
   }
   return true;
 }
@@ -239,6 +241,7 @@ bool Conversion::explainLoadFailure(const XMLDocument& input) {
 }
 
 bool Conversion::explainMissingCpu(const XMLDocument& input) {
+  if (!input.root() && !input.unclosed().empty()) return explain(input_, 0, input.unclosed());
   std::string ids;
   for (const std::string& id : cpuIds(input.root()))
     ids += (ids.empty() ? "" : ", ") + id;
@@ -249,13 +252,14 @@ bool Conversion::explainMissingCpu(const XMLDocument& input) {
                      (reader.empty() ? std::string() : "; " + reader + " reads it"));
 }
 
-void Conversion::warnWrongReader(const XMLElement* root, const char* option) {
+void Conversion::warnWrongReader(const XMLDocument& input, const char* option) {
+  const XMLElement* root = input.root();
   const std::string reader = readerFor(root);
-  map_.diagnostics().warn(
-      "root-element", root ? root->line() + 1 : 0,
-      std::string(option) + " read nothing from this file" +
-          (root ? ", whose root element is <" + std::string(root->tagName()) + ">" : "") +
-          (reader.empty() ? "" : "; " + reader + " reads it"));
+  std::string text = std::string(option) + " read nothing from this file";
+  if (root) text += ", whose root element is <" + std::string(root->tagName()) + ">";
+  if (!root && !input.unclosed().empty()) text += ": " + input.unclosed();
+  if (!reader.empty()) text += "; " + reader + " reads it";
+  map_.diagnostics().warn("root-element", root ? root->line() + 1 : 0, text);
 }
 
 void Conversion::removeGroups() {
@@ -265,14 +269,14 @@ void Conversion::removeGroups() {
 }
 
 void Conversion::addPpbGroups(bool nonSecure) {
-  const std::size_t inputGroups = topLevelCount(map_);
+  const std::size_t groupsBefore = map_.diagnostics().enabled() ? topLevelCount(map_) : 0;
   map_.addPpbGroups(nonSecure);
-  if (map_.diagnostics().enabled()) checkCoreGroupsOverInput(map_, inputGroups);
+  if (map_.diagnostics().enabled()) checkCoreGroupsOverOthers(map_, inputGroups_, groupsBefore);
 }
 
 // After every step: what the outputs hold.
 void Conversion::checkOutput() {
-  checkRepeatedGroupNames(map_);
+  checkRepeatedGroupNames(map_, inputGroups_);
   const auto irqStart = static_cast<std::int32_t>(options_.irqStart);
   if (options_.irqTable) checkInterruptsBelowStart(map_, irqStart, "vector table");
   if (options_.nvicPrioBits != 0 && map_.rootElement())
@@ -308,31 +312,27 @@ void Conversion::addInclude() {
   include->setAttribute("no_root", "1");
 }
 
-bool Conversion::writeMemoryMap() {
+// Both files are made before either is written, so that a vector table that can't be made
+// (its folder missing) leaves the memory map unwritten too: a run writes all or none.
+bool Conversion::writeOutputs() {
   map_.setDoctype("Register_Definition_File");
-  // Without a close the file is left out and an existing one keeps its content.
-  const std::unique_ptr<ByteSink> file = files_.create(output_, false);
-  if (!file || !map_.write(*file) || !file->close()) {
-    report("error: write of %s failed\n", output_.c_str());
-    return explain(output_, 0, files_.writeProblem(output_));
-  }
+  // Without a close a file is left out and an existing one keeps its content.
+  const std::unique_ptr<ByteSink> mapFile = files_.create(output_, false);
+  if (!mapFile) return reportWriteFailure(output_);
+  const std::string vectorName = options_.irqTable ? vectorFileName(options_.irqTable) : "";
+  std::unique_ptr<ByteSink> vectorFile;
+  if (options_.irqTable && !(vectorFile = files_.create(vectorName, true)))
+    return reportWriteFailure(vectorName);
+  if (!map_.write(*mapFile) || !mapFile->close()) return reportWriteFailure(output_);
+  if (!vectorFile) return true;
+  regforge::writeVectorTable(*vectorFile, static_cast<std::int32_t>(options_.irqStart), map_);
+  if (!vectorFile->close()) return reportWriteFailure(vectorName);
   return true;
 }
 
-bool Conversion::writeVectorTable() {
-  if (!options_.irqTable) return true;
-  const std::string name = vectorFileName(options_.irqTable);
-  const std::unique_ptr<ByteSink> file = files_.create(name, true);
-  if (!file) {
-    report("error: write of %s failed\n", name.c_str());
-    return explain(name, 0, files_.writeProblem(name));
-  }
-  regforge::writeVectorTable(*file, static_cast<std::int32_t>(options_.irqStart), map_);
-  if (!file->close()) {
-    report("error: write of %s failed\n", name.c_str());
-    return explain(name, 0, files_.writeProblem(name));
-  }
-  return true;
+bool Conversion::reportWriteFailure(const std::string& name) {
+  report("error: write of %s failed\n", name.c_str());
+  return explain(name, 0, files_.writeProblem(name));
 }
 
 }  // namespace regforge

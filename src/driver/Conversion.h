@@ -44,10 +44,10 @@ class Conversion {
   bool explain(const std::string& file, int line, const std::string& text);
   bool explainLoadFailure(const XMLDocument& input);
   bool explainMissingCpu(const XMLDocument& input);
-  void warnWrongReader(const XMLElement* root, const char* option);
+  void warnWrongReader(const XMLDocument& input, const char* option);
   void addInclude();
-  bool writeMemoryMap();
-  bool writeVectorTable();
+  bool writeOutputs();
+  bool reportWriteFailure(const std::string& name);
   bool report(const char* format, ...) __attribute__((format(printf, 2, 3)));
 
   Options options_;
@@ -56,6 +56,7 @@ class Conversion {
   const std::string output_;
   SVDFile2 map_;
   std::string message_;
+  std::size_t inputGroups_ = 0;  // top-level children read from the input, after -remove
 };
 
 }  // namespace regforge

@@ -6,6 +6,7 @@
 #include "driver/Conversion.h"
 #include "driver/Options.h"
 #include "driver/PackRun.h"
+#include "driver/WarningChoice.h"
 
 namespace regforge {
 namespace {
@@ -21,11 +22,14 @@ std::string fileWordsNote(const Options& options) {
   return note + "\n";
 }
 
-// The warnings kept, the notes that count the rest, and the total.
-std::string warningsText(Diagnostics& diagnostics) {
+// The warnings kept and the notes that count the rest; then the total, which a failed run
+// without warnings leaves out: its error is what it has to say.
+std::string warningsText(Diagnostics& diagnostics, int status) {
   const std::uint64_t count = diagnostics.count();
-  return diagnostics.takeText() + "regforge: " + withThousands(count) +
-         (count == 1 ? " warning\n" : " warnings\n");
+  std::string text = diagnostics.takeText();
+  if (count > 0 || status == 0)
+    text += "regforge: " + withThousands(count) + (count == 1 ? " warning\n" : " warnings\n");
+  return text;
 }
 
 }  // namespace
@@ -44,7 +48,7 @@ RunOutcome runRegforge(int argc, const char* const* argv, FileAccess& files) {
       outcome.status = 1;
       return outcome;
     case ScanResult::Status::Help:
-      outcome.out = std::string(kUsage) + kMoreUsage;
+      outcome.out = std::string(kUsage) + kMoreUsage + checksUsage();
       return outcome;
     case ScanResult::Status::Version:
       outcome.out = "regforge " REGFORGE_VERSION "\n";
@@ -53,17 +57,25 @@ RunOutcome runRegforge(int argc, const char* const* argv, FileAccess& files) {
       break;
   }
   Diagnostics diagnostics;
+  std::string error;  // the message that ends a failed run, with its reason
   if (scan.options.warn) diagnostics.enable();
+  if (std::optional<std::string> message = chooseChecks(scan.options, diagnostics)) {
+    outcome.err = std::move(*message);
+    outcome.status = 1;
+    return outcome;
+  }
   if (scan.options.pack || scan.options.packList) {
-    outcome = runPack(std::move(scan.options), files, diagnostics);
+    outcome = runPack(std::move(scan.options), files, diagnostics, error);
   } else {
     Conversion conversion(std::move(scan.options), files);
     conversion.map().setDiagnostics(diagnostics);
     outcome.status = conversion.run();
-    // The error and its reason first, then the warnings of the run up to it.
-    outcome.err = conversion.message();
+    error = conversion.message();
   }
-  if (diagnostics.enabled() || diagnostics.count() > 0) outcome.err += warningsText(diagnostics);
+  // The warnings of the run up to an error come before it, so that the error is the last line.
+  if (diagnostics.enabled() || diagnostics.count() > 0)
+    outcome.err += warningsText(diagnostics, outcome.status);
+  outcome.err += error;
   return outcome;
 }
 

@@ -63,6 +63,10 @@ constexpr OptionRow kOptions[] = {
        o.warn = true;
        o.strict = true;
      }},
+    {"-warn-off", "Check names required for -warn-off option\n",
+     [](Options& o, const char* a) { o.warnOff = a; }},
+    {"-warn-only", "Check names required for -warn-only option\n",
+     [](Options& o, const char* a) { o.warnOnly = a; }},
     {"-array-limit", "Number required for -array-limit option\n",
      [](Options& o, const char* a) {
        o.arrayLimit = cNumber(a);
@@ -116,6 +120,8 @@ const char kMoreUsage[] =
     "                           interrupts then count from 0 (-irq-start 0)\n"
     "  -warn                    Print warnings about what the conversion did to the input\n"
     "  -strict                  As -warn; any warning fails the run and writes no file\n"
+    "  -warn-off check,..       Turn these checks off for -warn and -strict\n"
+    "  -warn-only check,..      Keep only these checks for -warn and -strict\n"
     "  -array-limit n           Write arrays of more than 'n' copies with 'n' copies\n"
     "  -pack device[:pname]     Input file is a pack description (.pdsc or .pack): convert\n"
     "                           this device's SVD file; with * or ? every match into a folder\n"

@@ -32,8 +32,10 @@ struct Options {
   bool nocmse = false;
   bool debug = false;
   // Opt-in options beyond the format: none of them changes a run that does not give it.
-  bool warn = false;    ///< print warnings about what the conversion did
-  bool strict = false;  ///< as warn; any warning fails the run and writes nothing
+  bool warn = false;               ///< print warnings about what the conversion did
+  bool strict = false;             ///< as warn; any warning fails the run and writes nothing
+  const char* warnOff = nullptr;   ///< checks to turn off, separated by ","
+  const char* warnOnly = nullptr;  ///< the only checks to keep, separated by ","
   std::optional<std::uint32_t> arrayLimit;  ///< arrays of more copies keep this many
   const char* coreText = nullptr;           ///< the words behind core, nvicPrioBits and arrayLimit
   const char* nvicText = nullptr;

@@ -61,6 +61,24 @@ std::string joinNames(const std::vector<std::string>& names) {
   return text;
 }
 
+// The pack's folder stands for the one description in it: path becomes that description.
+// False, with the message, for a folder that holds none or several.
+bool packDescriptionInFolder(std::string& path, std::string& error) {
+  if (!isFolder(path)) return true;
+  const std::vector<std::string> found = filesEndingIn(path, ".pdsc");
+  if (found.size() == 1) {
+    path = joinPath(path, found.front());
+    return true;
+  }
+  if (found.empty()) {
+    error = "error: " + path + " holds no .pdsc file\n";
+  } else {
+    error = "error: " + path + " holds " + std::to_string(found.size()) +
+            " .pdsc files: " + joinNames(found) + "; name one\n";
+  }
+  return false;
+}
+
 // A processor of a device, as the command line or an output file name calls it.
 struct Choice {
   const PackDevice* device;
@@ -82,8 +100,9 @@ class PackRun {
         source_(pdsc_, files),
         diagnostics_(diagnostics) {}
 
-  RunOutcome run() {
+  RunOutcome run(std::string& error) {
     outcome_.status = runSteps();
+    error = std::move(ending_);
     return std::move(outcome_);
   }
 
@@ -105,7 +124,7 @@ class PackRun {
     XMLDocument document(XMLDocument::Content::Dropped);
     std::string message;
     if (!source_.readDescription(document, message)) {
-      outcome_.err += message;
+      ending_ += message;
       return false;
     }
     std::optional<std::vector<PackDevice>> devices = readPackDescription(document);
@@ -137,6 +156,7 @@ class PackRun {
 
   int convertOne(std::string_view wanted, std::string_view pname) {
     const PackDevice* device = findDevice(wanted);
+    if (!device) device = findDeviceIgnoringCase(wanted);
     if (!device) {
       std::vector<std::string> names;
       for (const PackDevice& d : devices_)
@@ -157,7 +177,7 @@ class PackRun {
     Conversion conversion(std::move(options), source_.files());
     conversion.map().setDiagnostics(diagnostics_);
     const int status = conversion.run();
-    outcome_.err += conversion.message();
+    ending_ += conversion.message();
     return status;
   }
 
@@ -166,6 +186,23 @@ class PackRun {
       if (device.name == name) return &device;
     }
     return nullptr;
+  }
+
+  // A name that differs from one device's name in letter case only is taken, since the pack's
+  // own spelling is plain to see; one that could be several devices is not.
+  const PackDevice* findDeviceIgnoringCase(std::string_view name) {
+    const PackDevice* found = nullptr;
+    for (const PackDevice& device : devices_) {
+      if (!equalsIgnoreAsciiCase(device.name, name)) continue;
+      if (found) return nullptr;
+      found = &device;
+    }
+    if (found) {
+      warn("pack-letter-case", found->line,
+           "device \"" + std::string(name) + "\" taken as \"" + found->name +
+               "\", the one device of that name letter case aside");
+    }
+    return found;
   }
 
   // Without a processor name, a device must have exactly one processor.
@@ -210,9 +247,17 @@ class PackRun {
     // The lines reach standard output when the run ends; the count is what shows it going on.
     const bool showProgress = choices.size() > 20 && standardErrorIsTerminal();
     std::size_t failed = 0;
+    std::size_t skipped = 0;
     std::vector<std::string> names;  // the file names given so far
     for (std::size_t i = 0; i < choices.size(); ++i) {
       if (showProgress) std::fputs("\r\033[K", stderr);
+      // A pack describes devices of other kinds as well: no SVD file, nothing to convert.
+      if (choices[i].processor->svd.text.empty()) {
+        ++skipped;
+        appendFormat(outcome_.out, "%s  skipped: no SVD file\n", choices[i].shown().c_str());
+        continue;
+      }
+      diagnostics_.startRun();
       const std::string name = choices[i].name('_');
       const std::string output = joinPath(folder, name + ".xml");
       const std::string vectors = options_.irqTable ? joinPath(options_.irqTable, name) : "";
@@ -229,14 +274,18 @@ class PackRun {
         ++failed;
         appendFormat(outcome_.out, "%s  failed\n", choices[i].shown().c_str());
       }
+      // Each device's warnings, then its error.
+      outcome_.err += diagnostics_.takeText() + ending_;
+      ending_.clear();
       if (showProgress)
         std::fprintf(stderr, "[%s/%s]", std::to_string(i + 1).c_str(),
                      std::to_string(choices.size()).c_str());
     }
     if (showProgress) std::fputs("\r\033[K", stderr);
     // Counts as text: the Windows C runtime's formats know no %zu.
-    outcome_.out += std::to_string(choices.size() - failed) + " converted, " +
-                    std::to_string(failed) + " failed\n";
+    outcome_.out += std::to_string(choices.size() - failed - skipped) + " converted, " +
+                    std::to_string(failed) + " failed" +
+                    (skipped > 0 ? ", " + std::to_string(skipped) + " skipped\n" : "\n");
     return failed == 0 ? 0 : 1;
   }
 
@@ -290,11 +339,12 @@ class PackRun {
     return options;
   }
 
-  // A message for standard error; gives the status of a failed run.
+  // A message for standard error, after the warnings that came before it; gives the status
+  // of a failed run.
   __attribute__((format(printf, 2, 3))) int fail(const char* format, ...) {
     va_list args;
     va_start(args, format);
-    appendFormatted(outcome_.err, format, args);
+    appendFormatted(ending_, format, args);
     va_end(args);
     return 1;
   }
@@ -353,6 +403,7 @@ class PackRun {
   const std::string pdsc_;
   PackSource source_;
   RunOutcome outcome_;
+  std::string ending_;  // messages of the run or of the device being converted
   std::vector<PackDevice> devices_;
   Diagnostics& diagnostics_;
   std::string coreWord_;  // the core number the pack gives, as a "-core" word
@@ -360,8 +411,14 @@ class PackRun {
 
 }  // namespace
 
-RunOutcome runPack(Options options, FileAccess& files, Diagnostics& diagnostics) {
-  return PackRun(std::move(options), files, diagnostics).run();
+RunOutcome runPack(Options options, FileAccess& files, Diagnostics& diagnostics,
+                   std::string& error) {
+  if (!packDescriptionInFolder(options.files[0], error)) {
+    RunOutcome outcome;
+    outcome.status = 1;
+    return outcome;
+  }
+  return PackRun(std::move(options), files, diagnostics).run(error);
 }
 
 }  // namespace regforge

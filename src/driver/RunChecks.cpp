@@ -57,6 +57,11 @@ void checkOptions(const Options& options, Diagnostics& diagnostics) {
             (options.nvicPrioBits == 0 ? std::string("no NVIC group made")
                                        : std::to_string(options.nvicPrioBits) + " used"));
   }
+  if (options.irqStartText && !isWholeNumber(options.irqStartText)) {
+    diagnostics.warn("option", 0,
+                     "-irq-start " + quoted(options.irqStartText) + " is not a number; " +
+                         std::to_string(options.irqStart) + " used");
+  }
   if (options.arrayLimitText && !isWholeNumber(options.arrayLimitText)) {
     diagnostics.warn("option", 0,
                      "-array-limit " + quoted(options.arrayLimitText) + " is not a number; " +
@@ -81,36 +86,60 @@ void checkNvicReplacement(MemoryMap& map) {
   });
 }
 
-void checkCoreGroupsOverInput(MemoryMap& map, std::size_t inputGroups) {
-  std::map<std::uint32_t, std::string_view> inputStarts;
+void checkCoreGroupsOverOthers(MemoryMap& map, std::size_t inputGroups, std::size_t groupsBefore) {
+  struct Earlier {
+    std::string_view name;
+    bool fromInput;
+  };
+  std::map<std::uint32_t, Earlier> starts;
   std::size_t index = 0;
   forEachGroup(map, [&](const XMLElement& group) {
     const std::string start(group.attribute("start").value_or(""));
     const std::uint32_t address = cNumber(start.c_str());
-    if (index++ < inputGroups) {
-      inputStarts.emplace(address, nameOf(group));
-    } else if (auto found = inputStarts.find(address); found != inputStarts.end()) {
-      map.diagnostics().warn("core-group", 0,
-                             "-pp adds group " + quoted(nameOf(group)) + " at " + start +
-                                 ", where the input's group " + quoted(found->second) + " starts");
+    const std::size_t at = index++;
+    if (at < groupsBefore) {
+      starts.emplace(address, Earlier{nameOf(group), at < inputGroups});
+      return;
     }
+    const auto found = starts.find(address);
+    if (found == starts.end()) return;
+    const std::string earlier = quoted(found->second.name);
+    map.diagnostics().warn(
+        "core-group", 0,
+        "-pp adds group " + quoted(nameOf(group)) + " at " + start + ", where " +
+            (found->second.fromInput
+                 ? "the input's group " + earlier + " starts; -remove " +
+                       std::string(found->second.name) + " leaves the input's out"
+                 : "the group " + earlier + " that this run made for the NVIC priority bits " +
+                       "starts; both are written"));
   });
 }
 
-void checkRepeatedGroupNames(MemoryMap& map) {
-  // Sorted names rather than a map: a large file has groups by the ten thousand.
-  std::vector<std::string_view> names;
+void checkRepeatedGroupNames(MemoryMap& map, std::size_t inputGroups) {
+  // Sorted names rather than a map: a large file has groups by the ten thousand. Each name
+  // carries whether the input gave it.
+  std::vector<std::pair<std::string_view, bool>> names;
+  std::size_t index = 0;
   forEachGroup(map, [&](const XMLElement& group) {
-    if (group.tagName() == "RegisterGroup") names.push_back(nameOf(group));
+    const bool fromInput = index++ < inputGroups;
+    if (group.tagName() == "RegisterGroup") names.emplace_back(nameOf(group), fromInput);
   });
   std::sort(names.begin(), names.end());
   for (std::size_t first = 0, next = 0; first < names.size(); first = next) {
-    while (next < names.size() && names[next] == names[first])
-      ++next;
-    if (next - first < 2) continue;
+    std::size_t fromInput = 0;
+    for (; next < names.size() && names[next].first == names[first].first; ++next)
+      fromInput += names[next].second ? 1 : 0;
+    const std::size_t count = next - first;
+    if (count < 2) continue;
+    const char* every = count == 2 ? "both" : "all";
+    const std::string whence = fromInput == count ? std::string(every) + " from the input"
+                               : fromInput == 0
+                                   ? std::string(every) + " made by this run"
+                                   : std::to_string(fromInput) + " from the input and " +
+                                         std::to_string(count - fromInput) + " made by this run";
     map.diagnostics().warn("duplicate-group", 0,
-                           "the output holds " + std::to_string(next - first) + " groups named " +
-                               quoted(names[first]));
+                           "the output holds " + std::to_string(count) + " groups named " +
+                               quoted(names[first].first) + ", " + whence);
   }
 }
 

@@ -9,6 +9,7 @@
 namespace regforge {
 
 bool Diagnostics::counted(std::string_view check) {
+  if (std::find(off_.begin(), off_.end(), check) != off_.end()) return false;
   ++count_;
   auto tally = std::find_if(tallies_.begin(), tallies_.end(), [&](const Tally& entry) {
     return entry.check == check && entry.file == file_;

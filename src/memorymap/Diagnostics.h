@@ -20,6 +20,9 @@ class Diagnostics {
   bool enabled() const { return enabled_; }
   void enable() { enabled_ = true; }
 
+  /// Turns a check off: its warnings are neither kept nor counted.
+  void turnOff(std::string_view check) { off_.emplace_back(check); }
+
   /// The file the following warnings are about (a command-line word, or "regforge").
   void setFile(std::string_view file) { file_ = file; }
   const std::string& file() const { return file_; }
@@ -43,6 +46,10 @@ class Diagnostics {
 
   /// Warnings reported so far, the counted ones included.
   std::uint64_t count() const { return count_; }
+  /// A pack converts device after device: each one's warnings count from here.
+  void startRun() { runStart_ = count_; }
+  /// Warnings reported since startRun(), or since the start.
+  std::uint64_t runCount() const { return count_ - runStart_; }
 
   /// The kept warnings as "FILE:LINE: warning: TEXT [check]" lines, in the order they came,
   /// then one "FILE: note: N more like this [check]" line per check and file that had more;
@@ -57,14 +64,17 @@ class Diagnostics {
     std::string text;
   };
   bool enabled_ = false;
+  std::vector<std::string> off_;  // checks turned off: a few names at most
   std::string file_ = "regforge";
   std::uint64_t count_ = 0;
+  std::uint64_t runStart_ = 0;
   struct Tally {
     std::string file;
     std::string check;
     std::uint64_t seen;
   };
   /// Counts one warning of check in the current file; true while it is among the kept ones.
+  /// A check turned off counts nothing.
   bool counted(std::string_view check);
   void keep(std::string_view check, int line, std::string text);
 

@@ -3,6 +3,8 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace regforge {
 
@@ -11,6 +13,10 @@ bool isFile(const std::string& path);
 
 /// True when path names an existing folder.
 bool isFolder(const std::string& path);
+
+/// The names of the regular files directly in folder whose names end in suffix, letter case
+/// aside, in name order.
+std::vector<std::string> filesEndingIn(const std::string& folder, std::string_view suffix);
 
 /// Makes the folder at path unless it exists already; false when it can't.
 bool makeFolder(const std::string& path);

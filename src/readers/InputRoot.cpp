@@ -28,6 +28,7 @@ std::vector<std::string> cpuIds(const XMLElement* root) {
 std::string readerFor(const XMLElement* root) {
   if (!root) return {};
   if (root->tagName() == "boards") return "-tcf";
+  if (root->tagName() == "package") return "-pack DEVICE";
   if (root->tagName() == "device" && SVDFile::findElement(root->firstChild(), "peripherals"))
     return "the SVD reader (no -tcf, -ddf or -rdt)";
   const std::vector<std::string> ids = cpuIds(root);

@@ -82,7 +82,7 @@ void applyLevel(LevelState& state, const XMLElement& level) {
 }
 
 PackDevice deviceOf(std::string_view name, const LevelState& state) {
-  PackDevice device{std::string(name), {}};
+  PackDevice device{std::string(name), 0, {}};
   for (const std::string& pname : state.processorNames) {
     for (const PackProcessor& scope : state.scopes) {
       if (scope.pname == pname) device.processors.push_back(scope);
@@ -120,7 +120,9 @@ void collect(const XMLElement& element, Level level, LevelState state,
   if (level < Level::Device || hasVariants) return;
   const std::string_view nameAttribute = level == Level::Device ? "Dname" : "Dvariant";
   const std::string_view name = element.attribute(nameAttribute).value_or("");
-  if (!name.empty()) devices.push_back(deviceOf(name, state));
+  if (name.empty()) return;
+  devices.push_back(deviceOf(name, state));
+  devices.back().line = element.line() + 1;
 }
 
 }  // namespace

@@ -28,6 +28,7 @@ struct PackProcessor {
 /// A device that can be chosen: a device without variants, or one variant of a device.
 struct PackDevice {
   std::string name;
+  int line = 0;                           ///< of the device or variant element, counted from 1
   std::vector<PackProcessor> processors;  ///< never empty; several for a multi-core device
 };
 

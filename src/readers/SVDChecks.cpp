@@ -181,8 +181,13 @@ void SVDReader::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits)
 void SVDReader::warnRepeatedName(const XMLElement& element, std::string_view name,
                                  const XMLElement& first) {
   warnAt(element, "duplicate-name", [&] {
-    return "<" + std::string(element.tagName()) + "> name " + quoted(name) +
-           " is given before, at line " + std::to_string(first.line() + 1);
+    std::string text = "<" + std::string(element.tagName()) + "> name " + quoted(name) +
+                       " is given before, at line " + std::to_string(first.line() + 1);
+    // Placeholders for unused bits repeat by design, and the option leaves them out.
+    if (element.tagName() == "field" && name.size() >= 8 &&
+        equalsIgnoreAsciiCase(name.substr(0, 8), "RESERVED"))
+      text += "; -ignore-name RESERVED leaves out the fields whose names begin so";
+    return text;
   });
 }
 

@@ -43,7 +43,8 @@ bool SVDReader::readDevice(const XMLDocument& document, XMLElement& root, unsign
     const XMLElement* top = document.root() ? document.root()->toElement() : nullptr;
     const std::string reader = readerFor(top);
     problem_ = top ? "the root element is <" + std::string(top->tagName()) + ">, not <device>"
-                   : std::string("the file has no root element");
+               : document.unclosed().empty() ? std::string("the file has no root element")
+                                             : document.unclosed();
     if (!reader.empty()) problem_ += "; " + reader + " reads it";
     return false;
   }

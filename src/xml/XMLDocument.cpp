@@ -150,6 +150,7 @@ bool XMLDocument::parseOwned(PageBlock buffer, std::size_t size) {
   XMLParser parser(*this, begin, end);
   const XMLParser::Error error = parser.run();
   root_ = parser.result();
+  unclosed_ = parser.unclosed();
   if (exhausted()) {
     setError(parser.stopLine(), "out of memory");
     return false;

@@ -84,6 +84,9 @@ class XMLDocument {
   int errorLine() const { return errorLine_; }
   /// For a parse error: what was found there, in words (the tags of a mismatch, say).
   const std::string& errorDetail() const { return errorDetail_; }
+  /// For an input that ended inside an element (which is no error: the element is left out):
+  /// that element and the line it opened on, in words; empty otherwise.
+  const std::string& unclosed() const { return unclosed_; }
 
   /// text itself when it lies in a buffer this document owns, else a copy in the arena.
   std::string_view storeText(std::string_view text);
@@ -146,6 +149,7 @@ class XMLDocument {
   char errorText_[1024] = {};
   int errorLine_ = 0;
   std::string errorDetail_;
+  std::string unclosed_;
 };
 
 /// The elements named tagName among first and its following siblings and, when recursive,

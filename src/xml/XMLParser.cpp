@@ -91,6 +91,21 @@ XMLParser::Error XMLParser::run() {
   return error_;
 }
 
+std::string XMLParser::unclosed() const {
+  if (open_.empty()) return {};
+  const auto opening = [](const XMLElement& element) {
+    return "<" + std::string(element.tagName()) + ">, which opened on line " +
+           std::to_string(element.line() + 1);
+  };
+  std::string text = "the file ends inside " + opening(*open_.back().element);
+  if (open_.size() > 1) {
+    const XMLElement& outer = *open_.front().element;
+    text += ", within <" + std::string(outer.tagName()) + "> of line " +
+            std::to_string(outer.line() + 1);
+  }
+  return text;
+}
+
 void XMLParser::readContent() {
   char* start = p_;
   auto* next = static_cast<char*>(std::memchr(p_, '<', static_cast<std::size_t>(end_ - p_)));

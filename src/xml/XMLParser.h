@@ -30,6 +30,9 @@ class XMLParser {
   int stopLine() { return lineAt(p_); }
   /// What the error found, in words: the expected and the found tag, or the bad byte.
   const std::string& errorDetail() const { return detail_; }
+  /// After a run that ended inside an element: that element and the line it opened on, and
+  /// the outermost one left open, in words; empty when every element was closed.
+  std::string unclosed() const;
 
  private:
   void describeBadName();

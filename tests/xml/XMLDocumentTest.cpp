@@ -78,5 +78,17 @@ TEST(XMLDocumentTest, SharedSourcesOutliveTheirParser) {
   EXPECT_EQ(copy->attribute("name"), "shared text");
 }
 
+TEST(XMLDocumentTest, AnInputThatEndsInsideAnElementSaysWhereItOpened) {
+  XMLDocument document(XMLDocument::Content::Dropped);
+  ASSERT_TRUE(document.parse("<device>\n  <a></a>\n  <peripheral>\n    <name>"));
+  EXPECT_EQ(document.root(), nullptr);
+  EXPECT_EQ(document.unclosed(),
+            "the file ends inside <name>, which opened on line 4, within <device> of line 1");
+  ASSERT_TRUE(document.parse("<device>"));
+  EXPECT_EQ(document.unclosed(), "the file ends inside <device>, which opened on line 1");
+  ASSERT_TRUE(document.parse("<device></device>"));
+  EXPECT_EQ(document.unclosed(), "");
+}
+
 }  // namespace
 }  // namespace regforge

@@ -1,0 +1,71 @@
+// -warn-off and -warn-only: which checks a run keeps, and the names it refuses.
+#include "driver/WarningChoice.h"
+
+#include <gtest/gtest.h>
+
+#include "memorymap/WarningChecks.h"
+
+namespace regforge {
+namespace {
+
+// Whether a warning of check is still counted after the choice.
+bool kept(Diagnostics& diagnostics, const char* check) {
+  const std::uint64_t before = diagnostics.count();
+  diagnostics.warn(check, 1, "text");
+  return diagnostics.count() > before;
+}
+
+TEST(WarningChoiceTest, WarnOffTurnsTheNamedChecksOffAndNoOther) {
+  Options options;
+  options.warnOff = "number,,access";  // an empty entry names nothing
+  Diagnostics diagnostics;
+  diagnostics.enable();
+  ASSERT_FALSE(chooseChecks(options, diagnostics));
+  EXPECT_FALSE(kept(diagnostics, "number"));
+  EXPECT_FALSE(kept(diagnostics, "access"));
+  EXPECT_TRUE(kept(diagnostics, "missing"));
+  EXPECT_EQ(diagnostics.takeText(), "regforge:1: warning: text [missing]\n");
+}
+
+TEST(WarningChoiceTest, WarnOnlyKeepsTheNamedChecksLessThoseTurnedOff) {
+  Options options;
+  options.warnOnly = "number,access";
+  options.warnOff = "access";
+  Diagnostics diagnostics;
+  diagnostics.enable();
+  ASSERT_FALSE(chooseChecks(options, diagnostics));
+  EXPECT_TRUE(kept(diagnostics, "number"));
+  EXPECT_FALSE(kept(diagnostics, "access"));
+  EXPECT_FALSE(kept(diagnostics, "option"));
+}
+
+TEST(WarningChoiceTest, AnUnknownNameIsRefusedWithTheNames) {
+  Options options;
+  options.warnOnly = "number,Number";
+  Diagnostics diagnostics;
+  const std::optional<std::string> message = chooseChecks(options, diagnostics);
+  ASSERT_TRUE(message);
+  EXPECT_EQ(message->rfind("error: -warn-only: no check \"Number\"; the checks are number, ", 0),
+            0u);
+}
+
+TEST(WarningChoiceTest, HelpListsEveryCheckOnALineOfItsOwn) {
+  const std::string help = checksUsage();
+  for (std::size_t i = 0; i < kWarningCheckCount; ++i) {
+    EXPECT_NE(help.find("\n  " + std::string(kWarningChecks[i].name) + " "), std::string::npos)
+        << kWarningChecks[i].name;
+  }
+}
+
+TEST(WarningChoiceTest, StartRunCountsOneDeviceOnItsOwn) {
+  Diagnostics diagnostics;
+  diagnostics.enable();
+  diagnostics.warn("number", 1, "a");
+  diagnostics.startRun();
+  diagnostics.warn("number", 2, "b");
+  EXPECT_EQ(diagnostics.runCount(), 1u);
+  EXPECT_EQ(diagnostics.count(), 2u);
+}
+
+}  // namespace
+}  // namespace regforge
