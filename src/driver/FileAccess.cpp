@@ -93,7 +93,7 @@ WholeFile MemoryFiles::read(const std::string& path) {
   const auto found = files.find(path);
   if (found == files.end() || found->second.size() > XMLDocument::kLargestInput) return whole;
   const std::string& bytes = found->second;
-  whole.buffer = PageBlock::allocate(bytes.size() + 1, PageBlock::pagesToFill(bytes.size()));
+  whole.buffer = PageBlock::allocate(bytes.size() + 1);
   if (whole.buffer.empty()) {
     whole.status = WholeFile::Status::OutOfMemory;
     return whole;

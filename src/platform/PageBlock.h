@@ -5,31 +5,13 @@
 
 namespace regforge {
 
-/// A block of pages owned until destruction or a move. Where page faults are slow, how the
-/// pages arrive matters: a block that will be filled at once can ask for all its pages in one
-/// call, and a large one for huge pages, a fault per 2 MiB instead of per 4 KiB. Small
-/// documents don't ask for huge pages, since one counts in full as soon as a byte of it is
-/// touched.
+/// A block of pages owned until destruction or a move.
 class PageBlock {
  public:
-  static constexpr std::size_t kHugePage = 2 << 20;
-  /// Totals from which huge pages pay for their rounding.
-  static constexpr std::size_t kHugePagesFrom = 1 << 20;
-
-  enum class Pages { OnDemand, AllAtOnce, Huge };
-
   PageBlock() = default;
   /// At least size bytes, rounded up to whole pages; an empty block (data() null) when the
   /// system has no memory to give.
-  static PageBlock allocate(std::size_t size, Pages pages);
-  /// The pages for a buffer of size bytes that is filled at once.
-  static Pages pagesToFill(std::size_t size) {
-    return size >= kHugePagesFrom ? Pages::Huge : Pages::AllAtOnce;
-  }
-
-  /// Brings in the pages of [from, to) in one call, where the system can; pages that are
-  /// not brought in fault in when first touched, as usual.
-  static void bringIn(char* from, char* to);
+  static PageBlock allocate(std::size_t size);
 
   PageBlock(PageBlock&& other) noexcept : data_(other.data_), size_(other.size_) {
     other.data_ = nullptr;

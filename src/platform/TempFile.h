@@ -15,8 +15,7 @@ class TempFile {
   TempFile& operator=(const TempFile&) = delete;
   ~TempFile();
 
-  /// Makes the file in the temporary folder (TMPDIR, else the system's; on Windows TMP, else
-  /// TEMP); false when it can't.
+  /// Makes the file where the system keeps temporary files; false when it can't.
   bool create();
   bool isOpen() const { return handle_ >= 0; }
 

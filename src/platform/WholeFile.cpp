@@ -22,7 +22,7 @@ WholeFile readOpenFile(std::FILE* file, std::size_t limit) {
   } else {
     limit = std::min(limit, kLargestStream);
   }
-  whole.buffer = PageBlock::allocate(capacity + 1, PageBlock::pagesToFill(capacity));
+  whole.buffer = PageBlock::allocate(capacity + 1);
   if (whole.buffer.empty()) {
     whole.status = WholeFile::Status::OutOfMemory;
     return whole;
@@ -37,7 +37,7 @@ WholeFile readOpenFile(std::FILE* file, std::size_t limit) {
     if (capacity >= limit) return whole;
     const std::size_t grown =
         std::min(limit, capacity < 65536 ? 65536 : (capacity > limit / 2 ? limit : capacity * 2));
-    PageBlock larger = PageBlock::allocate(grown + 1, PageBlock::pagesToFill(grown));
+    PageBlock larger = PageBlock::allocate(grown + 1);
     if (larger.empty()) {
       whole.status = WholeFile::Status::OutOfMemory;
       return whole;

@@ -157,7 +157,7 @@ WholeFile ZipArchive::read(const std::string& name, std::size_t limit) const {
       entry->header + kLocalHeaderSize + number(header, 26, 2) + number(header, 28, 2);
   if (data > length_ || entry->packedSize > length_ - data) return whole;
   const auto size = static_cast<std::size_t>(entry->size);
-  whole.buffer = PageBlock::allocate(size + 1, PageBlock::pagesToFill(size));
+  whole.buffer = PageBlock::allocate(size + 1);
   if (whole.buffer.empty()) {
     whole.status = WholeFile::Status::OutOfMemory;
     return whole;

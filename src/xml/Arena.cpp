@@ -24,8 +24,6 @@ void* Arena::allocate(std::size_t size, std::size_t align) {
         enterBlock(current_ + 1);
       } else {
         // A request larger than a block gets a block of its own size.
-        large_ = large_ || capacity_ >= PageBlock::kHugePagesFrom;
-        if (large_) nextBlock_ = kLargestBlock;
         const std::size_t blockSize = size + align > nextBlock_ ? size + align : nextBlock_;
         if (exhausted_) return fromHeap(size, align);
         addBlock(blockSize);
@@ -38,25 +36,15 @@ void* Arena::allocate(std::size_t size, std::size_t align) {
     }
   }
   cursor_ = reinterpret_cast<char*>(aligned + size);
-  char*& broughtIn = broughtIn_[current_];
-  if (cursor_ > broughtIn) {
-    const std::size_t ahead = static_cast<std::size_t>(end_ - cursor_);
-    char* until = cursor_ + (ahead < kBringInStep ? ahead : kBringInStep);
-    PageBlock::bringIn(broughtIn, until);
-    broughtIn = until;
-  }
   return reinterpret_cast<void*>(aligned);
 }
 
 void Arena::addBlock(std::size_t size) {
-  PageBlock block =
-      PageBlock::allocate(size, large_ ? PageBlock::Pages::Huge : PageBlock::Pages::OnDemand);
+  PageBlock block = PageBlock::allocate(size);
   if (block.empty()) {
     exhausted_ = true;
     return;
   }
-  // Huge pages come a block at a time; others are brought in ahead of the cursor.
-  broughtIn_.push_back(large_ ? block.data() + block.size() : block.data());
   capacity_ += block.size();
   blocks_.push_back(std::move(block));
 }

@@ -39,34 +39,25 @@ class Arena {
   /// Bytes held from the system.
   std::size_t capacity() const { return capacity_; }
 
-  /// Tells the arena that about bytes more will be asked for: when that is a lot, it takes
-  /// huge pages from the start instead of growing into them.
-  void expect(std::size_t bytes) {
-    if (capacity_ + bytes >= PageBlock::kHugePagesFrom) large_ = true;
-  }
-
   /// Ends the life of everything allocated here; the memory is kept for what comes next.
   void reset();
 
  private:
+  // Blocks double from one page up to 2 MiB: a small document takes a few pages, a large one
+  // few calls to the system.
   static constexpr std::size_t kFirstBlock = 4096;
-  static constexpr std::size_t kLargestBlock = PageBlock::kHugePage;
+  static constexpr std::size_t kLargestBlock = 2 << 20;
 
   void enterBlock(std::size_t index);
   void addBlock(std::size_t size);
   void* fromHeap(std::size_t size, std::size_t align);
 
-  // Pages are brought in ahead of the cursor in steps of this size.
-  static constexpr std::size_t kBringInStep = 256 << 10;
-
   std::vector<PageBlock> blocks_;
-  std::vector<char*> broughtIn_;  // per block, the end of the pages brought in
-  std::size_t current_ = 0;       // the block cursor_ is in
+  std::size_t current_ = 0;  // the block cursor_ is in
   char* cursor_ = nullptr;
   char* end_ = nullptr;
   std::size_t nextBlock_ = kFirstBlock;
   std::size_t capacity_ = 0;
-  bool large_ = false;  // huge pages from now on
   bool exhausted_ = false;
   std::vector<std::unique_ptr<char[]>> heapBlocks_;  // taken once the system refused pages
 };

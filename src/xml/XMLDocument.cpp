@@ -125,7 +125,7 @@ void XMLDocument::setError(int line, const char* format, ...) {
 bool XMLDocument::parse(const char* buffer) {
   // Text lengths are 31-bit: a buffer is read up to its first 2 GiB.
   const std::size_t size = std::min<std::size_t>(std::strlen(buffer), kLargestInput);
-  PageBlock copy = PageBlock::allocate(size + 1, PageBlock::pagesToFill(size));
+  PageBlock copy = PageBlock::allocate(size + 1);
   if (copy.empty()) {
     setError(0, "out of memory");
     return false;
@@ -144,7 +144,6 @@ bool XMLDocument::parseOwned(PageBlock buffer, std::size_t size) {
   // Room for as many text pieces as a dense file can have, reserved and not touched, so
   // that growing never copies the table into fresh pages.
   if (content_ == Content::ElementText) textPieces_.reserve(textPieces_.size() + size / 16);
-  arena().expect(size);  // the tree takes at least as much memory as its text
   if (end - begin >= 3 && std::memcmp(begin, "\xEF\xBB\xBF", 3) == 0) begin += 3;
 
   XMLParser parser(*this, begin, end);

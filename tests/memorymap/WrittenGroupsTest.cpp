@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "Process.h"
@@ -53,12 +52,8 @@ TEST(WrittenGroupsTest, FinishedGroupsAreWrittenAsTheirTree) {
 
 TEST(WrittenGroupsTest, WithoutATemporaryFolderTheTextStaysInMemory) {
   const std::string tree = built(false);
-  using testsupport::kTemporaryFolderVariable;
-  const char* saved = std::getenv(kTemporaryFolderVariable);
-  const std::string previous = saved ? saved : "";
-  testsupport::setEnvironment(kTemporaryFolderVariable, "/no/such/folder");
-  const std::string text = built(true);
-  testsupport::setEnvironment(kTemporaryFolderVariable, saved ? previous.c_str() : nullptr);
+  std::string text;
+  testsupport::withoutTemporaryFiles([&] { text = built(true); });
   EXPECT_TRUE(text == tree);
 }
 

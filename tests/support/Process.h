@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -9,14 +10,16 @@ namespace regforge::testsupport {
 
 #ifdef _WIN32
 inline constexpr bool kWindows = true;
-inline constexpr char kTemporaryFolderVariable[] = "TMP";
 #else
 inline constexpr bool kWindows = false;
-inline constexpr char kTemporaryFolderVariable[] = "TMPDIR";
 #endif
 
 /// Sets or, with a null value, removes an environment variable of this process.
 void setEnvironment(const char* name, const char* value);
+
+/// Runs run while this process can make no temporary file: on POSIX systems it can open no
+/// file at all, on Windows the system's temporary folder is one that does not exist.
+void withoutTemporaryFiles(const std::function<void()>& run);
 
 /// This process's id, for names of scratch folders that parallel test runs don't share.
 unsigned long processId();

@@ -1,3 +1,7 @@
+// Starting a program and waiting for it on POSIX systems, and the process settings the tests
+// change.
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -16,6 +20,19 @@ void setEnvironment(const char* name, const char* value) {
   } else {
     unsetenv(name);
   }
+}
+
+void withoutTemporaryFiles(const std::function<void()>& run) {
+  // The lowest free descriptor becomes the limit: every open after it fails.
+  const int free = open("/dev/null", O_RDONLY);
+  rlimit saved{};
+  getrlimit(RLIMIT_NOFILE, &saved);
+  close(free);
+  rlimit lowered = saved;
+  lowered.rlim_cur = static_cast<rlim_t>(free);
+  setrlimit(RLIMIT_NOFILE, &lowered);
+  run();
+  setrlimit(RLIMIT_NOFILE, &saved);
 }
 
 unsigned long processId() {

@@ -1,3 +1,4 @@
+// Starting a program and waiting for it on Windows, and the process settings the tests change.
 #include <windows.h>
 
 #include <cstdlib>
@@ -41,6 +42,14 @@ void setEnvironment(const char* name, const char* value) {
   // The C library keeps a copy of its own; an empty value removes the variable from it.
   _putenv_s(name, value ? value : "");
   SetEnvironmentVariableA(name, value);
+}
+
+void withoutTemporaryFiles(const std::function<void()>& run) {
+  const char* saved = std::getenv("TMP");
+  const std::string previous = saved ? saved : "";
+  setEnvironment("TMP", "/no/such/folder");
+  run();
+  setEnvironment("TMP", saved ? previous.c_str() : nullptr);
 }
 
 unsigned long processId() {

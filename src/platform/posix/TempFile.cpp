@@ -1,4 +1,4 @@
-// The temporary file on POSIX systems: made with mkstemp and unlinked at once; copied out
+// The temporary file on POSIX systems: the C library's tmpfile, which has no name; copied out
 // with sendfile, which spares the copy through user memory.
 #include "platform/TempFile.h"
 
@@ -7,8 +7,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdlib>
-#include <string>
 
 namespace regforge {
 
@@ -18,13 +16,12 @@ TempFile::~TempFile() {
 
 bool TempFile::create() {
   if (handle_ >= 0) return true;
-  const char* folder = std::getenv("TMPDIR");
-  std::string pattern = std::string(folder && *folder ? folder : "/tmp") + "/regforge-XXXXXX";
-  const int descriptor = mkstemp(pattern.data());
-  if (descriptor < 0) return false;
-  unlink(pattern.c_str());
-  handle_ = descriptor;
-  return true;
+  std::FILE* file = std::tmpfile();
+  if (!file) return false;
+  // The file has no name; the descriptor's copy keeps it once the stream is closed.
+  handle_ = dup(fileno(file));
+  std::fclose(file);
+  return handle_ >= 0;
 }
 
 bool TempFile::write(const char* bytes, std::size_t size) {

@@ -1,5 +1,5 @@
-// The temporary file on Windows: made in the system's temporary folder (TMP, else TEMP, else
-// the user's profile) and opened to be deleted when closed, so it never outlives the run.
+// The temporary file on Windows: made in the folder GetTempPath names and opened to be deleted
+// when closed, so it never outlives the run.
 // There is no file-to-file copy: copyTo leaves every byte to the caller's buffered copy.
 #include "platform/TempFile.h"
 
