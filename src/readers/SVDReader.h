@@ -89,6 +89,9 @@ class SVDReader {
   bool readFields(const XMLElement& fields, const SVDReadContext& context, SVDRegisterPlan& plan);
   bool readEnumeratedValues(const XMLElement& field, const XMLElement* fieldBase,
                             const SVDReadContext& context, SVDFieldPlan& plan);
+  /// The <enumeratedValue>s of values that have a name and a value, into plan.
+  bool readEnumeratedValueList(const XMLElement& values, const SVDReadContext& context,
+                               SVDFieldPlan& plan);
   bool writeRegisterCopies(XMLElement& group, const SVDRegisterPlan& plan, const SVDNames& names,
                            std::uint32_t baseOffset);
   void writeRegister(XMLElement& group, const SVDRegisterPlan& plan, const SVDNames& names,

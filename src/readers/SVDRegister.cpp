@@ -193,7 +193,11 @@ bool SVDReader::readEnumeratedValues(const XMLElement& field, const XMLElement* 
   if (!own) return true;
   const XMLElement* base =
       derivation_.resolveDerivedFrom(context.documentFirst, "enumeratedValues", true, *own);
-  const XMLElement& values = base ? *base : *own;
+  return readEnumeratedValueList(base ? *base : *own, context, plan);
+}
+
+bool SVDReader::readEnumeratedValueList(const XMLElement& values, const SVDReadContext& context,
+                                        SVDFieldPlan& plan) {
   if (!spendChildren(&values)) return false;
   for (const XMLNode* node = values.firstChild(); node; node = node->nextSibling()) {
     const XMLElement* value = node->toElement();

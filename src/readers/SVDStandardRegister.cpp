@@ -133,24 +133,7 @@ bool SVDStandardReader::readEnums(const SVDChain& field, SVDFieldPlan& plan) {
   if (!own) return true;
   const SVDChain chain = bases_.chain(*own);
   const XMLElement* values = chain.firstWithChild({"enumeratedValue"});
-  if (!values || !reader_.spendChildren(values)) return values == nullptr;
-  for (const XMLNode* node = values->firstChild(); node; node = node->nextSibling()) {
-    const XMLElement* value = node->toElement();
-    if (!value || value->tagName() != "enumeratedValue") continue;
-    if (!reader_.spendChildren(value)) return false;
-    const std::string_view name = reader_.childText(value, "name");
-    std::string_view number = reader_.childText(value, "value");
-    // A value without a number (a default, say) makes no element.
-    if (name.empty() || number.empty()) continue;
-    SVDEnumPlan& entry = plan.enums.emplace_back();
-    entry.name = name;
-    entry.binary = number.front() == '#';
-    if (entry.binary) number.remove_prefix(1);
-    entry.value = number;
-    if (context_.descriptions())
-      entry.description = reader_.description(reader_.childText(value, "description"));
-  }
-  return true;
+  return !values || reader_.readEnumeratedValueList(*values, context_, plan);
 }
 
 // Bytes are the output's unit: a register of 1 to 7 bits takes one byte, and any size is
