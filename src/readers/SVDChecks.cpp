@@ -85,9 +85,12 @@ void SVDReader::passedBound(const XMLElement& element, std::uint64_t count, std:
       perCopy == 0
           ? "the memory map passes its bound of " + withThousands(limits_.storage) + " bytes"
           : "the conversion passes its bound of " + withThousands(limits_.steps) + " elements";
-  problem_ = "<" + std::string(element.tagName()) + "> " + quoted(childText(&element, "name")) +
-             " has " + withThousands(count) + " copies, and " + bound +
-             " there; -array-limit N writes only the first N copies of each array";
+  problem_ = "<" + std::string(element.tagName()) + "> " + quoted(childText(&element, "name"));
+  // One copy is no array: what grew is the number of elements that hold it (derivation).
+  problem_ += count <= 1
+                  ? ": " + bound + " there"
+                  : " has " + withThousands(count) + " copies, and " + bound +
+                        " there; -array-limit N writes only the first N copies of each array";
 }
 
 void SVDReader::checkRegister(const XMLElement& reg, const SVDRegisterPlan& plan,

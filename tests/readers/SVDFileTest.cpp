@@ -232,6 +232,26 @@ TEST_F(SVDReaderTest, BoundsGivenByTheCallerReplaceTheProgramsOwn) {
   EXPECT_FALSE(read(device(cluster + "</cluster></registers>")));
 }
 
+// Clusters that each hold two copies of the one before double the registers at every level:
+// 40 levels would be 2^40 registers. The read stops at its bound and names no array.
+TEST_F(SVDReaderTest, ClustersThatDeriveTwiceFromTheLevelBelowStopAtTheBound) {
+  std::string body = "<registers><cluster><name>L0</name><register><name>R</name></register>"
+                     "</cluster>";
+  for (int i = 1; i < 40; ++i) {
+    const std::string below = "L" + std::to_string(i - 1);
+    body += "<cluster><name>L" + std::to_string(i) + "</name><cluster derivedFrom='" + below +
+            "'><name>A</name></cluster><cluster derivedFrom='" + below +
+            "'><name>B</name></cluster></cluster>";
+  }
+  ReadBudget::Limits limits;
+  limits.storage = 1 << 20;
+  map_.setReadLimits(limits);
+  EXPECT_FALSE(read(device(body + "</registers>"), kStandard));
+  EXPECT_EQ(map_.importProblem(),
+            "<register> \"R\": the memory map passes its bound of 1,048,576 bytes there");
+  EXPECT_EQ(map_.importProblemLine(), 1);
+}
+
 TEST_F(SVDReaderTest, EveryRegisterOfALongChainGetsTheLastBase) {
   constexpr int kCount = 20000;
   std::string body = "<registers>";
