@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "readers/DimIndex.h"
 #include "readers/SVDFile.h"
 #include "text/ByteText.h"
 #include "text/Latin1Text.h"
@@ -170,10 +171,10 @@ void SVDFile::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
   for (const SVDFieldPlan& field : plan.fields) {
     if (field.name.empty()) continue;
     const NameInScope key{std::string_view(), field.name};
-    if (const XMLElement* const* first = namesInScope_.find(key)) {
+    if (const XMLElement* const* first = namesInScope_.names.find(key)) {
       warnRepeatedName(*field.element, field.name, **first);
     } else {
-      namesInScope_.insert(key, field.element);
+      namesInScope_.names.insert(key, field.element);
     }
   }
 }
@@ -198,28 +199,66 @@ void SVDFile::checkRepeatedNames(const XMLElement& registers) {
   }
 }
 
-void SVDFile::noteName(NamesInScope& names, const XMLElement& member) {
+void SVDFile::noteName(ScopeNames& scope, const XMLElement& member) {
   if (member.tagName() != "register" && member.tagName() != "cluster") return;
-  // Name and alternate group in one walk over the children.
+  // Name, alternate group and array in one walk over the children.
   const XMLElement* name = nullptr;
   const XMLElement* group = nullptr;
+  const XMLElement* dim = nullptr;
+  const XMLElement* dimIndex = nullptr;
   for (const XMLNode* inner = member.firstChild(); inner; inner = inner->nextSibling()) {
     const XMLElement* element = inner->toElement();
     if (!element) continue;
-    if (!name && element->tagName() == "name") {
+    const std::string_view tag = element->tagName();
+    if (!name && tag == "name") {
       name = element;
-    } else if (!group && element->tagName() == "alternateGroup") {
+    } else if (!group && tag == "alternateGroup") {
       group = element;
+    } else if (!dim && tag == "dim") {
+      dim = element;
+    } else if (!dimIndex && tag == "dimIndex") {
+      dimIndex = element;
     }
   }
   const std::string_view text = name ? elementText(*name) : std::string_view();
   if (text.empty()) return;
-  const NameInScope key{group ? elementText(*group) : std::string_view(), text};
-  if (const XMLElement* const* first = names.find(key)) {
-    warnRepeatedName(member, text, **first);
-  } else {
-    names.insert(key, &member);
+  const std::string_view groupText = group ? elementText(*group) : std::string_view();
+  // An array is its copies' names: two arrays of one pattern whose indexes differ clash in
+  // none of them.
+  const std::size_t mark = text.find("%s");
+  const std::optional<std::uint32_t> count =
+      dim && mark != std::string_view::npos ? parseUnsigned(elementText(*dim), 0) : std::nullopt;
+  if (!count || *count == 0 || *count > kComparedCopies) {
+    noteOneName(scope, member, groupText, text, text);
+    return;
   }
+  const DimIndex index = parseDimIndex(dimIndex ? elementText(*dimIndex) : "", *count);
+  for (std::uint32_t i = 0; i < *count; ++i) {
+    std::string copy(text.substr(0, mark));
+    index.appendEntry(i, copy);
+    copy += text.substr(mark + 2);
+    if (!noteOneName(scope, member, groupText, text, scope.copies.emplace_back(std::move(copy))))
+      return;  // one warning for the array
+  }
+}
+
+bool SVDFile::noteOneName(ScopeNames& scope, const XMLElement& member, std::string_view group,
+                          std::string_view written, std::string_view name) {
+  const NameInScope key{group, name};
+  const XMLElement* const* first = scope.names.find(key);
+  if (!first) {
+    scope.names.insert(key, &member);
+    return true;
+  }
+  if (written == name) {
+    warnRepeatedName(member, name, **first);
+  } else {
+    warnAt(member, "duplicate-name", [&] {
+      return "<" + std::string(member.tagName()) + "> " + quoted(written) + " makes " +
+             quoted(name) + ", given before at line " + std::to_string((*first)->line() + 1);
+    });
+  }
+  return false;
 }
 
 }  // namespace regforge

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -158,6 +159,15 @@ class SVDFile : public MemoryMap {
     }
   };
   using NamesInScope = FlatMap<NameInScope, const XMLElement*, NameInScopeHash>;
+  /// The names of one scope, with the texts of array copies that the names point into.
+  struct ScopeNames {
+    NamesInScope names;
+    std::deque<std::string> copies;
+    void clear() {
+      names.clear();
+      copies.clear();
+    }
+  };
 
   bool warnings() { return !muted_ && diagnostics().enabled(); }
   /// "; -standard reads it as N" for a text that the standard's number rule reads, else empty.
@@ -191,7 +201,12 @@ class SVDFile : public MemoryMap {
   void checkRepeatedNames(const XMLElement& registers);
   /// The same, one member at a time, for a scope read member by member: each is checked
   /// while its elements are at hand.
-  void noteName(NamesInScope& names, const XMLElement& member);
+  void noteName(ScopeNames& scope, const XMLElement& member);
+  /// One name that member makes (written: as the file writes it); false when it clashed.
+  bool noteOneName(ScopeNames& scope, const XMLElement& member, std::string_view group,
+                   std::string_view written, std::string_view name);
+  /// Arrays of more copies are compared by their written names.
+  static constexpr std::uint32_t kComparedCopies = 1024;
   void warnRepeatedName(const XMLElement& element, std::string_view name, const XMLElement& first);
 
   ElementTexts texts_;
@@ -208,8 +223,8 @@ class SVDFile : public MemoryMap {
   std::unordered_set<const XMLElement*> limited_;
   bool muted_ = false;
   std::vector<const SVDFieldPlan*> fieldOrder_;  // reused by the checks, not to allocate anew
-  NamesInScope namesInScope_;                    // reused per scope
-  NamesInScope registerNames_;                   // of the <registers> being read
+  ScopeNames namesInScope_;                      // reused per scope
+  ScopeNames registerNames_;                     // of the <registers> being read
 };
 
 }  // namespace regforge
