@@ -43,12 +43,12 @@ std::uint32_t SVDFile::checkedUnsigned(std::string_view text, int base, const XM
   const std::optional<std::uint32_t> value = parseUnsigned(text, base);
   if (warnings() && !text.empty()) {
     if (!value) {
-      warnAt(where, "number", [&] {
+      warnOnceAt(where, "number", [&] {
         return std::string(what) + " " + quoted(text) + " is not " +
                (base == 10 ? "a decimal number" : "a number") + "; 0 used" + standardReading(text);
       });
     } else if (readsAsOctal(text, base) && std::to_string(*value) != text) {
-      warnAt(where, "number", [&] {
+      warnOnceAt(where, "number", [&] {
         return std::string(what) + " " + quoted(text) +
                " is read as octal: " + std::to_string(*value) + " used" + standardReading(text);
       });
@@ -61,7 +61,7 @@ std::int32_t SVDFile::checkedSigned(std::string_view text, int base, const XMLEl
                                     std::string_view what) {
   const std::optional<std::int32_t> value = parseSigned(text, base);
   if (warnings() && !text.empty() && !value) {
-    warnAt(where, "number", [&] {
+    warnOnceAt(where, "number", [&] {
       return std::string(what) + " " + quoted(text) + " is not " +
              (base == 10 ? "a decimal number" : "a number") + "; 0 used" + standardReading(text);
     });

@@ -91,8 +91,9 @@ bool SVDFile::readCluster(XMLElement& group, const XMLElement& cluster,
       }
     }
     // Unlike a register's, an empty <dim> means one copy.
-    const std::string_view dim = childText(&inner, "dim");
-    frame.count = dim.empty() ? 1 : limitArray(checkedUnsigned(dim, 0, inner, "dim"), inner);
+    const XMLElement* dim = findElement(inner.firstChild(), "dim");
+    frame.count =
+        textOf(dim).empty() ? 1 : limitArray(checkedUnsigned(textOf(dim), 0, *dim, "dim"), inner);
     // A cluster is entered once per copy of the clusters around it: checked the first time.
     const bool check = warnings() && checked_.insert(&inner).second;
     if (check) checkRepeatedNames(inner);
@@ -101,14 +102,16 @@ bool SVDFile::readCluster(XMLElement& group, const XMLElement& cluster,
       passedBound(inner, frame.count, 1 + frame.members.size());
       return false;
     }
-    frame.step = checkedUnsigned(childText(&inner, "dimIncrement"), 0, inner, "dimIncrement");
+    const XMLElement* step = findElement(inner.firstChild(), "dimIncrement");
+    frame.step = checkedUnsigned(textOf(step), 0, step ? *step : inner, "dimIncrement");
     if (const XMLElement* dimIndex = findElement(inner.firstChild(), "dimIndex")) {
       frame.index = parseDimIndex(elementText(*dimIndex), frame.count);
       if (check) checkDimIndex(inner, frame.count, frame.index, elementText(*dimIndex));
     }
     frame.name = childText(&inner, "name");
+    const XMLElement* offset = findElement(inner.firstChild(), "addressOffset");
     frame.addressOffset =
-        checkedUnsigned(childText(&inner, "addressOffset"), 0, inner, "addressOffset");
+        checkedUnsigned(textOf(offset), 0, offset ? *offset : inner, "addressOffset");
     frame.outerOffset = outerOffset;
     frame.prefixLength = prefix.size();
     stack.push_back(std::move(frame));

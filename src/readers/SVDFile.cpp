@@ -80,8 +80,8 @@ bool SVDFile::readDevice(const XMLDocument& document, XMLElement* root, XMLEleme
       }
     }
   }
-  context.width = childText(device, "width");
-  context.size = childText(device, "size");
+  context.width = findElement(device->firstChild(), "width");
+  context.size = findElement(device->firstChild(), "size");
   context.access = childText(device, "access");
   context.resetValue = childText(device, "resetValue");
   context.resetMask = childText(device, "resetMask");
@@ -134,7 +134,7 @@ bool SVDFile::readPeripheral(const XMLElement& peripherals, const XMLElement& pe
   SVDNames names;
   names.prependToName = inheritedText(&peripheral, base, "prependToName");
   names.appendToName = inheritedText(&peripheral, base, "appendToName");
-  names.peripheralSize = inheritedText(&peripheral, base, "size");
+  names.peripheralSize = inheritedElement(&peripheral, base, "size");
 
   // A peripheral without <registers> of its own takes its base's whole register list.
   const XMLElement* registers =

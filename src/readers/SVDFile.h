@@ -27,7 +27,10 @@ struct SVDReadContext {
   unsigned options = 0;
   std::optional<std::string_view> ignorePrefix;
   const XMLNode* documentFirst = nullptr;
-  std::string_view width, size, access, resetValue, resetMask;
+  const XMLElement* width =
+      nullptr;  ///< the device's <width> and <size>, whose lines warnings give
+  const XMLElement* size = nullptr;
+  std::string_view access, resetValue, resetMask;
 
   bool descriptions() const { return (options & kNoDescriptions) == 0; }
 };
@@ -36,7 +39,7 @@ struct SVDReadContext {
 struct SVDNames {
   std::string_view prependToName;
   std::string_view appendToName;
-  std::string_view peripheralSize;
+  const XMLElement* peripheralSize = nullptr;  ///< the <size> a peripheral gives its registers
 };
 
 class SVDStandardReader;
@@ -85,6 +88,14 @@ class SVDFile : public MemoryMap {
   /// fixHexPrefix, a leading "0X" is given as "0x".
   std::string_view childText(const XMLElement* element, std::string_view tag,
                              bool fixHexPrefix = false);
+  /// element's text; empty for none.
+  std::string_view textOf(const XMLElement* element) {
+    return element ? elementText(*element) : std::string_view();
+  }
+  /// The child of element with tag when its text is not empty, else base's; null when neither
+  /// has one. inheritedText's text, with the element that holds it.
+  const XMLElement* inheritedElement(const XMLElement* element, const XMLElement* base,
+                                     std::string_view tag);
   /// childText(element, tag), or childText(base, tag) when that is empty.
   std::string_view inheritedText(const XMLElement* element, const XMLElement* base,
                                  std::string_view tag);
@@ -112,7 +123,7 @@ class SVDFile : public MemoryMap {
   bool readRegister(const XMLElement& container, XMLElement& group, const XMLElement& reg,
                     const SVDReadContext& context, const SVDNames& names, std::uint32_t baseOffset);
   bool makeRegisterPlan(const XMLElement& container, const XMLElement& reg,
-                        const SVDReadContext& context, std::string_view peripheralSize,
+                        const SVDReadContext& context, const XMLElement* peripheralSize,
                         SVDRegisterPlan& plan);
   bool readFields(const XMLElement& fields, const SVDReadContext& context, SVDRegisterPlan& plan);
   bool readEnumeratedValues(const XMLElement& field, const XMLElement* fieldBase,
@@ -177,6 +188,11 @@ class SVDFile : public MemoryMap {
   template <class MakeText>
   void warnAt(const XMLElement& element, std::string_view check, const MakeText& makeText) {
     diagnostics().warnWith(check, element.line() + 1, makeText);
+  }
+  /// As warnAt, for a problem of element's own text: one warning, however often it is read.
+  template <class MakeText>
+  void warnOnceAt(const XMLElement& element, std::string_view check, const MakeText& makeText) {
+    diagnostics().warnFrom(&element, check, element.line() + 1, makeText);
   }
   /// The number text converts to by base; warns when that is not what the text says.
   std::uint32_t checkedUnsigned(std::string_view text, int base, const XMLElement& where,
