@@ -92,7 +92,7 @@ bool SVDStandardReader::readField(const XMLElement& field, SVDRegisterPlan& plan
     const std::optional<std::uint32_t> lsb =
         parseScaled(colon < inner.size() ? inner.substr(colon + 1) : std::string_view());
     if ((!msb || !lsb) && file_.warnings()) {
-      file_.warnAt(*range, "number", [&] {
+      file_.warnOnceAt(*range, "number", [&] {
         return "bitRange " + quoted(file_.elementText(*range)) + " is not [msb:lsb]; 0 used";
       });
     }
