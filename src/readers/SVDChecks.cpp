@@ -141,7 +141,7 @@ void SVDFile::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
           binary ? parseUnsigned(value.value.substr(value.binary ? 0 : 2), 2)
                  : parseUnsigned(value.value, 0);
       if (number && field.width > 0 && field.width < 32 && *number >> field.width != 0) {
-        warnAt(*field.element, "enum-value", [&] {
+        warnAt(value.element ? *value.element : *field.element, "enum-value", [&] {
           return "value " + quoted(value.name) + " (" + std::string(value.binary ? "#" : "") +
                  std::string(value.value) + ") does not fit the " + field.size + "-bit field " +
                  quoted(field.name);

@@ -211,6 +211,7 @@ bool SVDFile::readEnumeratedValues(const XMLElement& field, const XMLElement* fi
     // A value without a number (a default, say) makes no element.
     if (name.empty() || number.empty()) continue;
     SVDEnumPlan& entry = plan.enums.emplace_back();
+    entry.element = value;
     entry.name = name;
     entry.binary = number.front() == '#';
     if (entry.binary) number.remove_prefix(1);

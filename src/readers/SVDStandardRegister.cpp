@@ -143,6 +143,7 @@ bool SVDStandardReader::readEnums(const SVDChain& field, SVDFieldPlan& plan) {
     // A value without a number (a default, say) makes no element.
     if (name.empty() || number.empty()) continue;
     SVDEnumPlan& entry = plan.enums.emplace_back();
+    entry.element = value;
     entry.name = name;
     entry.binary = number.front() == '#';
     if (entry.binary) number.remove_prefix(1);
