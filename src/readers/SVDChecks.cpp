@@ -92,20 +92,20 @@ void SVDFile::passedBound(const XMLElement& element, std::uint64_t count, std::u
 }
 
 void SVDFile::checkRegister(const XMLElement& reg, const SVDRegisterPlan& plan,
-                            std::string_view offset, std::string_view access,
+                            std::string_view offset, const XMLElement* accessElement,
                             std::string_view dimIndex) {
   if (offset.empty()) {
     warnAt(reg, "missing", [&] {
       return "register " + quoted(plan.name) + " has no <addressOffset>; offset 0 used";
     });
   }
+  const std::string_view access = textOf(accessElement);
   if (!access.empty() && !meansReadWrite(access) &&
       std::find(std::begin(kKnownAccess), std::end(kKnownAccess), access) ==
           std::end(kKnownAccess)) {
-    warnAt(reg, "access", [&] {
-      return "register " + quoted(plan.name) + ": access " + quoted(access) +
-             " is not known; Read/Write used";
-    });
+    // At the <access> that says it, once, however many registers take it from there.
+    warnOnceAt(*accessElement, "access",
+               [&] { return "access " + quoted(access) + " is not known; Read/Write used"; });
   }
   if (!dimIndex.empty()) checkDimIndex(reg, plan.count, plan.index, dimIndex);
 }

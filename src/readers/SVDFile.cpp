@@ -82,7 +82,7 @@ bool SVDFile::readDevice(const XMLDocument& document, XMLElement* root, XMLEleme
   }
   context.width = findElement(device->firstChild(), "width");
   context.size = findElement(device->firstChild(), "size");
-  context.access = childText(device, "access");
+  context.access = findElement(device->firstChild(), "access");
   context.resetValue = childText(device, "resetValue");
   context.resetMask = childText(device, "resetMask");
 

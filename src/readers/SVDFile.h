@@ -27,10 +27,11 @@ struct SVDReadContext {
   unsigned options = 0;
   std::optional<std::string_view> ignorePrefix;
   const XMLNode* documentFirst = nullptr;
-  const XMLElement* width =
-      nullptr;  ///< the device's <width> and <size>, whose lines warnings give
+  // The device's <width>, <size> and <access>, whose lines warnings give.
+  const XMLElement* width = nullptr;
   const XMLElement* size = nullptr;
-  std::string_view access, resetValue, resetMask;
+  const XMLElement* access = nullptr;
+  std::string_view resetValue, resetMask;
 
   bool descriptions() const { return (options & kNoDescriptions) == 0; }
 };
@@ -206,7 +207,7 @@ class SVDFile : public MemoryMap {
   void passedBound(const XMLElement& element, std::uint64_t count, std::uint64_t perCopy);
   /// offset and access are the texts the register was read with.
   void checkRegister(const XMLElement& reg, const SVDRegisterPlan& plan, std::string_view offset,
-                     std::string_view access, std::string_view dimIndex);
+                     const XMLElement* access, std::string_view dimIndex);
   /// index is dimIndex as read for count copies.
   void checkDimIndex(const XMLElement& element, std::uint32_t count, const DimIndex& index,
                      std::string_view dimIndex);

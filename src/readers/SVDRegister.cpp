@@ -131,9 +131,9 @@ bool SVDFile::makeRegisterPlan(const XMLElement& container, const XMLElement& re
   }
   const std::uint32_t sizeBits = checkedUnsigned(textOf(size), 10, size ? *size : reg, "size");
   plan.size = registerSize(sizeBits, (context.options & kRegisterSizeInBytes) != 0);
-  const std::string_view access =
-      firstNonEmpty({inheritedText(&reg, base, "access"), context.access});
-  plan.access = childText(&reg, "readAction").empty() ? accessName(access) : "None";
+  const XMLElement* access = inheritedElement(&reg, base, "access");
+  if (textOf(access).empty()) access = context.access;
+  plan.access = childText(&reg, "readAction").empty() ? accessName(textOf(access)) : "None";
   if (context.descriptions())
     plan.description = description(inheritedText(&reg, base, "description"));
   plan.resetValue = firstNonEmpty({inheritedText(&reg, base, "resetValue"), context.resetValue});

@@ -50,7 +50,7 @@ bool SVDStandardReader::makePlan(const XMLElement& reg, const Properties& outer,
   // A register read again for a derived peripheral or cluster was checked the first time.
   if (file_.warnings() && file_.checked_.insert(&reg).second) {
     file_.checkRegister(reg, plan, offset ? file_.elementText(*offset) : std::string_view(),
-                        access, {});
+                        properties.access, {});
     const bool inBytes = (context_.options & kRegisterSizeInBytes) != 0;
     file_.checkFields(plan, inBytes ? bits * 8 : bits);
   }
