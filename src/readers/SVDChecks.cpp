@@ -122,7 +122,8 @@ void SVDFile::checkDimIndex(const XMLElement& element, std::uint32_t count, cons
   });
 }
 
-void SVDFile::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
+void SVDFile::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits,
+                          std::string_view sizeHint) {
   const auto end = [](const SVDFieldPlan& field) { return std::int64_t{field.lsb} + field.width; };
   fieldOrder_.clear();
   for (const SVDFieldPlan& field : plan.fields) {
@@ -130,7 +131,7 @@ void SVDFile::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
       warnAt(*field.element, "bit-field", [&] {
         return "field " + quoted(field.name) + " of register " + quoted(plan.name) + " (bits " +
                field.start + " to " + std::to_string(end(field) - 1) + ") lies outside the " +
-               std::to_string(sizeBits) + "-bit register";
+               std::to_string(sizeBits) + "-bit register" + std::string(sizeHint);
       });
     }
     if (field.width > 0) fieldOrder_.push_back(&field);

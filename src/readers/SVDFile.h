@@ -213,7 +213,9 @@ class SVDFile : public MemoryMap {
                      std::string_view dimIndex);
   /// Bit fields outside the register or overlapping, values that do not fit, names given
   /// twice.
-  void checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits);
+  /// sizeHint follows the text of a field outside the register: how another reading sizes it.
+  void checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits,
+                   std::string_view sizeHint = {});
   /// Names that two or more registers or clusters of one <registers> or cluster share.
   void checkRepeatedNames(const XMLElement& registers);
   /// The same, one member at a time, for a scope read member by member: each is checked

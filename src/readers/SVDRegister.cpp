@@ -125,6 +125,10 @@ bool SVDFile::makeRegisterPlan(const XMLElement& container, const XMLElement& re
   const XMLElement* offset = inheritedElement(&reg, base, "addressOffset");
   plan.addressOffset = checkedUnsigned(textOf(offset), 0, offset ? *offset : reg, "addressOffset");
   const XMLElement* size = inheritedElement(&reg, base, "size");
+  // This reading takes no size from a cluster; the standard's does.
+  const bool clusterSizeLeft = warnings() && textOf(size).empty() &&
+                               container.tagName() == "cluster" &&
+                               findElement(container.firstChild(), "size");
   for (const XMLElement* next : {peripheralSize, context.size, context.width}) {
     if (!textOf(size).empty()) break;
     size = next;
@@ -145,7 +149,8 @@ bool SVDFile::makeRegisterPlan(const XMLElement& container, const XMLElement& re
   if (warnings()) {
     checkRegister(reg, plan, textOf(offset), access, dimIndex);
     const bool inBytes = (context.options & kRegisterSizeInBytes) != 0;
-    checkFields(plan, inBytes ? sizeBits * 8 : sizeBits);
+    checkFields(plan, inBytes ? sizeBits * 8 : sizeBits,
+                clusterSizeLeft ? "; -standard takes the <size> of its cluster" : "");
   }
   return true;
 }
