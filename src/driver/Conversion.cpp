@@ -280,7 +280,7 @@ void Conversion::checkOutput() {
   const auto irqStart = static_cast<std::int32_t>(options_.irqStart);
   if (options_.irqTable) checkInterruptsBelowStart(map_, irqStart, "vector table");
   if (options_.nvicPrioBits != 0 && map_.rootElement())
-    checkInterruptsBelowStart(map_, irqStart, "NVIC group of -nvic");
+    checkInterruptsBelowStart(map_, irqStart, ("NVIC group of " + nvicCause()).c_str());
 }
 
 bool Conversion::reportReadFailure() {
@@ -296,11 +296,17 @@ bool Conversion::reportImportFailure() {
 // the one view that is made.
 void Conversion::addNvicGroup(bool nonSecure) {
   if (options_.nvicPrioBits == 0) return;
-  if (map_.diagnostics().enabled()) checkNvicReplacement(map_);
+  if (map_.diagnostics().enabled()) checkNvicReplacement(map_, nvicCause().c_str());
   map_.removeGroups({"NVIC"});
   map_.addNvicGroup(options_.core, options_.nvicPrioBits,
                     static_cast<std::int32_t>(options_.irqStart),
                     (options_.readOptions & kNoDescriptions) == 0, nonSecure);
+}
+
+// What asked for the NVIC group: a CMSIS header's priority bits take the place of -nvic.
+std::string Conversion::nvicCause() const {
+  if (options_.irqs2 && !options_.irqs) return "the header's __NVIC_PRIO_BITS";
+  return "-nvic";
 }
 
 void Conversion::addInclude() {

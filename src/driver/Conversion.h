@@ -45,6 +45,7 @@ class Conversion {
   bool explainLoadFailure(const XMLDocument& input);
   bool explainMissingCpu(const XMLDocument& input);
   void warnWrongReader(const XMLDocument& input, const char* option);
+  std::string nvicCause() const;
   void addInclude();
   bool writeOutputs();
   bool reportWriteFailure(const std::string& name);

@@ -77,11 +77,12 @@ void checkRemovals(MemoryMap& map, const std::vector<std::string>& names) {
   }
 }
 
-void checkNvicReplacement(MemoryMap& map) {
+void checkNvicReplacement(MemoryMap& map, const char* cause) {
   forEachGroup(map, [&](const XMLElement& group) {
     if (nameOf(group) == "NVIC") {
-      map.diagnostics().warn("core-group", 0,
-                             "-nvic replaces the input's group \"NVIC\" with a generated one");
+      map.diagnostics().warn(
+          "core-group", 0,
+          std::string(cause) + " replaces the input's group \"NVIC\" with a generated one");
     }
   });
 }

@@ -18,8 +18,8 @@ namespace regforge {
 void checkOptions(const Options& options, Diagnostics& diagnostics);
 /// -remove: each name that no top-level group has.
 void checkRemovals(MemoryMap& map, const std::vector<std::string>& names);
-/// -nvic: an input group "NVIC" that the generated one replaces.
-void checkNvicReplacement(MemoryMap& map);
+/// -nvic (or what stands for it, cause): an input group "NVIC" that the generated one replaces.
+void checkNvicReplacement(MemoryMap& map, const char* cause);
 /// -pp: each group after the first groupsBefore top-level children that starts where an
 /// earlier group starts: one of the input (the first inputGroups) or one the run made itself.
 void checkCoreGroupsOverOthers(MemoryMap& map, std::size_t inputGroups, std::size_t groupsBefore);

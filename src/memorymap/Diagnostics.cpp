@@ -25,15 +25,32 @@ void Diagnostics::keep(std::string_view check, int line, std::string text) {
   std::replace(text.begin(), text.end(), '\n', ' ');
   std::replace(text.begin(), text.end(), '\r', ' ');
   kept_.push_back({printable(file_, kPrintedTextLength), line, std::string(check),
-                   printable(text, kPrintedTextLength)});
+                   printable(text, kPrintedTextLength), 1});
+}
+
+bool Diagnostics::addedPlace(const void* source) {
+  const auto found = sources_.find(source);
+  if (found == sources_.end()) return false;
+  if (found->second != kNotKept) ++kept_[found->second].places;
+  return true;
 }
 
 std::string Diagnostics::takeText() {
+  // Line order within each run of one file's warnings; the command line's and the finished
+  // map's stay where they came.
+  for (auto run = kept_.begin(); run != kept_.end();) {
+    const auto end =
+        std::find_if(run, kept_.end(), [&](const Kept& w) { return w.file != run->file; });
+    std::stable_sort(run, end, [](const Kept& a, const Kept& b) { return a.line < b.line; });
+    run = end;
+  }
   std::string out;
   for (const Kept& w : kept_) {
     out += w.file;
     if (w.line > 0) out += ":" + std::to_string(w.line);
-    out += ": warning: " + w.text + " [" + w.check + "]\n";
+    out += ": warning: " + w.text;
+    if (w.places > 1) out += " (in " + withThousands(w.places) + " places)";
+    out += " [" + w.check + "]\n";
   }
   // The notes by file, then check.
   std::sort(tallies_.begin(), tallies_.end(), [](const Tally& a, const Tally& b) {
@@ -47,6 +64,7 @@ std::string Diagnostics::takeText() {
   }
   kept_.clear();
   tallies_.clear();
+  sources_.clear();
   return out;
 }
 

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -38,6 +39,15 @@ class Diagnostics {
   void warnWith(std::string_view check, int line, const MakeText& makeText) {
     if (enabled_ && counted(check)) keep(check, line, makeText());
   }
+  /// As warnWith, for a problem that source (an input element) carries wherever the input
+  /// uses it: the first report is the warning, each later one adds a place to it.
+  template <class MakeText>
+  void warnFrom(const void* source, std::string_view check, int line, const MakeText& makeText) {
+    if (!enabled_ || addedPlace(source)) return;
+    const bool kept = counted(check);
+    if (kept) keep(check, line, makeText());
+    sources_.emplace(source, kept ? kept_.size() - 1 : kNotKept);
+  }
   /// As warn, but recorded whether or not enabled: for what an opt-in option did, which the
   /// user is told even without warnings.
   void notice(std::string_view check, int line, std::string text) {
@@ -51,7 +61,8 @@ class Diagnostics {
   /// Warnings reported since startRun(), or since the start.
   std::uint64_t runCount() const { return count_ - runStart_; }
 
-  /// The kept warnings as "FILE:LINE: warning: TEXT [check]" lines, in the order they came,
+  /// The kept warnings as "FILE:LINE: warning: TEXT [check]" lines, in line order within each
+  /// run of one file's warnings, with " (in N places)" for a source used in several,
   /// then one "FILE: note: N more like this [check]" line per check and file that had more;
   /// all of them are forgotten, the count stays.
   std::string takeText();
@@ -62,7 +73,12 @@ class Diagnostics {
     int line;
     std::string check;
     std::string text;
+    std::uint64_t places;
   };
+  static constexpr std::size_t kNotKept = static_cast<std::size_t>(-1);
+  /// Whether source was reported before; then one more place of its warning.
+  bool addedPlace(const void* source);
+  std::unordered_map<const void*, std::size_t> sources_;  // to the index in kept_, if kept
   bool enabled_ = false;
   std::vector<std::string> off_;  // checks turned off: a few names at most
   std::string file_ = "regforge";

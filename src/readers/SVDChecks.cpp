@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "readers/DimIndex.h"
 #include "readers/SVDReader.h"
 #include "text/ByteText.h"
 #include "text/Latin1Text.h"
@@ -42,12 +43,12 @@ std::uint32_t SVDReader::checkedUnsigned(std::string_view text, int base, const 
   const std::optional<std::uint32_t> value = parseUnsigned(text, base);
   if (warnings() && !text.empty()) {
     if (!value) {
-      warnAt(where, "number", [&] {
+      warnOnceAt(where, "number", [&] {
         return std::string(what) + " " + quoted(text) + " is not " +
                (base == 10 ? "a decimal number" : "a number") + "; 0 used" + standardReading(text);
       });
     } else if (readsAsOctal(text, base) && std::to_string(*value) != text) {
-      warnAt(where, "number", [&] {
+      warnOnceAt(where, "number", [&] {
         return std::string(what) + " " + quoted(text) +
                " is read as octal: " + std::to_string(*value) + " used" + standardReading(text);
       });
@@ -60,7 +61,7 @@ std::int32_t SVDReader::checkedSigned(std::string_view text, int base, const XML
                                       std::string_view what) {
   const std::optional<std::int32_t> value = parseSigned(text, base);
   if (warnings() && !text.empty() && !value) {
-    warnAt(where, "number", [&] {
+    warnOnceAt(where, "number", [&] {
       return std::string(what) + " " + quoted(text) + " is not " +
              (base == 10 ? "a decimal number" : "a number") + "; 0 used" + standardReading(text);
     });
@@ -94,20 +95,20 @@ void SVDReader::passedBound(const XMLElement& element, std::uint64_t count, std:
 }
 
 void SVDReader::checkRegister(const XMLElement& reg, const SVDRegisterPlan& plan,
-                              std::string_view offset, std::string_view access,
+                              std::string_view offset, const XMLElement* accessElement,
                               std::string_view dimIndex) {
   if (offset.empty()) {
     warnAt(reg, "missing", [&] {
       return "register " + quoted(plan.name) + " has no <addressOffset>; offset 0 used";
     });
   }
+  const std::string_view access = textOf(accessElement);
   if (!access.empty() && !meansReadWrite(access) &&
       std::find(std::begin(kKnownAccess), std::end(kKnownAccess), access) ==
           std::end(kKnownAccess)) {
-    warnAt(reg, "access", [&] {
-      return "register " + quoted(plan.name) + ": access " + quoted(access) +
-             " is not known; Read/Write used";
-    });
+    // At the <access> that says it, once, however many registers take it from there.
+    warnOnceAt(*accessElement, "access",
+               [&] { return "access " + quoted(access) + " is not known; Read/Write used"; });
   }
   if (!dimIndex.empty()) checkDimIndex(reg, plan.count, plan.index, dimIndex);
 }
@@ -124,7 +125,8 @@ void SVDReader::checkDimIndex(const XMLElement& element, std::uint32_t count, co
   });
 }
 
-void SVDReader::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits) {
+void SVDReader::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits,
+                            std::string_view sizeHint) {
   const auto end = [](const SVDFieldPlan& field) { return std::int64_t{field.lsb} + field.width; };
   fieldOrder_.clear();
   for (const SVDFieldPlan& field : plan.fields) {
@@ -132,7 +134,7 @@ void SVDReader::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits)
       warnAt(*field.element, "bit-field", [&] {
         return "field " + quoted(field.name) + " of register " + quoted(plan.name) + " (bits " +
                field.start + " to " + std::to_string(end(field) - 1) + ") lies outside the " +
-               std::to_string(sizeBits) + "-bit register";
+               std::to_string(sizeBits) + "-bit register" + std::string(sizeHint);
       });
     }
     if (field.width > 0) fieldOrder_.push_back(&field);
@@ -143,7 +145,7 @@ void SVDReader::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits)
           binary ? parseUnsigned(value.value.substr(value.binary ? 0 : 2), 2)
                  : parseUnsigned(value.value, 0);
       if (number && field.width > 0 && field.width < 32 && *number >> field.width != 0) {
-        warnAt(*field.element, "enum-value", [&] {
+        warnAt(value.element ? *value.element : *field.element, "enum-value", [&] {
           return "value " + quoted(value.name) + " (" + std::string(value.binary ? "#" : "") +
                  std::string(value.value) + ") does not fit the " + field.size + "-bit field " +
                  quoted(field.name);
@@ -173,10 +175,10 @@ void SVDReader::checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits)
   for (const SVDFieldPlan& field : plan.fields) {
     if (field.name.empty()) continue;
     const NameInScope key{std::string_view(), field.name};
-    if (const XMLElement* const* first = namesInScope_.find(key)) {
+    if (const XMLElement* const* first = namesInScope_.names.find(key)) {
       warnRepeatedName(*field.element, field.name, **first);
     } else {
-      namesInScope_.insert(key, field.element);
+      namesInScope_.names.insert(key, field.element);
     }
   }
 }
@@ -201,28 +203,66 @@ void SVDReader::checkRepeatedNames(const XMLElement& registers) {
   }
 }
 
-void SVDReader::noteName(NamesInScope& names, const XMLElement& member) {
+void SVDReader::noteName(ScopeNames& scope, const XMLElement& member) {
   if (member.tagName() != "register" && member.tagName() != "cluster") return;
-  // Name and alternate group in one walk over the children.
+  // Name, alternate group and array in one walk over the children.
   const XMLElement* name = nullptr;
   const XMLElement* group = nullptr;
+  const XMLElement* dim = nullptr;
+  const XMLElement* dimIndex = nullptr;
   for (const XMLNode* inner = member.firstChild(); inner; inner = inner->nextSibling()) {
     const XMLElement* element = inner->toElement();
     if (!element) continue;
-    if (!name && element->tagName() == "name") {
+    const std::string_view tag = element->tagName();
+    if (!name && tag == "name") {
       name = element;
-    } else if (!group && element->tagName() == "alternateGroup") {
+    } else if (!group && tag == "alternateGroup") {
       group = element;
+    } else if (!dim && tag == "dim") {
+      dim = element;
+    } else if (!dimIndex && tag == "dimIndex") {
+      dimIndex = element;
     }
   }
   const std::string_view text = name ? elementText(*name) : std::string_view();
   if (text.empty()) return;
-  const NameInScope key{group ? elementText(*group) : std::string_view(), text};
-  if (const XMLElement* const* first = names.find(key)) {
-    warnRepeatedName(member, text, **first);
-  } else {
-    names.insert(key, &member);
+  const std::string_view groupText = group ? elementText(*group) : std::string_view();
+  // An array is its copies' names: two arrays of one pattern whose indexes differ clash in
+  // none of them.
+  const std::size_t mark = text.find("%s");
+  const std::optional<std::uint32_t> count =
+      dim && mark != std::string_view::npos ? parseUnsigned(elementText(*dim), 0) : std::nullopt;
+  if (!count || *count == 0 || *count > kComparedCopies) {
+    noteOneName(scope, member, groupText, text, text);
+    return;
   }
+  const DimIndex index = parseDimIndex(dimIndex ? elementText(*dimIndex) : "", *count);
+  for (std::uint32_t i = 0; i < *count; ++i) {
+    std::string copy(text.substr(0, mark));
+    index.appendEntry(i, copy);
+    copy += text.substr(mark + 2);
+    if (!noteOneName(scope, member, groupText, text, scope.copies.emplace_back(std::move(copy))))
+      return;  // one warning for the array
+  }
+}
+
+bool SVDReader::noteOneName(ScopeNames& scope, const XMLElement& member, std::string_view group,
+                            std::string_view written, std::string_view name) {
+  const NameInScope key{group, name};
+  const XMLElement* const* first = scope.names.find(key);
+  if (!first) {
+    scope.names.insert(key, &member);
+    return true;
+  }
+  if (written == name) {
+    warnRepeatedName(member, name, **first);
+  } else {
+    warnAt(member, "duplicate-name", [&] {
+      return "<" + std::string(member.tagName()) + "> " + quoted(written) + " makes " +
+             quoted(name) + ", given before at line " + std::to_string((*first)->line() + 1);
+    });
+  }
+  return false;
 }
 
 }  // namespace regforge

@@ -95,9 +95,11 @@ class SVDReader::ClusterWalk {
       }
     }
     // Unlike a register's, an empty <dim> means one copy.
-    const std::string_view dim = file_.childText(&inner, "dim");
-    frame.count =
-        dim.empty() ? 1 : file_.limitArray(file_.checkedUnsigned(dim, 0, inner, "dim"), inner);
+    const XMLElement* dim = findElement(inner.firstChild(), "dim");
+    const std::string_view dimText = file_.textOf(dim);
+    frame.count = dimText.empty()
+                      ? 1
+                      : file_.limitArray(file_.checkedUnsigned(dimText, 0, *dim, "dim"), inner);
     // A cluster is entered once per copy of the clusters around it: checked the first time.
     const bool check = file_.warnings() && file_.checked_.insert(&inner).second;
     if (check) file_.checkRepeatedNames(inner);
@@ -113,18 +115,20 @@ class SVDReader::ClusterWalk {
     return beginCopy(stack_.back());
   }
 
-  // The name, offset, step and index of the cluster's copies.
+  // The name, offset, step and index of the cluster's copies; a number's warning points at
+  // its own element.
   void readPlacement(const XMLElement& inner, bool check, ClusterFrame& frame) {
-    frame.step =
-        file_.checkedUnsigned(file_.childText(&inner, "dimIncrement"), 0, inner, "dimIncrement");
+    const XMLElement* step = findElement(inner.firstChild(), "dimIncrement");
+    frame.step = file_.checkedUnsigned(file_.textOf(step), 0, step ? *step : inner, "dimIncrement");
     if (const XMLElement* dimIndex = findElement(inner.firstChild(), "dimIndex")) {
       const std::string_view text = file_.elementText(*dimIndex);
       frame.index = parseDimIndex(text, frame.count);
       if (check) file_.checkDimIndex(inner, frame.count, frame.index, text);
     }
     frame.name = file_.childText(&inner, "name");
+    const XMLElement* offset = findElement(inner.firstChild(), "addressOffset");
     frame.addressOffset =
-        file_.checkedUnsigned(file_.childText(&inner, "addressOffset"), 0, inner, "addressOffset");
+        file_.checkedUnsigned(file_.textOf(offset), 0, offset ? *offset : inner, "addressOffset");
   }
 
   // The name prefix and offset of the frame's current copy; its members start again.

@@ -133,11 +133,13 @@ const XMLElement* SVDDerivation::resolveDerivedFrom(const XMLNode* scopeFirst, s
 void SVDDerivation::warnUnresolved(const XMLElement& element, std::string_view tag,
                                    std::string_view reference) {
   if (!diagnostics_ || !diagnostics_->enabled()) return;
+  // This reading looks a name up among its own kind; the standard's follows a dotted path.
+  const bool dotted = reference.find('.') != std::string_view::npos;
   diagnostics_->warn("derived-from", element.line() + 1,
                      "derivedFrom=\"" + std::string(reference) + "\" names no <" +
                          std::string(tag) +
-                         "> here; it is read without a base, so nothing is "
-                         "inherited");
+                         "> here; it is read without a base, so nothing is inherited" +
+                         (dotted ? "; -standard follows dotted paths" : ""));
 }
 
 void SVDDerivation::warnCycle(const XMLElement& element, std::string_view tag) {

@@ -59,6 +59,14 @@ class SVDFile : public MemoryMap {
   /// fixHexPrefix, a leading "0X" is given as "0x".
   std::string_view childText(const XMLElement* element, std::string_view tag,
                              bool fixHexPrefix = false);
+  /// element's text; empty for none.
+  std::string_view textOf(const XMLElement* element) {
+    return element ? elementText(*element) : std::string_view();
+  }
+  /// The child of element with tag when its text is not empty, else base's; null when neither
+  /// has one. inheritedText's text, with the element that holds it.
+  const XMLElement* inheritedElement(const XMLElement* element, const XMLElement* base,
+                                     std::string_view tag);
   /// childText(element, tag), or childText(base, tag) when that is empty.
   std::string_view inheritedText(const XMLElement* element, const XMLElement* base,
                                  std::string_view tag);

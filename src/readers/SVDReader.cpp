@@ -58,9 +58,9 @@ bool SVDReader::readDevice(const XMLDocument& document, XMLElement& root, unsign
       root.setAttribute("description", *text);
     }
   }
-  context.width = childText(device, "width");
-  context.size = childText(device, "size");
-  context.access = childText(device, "access");
+  context.width = findElement(device->firstChild(), "width");
+  context.size = findElement(device->firstChild(), "size");
+  context.access = findElement(device->firstChild(), "access");
   context.resetValue = childText(device, "resetValue");
   context.resetMask = childText(device, "resetMask");
 
@@ -111,7 +111,7 @@ bool SVDReader::readPeripheral(const XMLElement& peripherals, const XMLElement& 
   SVDNames names;
   names.prependToName = inheritedText(&peripheral, base, "prependToName");
   names.appendToName = inheritedText(&peripheral, base, "appendToName");
-  names.peripheralSize = inheritedText(&peripheral, base, "size");
+  names.peripheralSize = inheritedElement(&peripheral, base, "size");
 
   // A peripheral without <registers> of its own takes its base's whole register list.
   const XMLElement* registers =

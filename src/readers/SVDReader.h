@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,7 +29,11 @@ struct SVDReadContext {
   unsigned options = 0;
   std::optional<std::string_view> ignorePrefix;
   const XMLNode* documentFirst = nullptr;
-  std::string_view width, size, access, resetValue, resetMask;
+  // The device's <width>, <size> and <access>, whose lines warnings give.
+  const XMLElement* width = nullptr;
+  const XMLElement* size = nullptr;
+  const XMLElement* access = nullptr;
+  std::string_view resetValue, resetMask;
 
   bool descriptions() const { return (options & kNoDescriptions) == 0; }
 };
@@ -37,7 +42,7 @@ struct SVDReadContext {
 struct SVDNames {
   std::string_view prependToName;
   std::string_view appendToName;
-  std::string_view peripheralSize;
+  const XMLElement* peripheralSize = nullptr;  ///< the <size> a peripheral gives its registers
 };
 
 class SVDReader {
@@ -66,6 +71,11 @@ class SVDReader {
                                  std::string_view tag) {
     return file_.inheritedText(element, base, tag);
   }
+  const XMLElement* inheritedElement(const XMLElement* element, const XMLElement* base,
+                                     std::string_view tag) {
+    return file_.inheritedElement(element, base, tag);
+  }
+  std::string_view textOf(const XMLElement* element) { return file_.textOf(element); }
   Diagnostics& diagnostics() { return file_.diagnostics(); }
 
   bool readPeripherals(const XMLElement& peripherals, XMLElement& groupParent,
@@ -84,7 +94,7 @@ class SVDReader {
   bool readRegister(const XMLElement& container, XMLElement& group, const XMLElement& reg,
                     const SVDReadContext& context, const SVDNames& names, std::uint32_t baseOffset);
   bool makeRegisterPlan(const XMLElement& container, const XMLElement& reg,
-                        const SVDReadContext& context, std::string_view peripheralSize,
+                        const SVDReadContext& context, const XMLElement* peripheralSize,
                         SVDRegisterPlan& plan);
   bool readFields(const XMLElement& fields, const SVDReadContext& context, SVDRegisterPlan& plan);
   bool readEnumeratedValues(const XMLElement& field, const XMLElement* fieldBase,
@@ -135,6 +145,15 @@ class SVDReader {
     }
   };
   using NamesInScope = FlatMap<NameInScope, const XMLElement*, NameInScopeHash>;
+  /// The names of one scope, with the texts of array copies that the names point into.
+  struct ScopeNames {
+    NamesInScope names;
+    std::deque<std::string> copies;
+    void clear() {
+      names.clear();
+      copies.clear();
+    }
+  };
 
   bool warnings() { return !muted_ && diagnostics().enabled(); }
   /// "; -standard reads it as N" for a text that the standard's number rule reads, else empty.
@@ -144,6 +163,11 @@ class SVDReader {
   template <class MakeText>
   void warnAt(const XMLElement& element, std::string_view check, const MakeText& makeText) {
     diagnostics().warnWith(check, element.line() + 1, makeText);
+  }
+  /// As warnAt, for a problem of element's own text: one warning, however often it is read.
+  template <class MakeText>
+  void warnOnceAt(const XMLElement& element, std::string_view check, const MakeText& makeText) {
+    diagnostics().warnFrom(&element, check, element.line() + 1, makeText);
   }
   /// The number text converts to by base; warns when that is not what the text says.
   std::uint32_t checkedUnsigned(std::string_view text, int base, const XMLElement& where,
@@ -157,18 +181,25 @@ class SVDReader {
   void passedBound(const XMLElement& element, std::uint64_t count, std::uint64_t perCopy);
   /// offset and access are the texts the register was read with.
   void checkRegister(const XMLElement& reg, const SVDRegisterPlan& plan, std::string_view offset,
-                     std::string_view access, std::string_view dimIndex);
+                     const XMLElement* access, std::string_view dimIndex);
   /// index is dimIndex as read for count copies.
   void checkDimIndex(const XMLElement& element, std::uint32_t count, const DimIndex& index,
                      std::string_view dimIndex);
   /// Bit fields outside the register or overlapping, values that do not fit, names given
   /// twice.
-  void checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits);
+  /// sizeHint follows the text of a field outside the register: how another reading sizes it.
+  void checkFields(const SVDRegisterPlan& plan, std::uint32_t sizeBits,
+                   std::string_view sizeHint = {});
   /// Names that two or more registers or clusters of one <registers> or cluster share.
   void checkRepeatedNames(const XMLElement& registers);
   /// The same, one member at a time, for a scope read member by member: each is checked
   /// while its elements are at hand.
-  void noteName(NamesInScope& names, const XMLElement& member);
+  void noteName(ScopeNames& scope, const XMLElement& member);
+  /// One name that member makes (written: as the file writes it); false when it clashed.
+  bool noteOneName(ScopeNames& scope, const XMLElement& member, std::string_view group,
+                   std::string_view written, std::string_view name);
+  /// Arrays of more copies are compared by their written names.
+  static constexpr std::uint32_t kComparedCopies = 1024;
   void warnRepeatedName(const XMLElement& element, std::string_view name, const XMLElement& first);
 
   SVDFile& file_;
@@ -186,8 +217,8 @@ class SVDReader {
   std::unordered_set<const XMLElement*> limited_;
   bool muted_ = false;
   std::vector<const SVDFieldPlan*> fieldOrder_;  // reused by the checks, not to allocate anew
-  NamesInScope namesInScope_;                    // reused per scope
-  NamesInScope registerNames_;                   // of the <registers> being read
+  ScopeNames namesInScope_;                      // reused per scope
+  ScopeNames registerNames_;                     // of the <registers> being read
 };
 
 }  // namespace regforge

@@ -94,7 +94,7 @@ bool SVDReader::readRegister(const XMLElement& container, XMLElement& group, con
 }
 
 bool SVDReader::makeRegisterPlan(const XMLElement& container, const XMLElement& reg,
-                                 const SVDReadContext& context, std::string_view peripheralSize,
+                                 const SVDReadContext& context, const XMLElement* peripheralSize,
                                  SVDRegisterPlan& plan) {
   const XMLElement* base =
       derivation_.resolveDerivedFrom(container.firstChild(), "register", false, reg);
@@ -106,9 +106,9 @@ bool SVDReader::makeRegisterPlan(const XMLElement& container, const XMLElement& 
   // Without <dim> a register is read once; with one, its text gives the count.
   std::string_view dimIndex;
   if (const XMLElement* dim = SVDFile::findElementIn(own, inherited, "dim")) {
-    plan.count = limitArray(checkedUnsigned(elementText(*dim), 0, reg, "dim"), reg);
+    plan.count = limitArray(checkedUnsigned(elementText(*dim), 0, *dim, "dim"), reg);
     if (const XMLElement* increment = SVDFile::findElementIn(own, inherited, "dimIncrement")) {
-      plan.step = checkedUnsigned(elementText(*increment), 0, reg, "dimIncrement");
+      plan.step = checkedUnsigned(elementText(*increment), 0, *increment, "dimIncrement");
     }
     if (const XMLElement* index = SVDFile::findElementIn(own, inherited, "dimIndex")) {
       dimIndex = elementText(*index);
@@ -120,16 +120,24 @@ bool SVDReader::makeRegisterPlan(const XMLElement& container, const XMLElement& 
   plan.name = childText(&reg, "name");
   // Only copies that lie apart take their index.
   if (plan.step != 0) plan.indexMark = plan.name.find("%s");
-  const std::string_view offset = inheritedText(&reg, base, "addressOffset");
-  plan.addressOffset = checkedUnsigned(offset, 0, reg, "addressOffset");
-  const std::uint32_t size =
-      checkedUnsigned(firstNonEmpty({inheritedText(&reg, base, "size"), peripheralSize,
-                                     context.size, context.width}),
-                      10, reg, "size");
-  plan.size = registerSize(size, (context.options & kRegisterSizeInBytes) != 0);
-  const std::string_view access =
-      firstNonEmpty({inheritedText(&reg, base, "access"), context.access});
-  plan.access = childText(&reg, "readAction").empty() ? accessName(access) : "None";
+  // Numbers are checked at the element that holds them: a peripheral's <size> is one
+  // warning, however many registers take it.
+  const XMLElement* offset = inheritedElement(&reg, base, "addressOffset");
+  plan.addressOffset = checkedUnsigned(textOf(offset), 0, offset ? *offset : reg, "addressOffset");
+  const XMLElement* size = inheritedElement(&reg, base, "size");
+  // This reading takes no size from a cluster; the standard's does.
+  const bool clusterSizeLeft = warnings() && textOf(size).empty() &&
+                               container.tagName() == "cluster" &&
+                               findElement(container.firstChild(), "size");
+  for (const XMLElement* next : {peripheralSize, context.size, context.width}) {
+    if (!textOf(size).empty()) break;
+    size = next;
+  }
+  const std::uint32_t sizeBits = checkedUnsigned(textOf(size), 10, size ? *size : reg, "size");
+  plan.size = registerSize(sizeBits, (context.options & kRegisterSizeInBytes) != 0);
+  const XMLElement* access = inheritedElement(&reg, base, "access");
+  if (textOf(access).empty()) access = context.access;
+  plan.access = childText(&reg, "readAction").empty() ? accessName(textOf(access)) : "None";
   if (context.descriptions())
     plan.description = description(inheritedText(&reg, base, "description"));
   plan.resetValue = firstNonEmpty({inheritedText(&reg, base, "resetValue"), context.resetValue});
@@ -139,9 +147,10 @@ bool SVDReader::makeRegisterPlan(const XMLElement& container, const XMLElement& 
   const XMLElement* fields = SVDFile::findElementIn(own, inherited, "fields");
   if (fields && !readFields(*fields, context, plan)) return false;
   if (warnings()) {
-    checkRegister(reg, plan, offset, access, dimIndex);
+    checkRegister(reg, plan, textOf(offset), access, dimIndex);
     const bool inBytes = (context.options & kRegisterSizeInBytes) != 0;
-    checkFields(plan, inBytes ? size * 8 : size);
+    checkFields(plan, inBytes ? sizeBits * 8 : sizeBits,
+                clusterSizeLeft ? "; -standard takes the <size> of its cluster" : "");
   }
   return true;
 }
@@ -163,15 +172,18 @@ bool SVDReader::readFields(const XMLElement& fields, const SVDReadContext& conte
     entry.element = field;
     entry.name = name;
     BitPosition position;
-    if (const std::string_view offset = inheritedText(field, base, "bitOffset"); !offset.empty()) {
-      position = {checkedSigned(offset, 0, *field, "bitOffset"),
-                  checkedSigned(inheritedText(field, base, "bitWidth"), 0, *field, "bitWidth")};
+    if (const XMLElement* offset = inheritedElement(field, base, "bitOffset");
+        !textOf(offset).empty()) {
+      const XMLElement* width = inheritedElement(field, base, "bitWidth");
+      position = {checkedSigned(textOf(offset), 0, *offset, "bitOffset"),
+                  checkedSigned(textOf(width), 0, width ? *width : *field, "bitWidth")};
     } else if (const std::string_view range = inheritedText(field, base, "bitRange");
                !range.empty()) {
       position = fromBitRange(range);
-    } else if (const std::string_view lsb = inheritedText(field, base, "lsb"); !lsb.empty()) {
-      position = fromMsbAndLsb(checkedSigned(inheritedText(field, base, "msb"), 10, *field, "msb"),
-                               checkedSigned(lsb, 10, *field, "lsb"));
+    } else if (const XMLElement* lsb = inheritedElement(field, base, "lsb"); !textOf(lsb).empty()) {
+      const XMLElement* msb = inheritedElement(field, base, "msb");
+      position = fromMsbAndLsb(checkedSigned(textOf(msb), 10, msb ? *msb : *field, "msb"),
+                               checkedSigned(textOf(lsb), 10, *lsb, "lsb"));
     }
     entry.lsb = position.lsb;
     entry.width = position.width;
@@ -208,6 +220,7 @@ bool SVDReader::readEnumeratedValueList(const XMLElement& values, const SVDReadC
     // A value without a number (a default, say) makes no element.
     if (name.empty() || number.empty()) continue;
     SVDEnumPlan& entry = plan.enums.emplace_back();
+    entry.element = value;
     entry.name = name;
     entry.binary = number.front() == '#';
     if (entry.binary) number.remove_prefix(1);

@@ -14,6 +14,7 @@
 namespace regforge {
 
 struct SVDEnumPlan {
+  const XMLElement* element = nullptr;  // the <enumeratedValue> read, for its warnings' line
   std::string_view name;
   std::string_view value;  // as written, without a leading '#'
   bool binary = false;     // the value was written with '#': it is given "0b" instead

@@ -300,9 +300,9 @@ std::uint32_t SVDStandardReader::number(const XMLElement* element, std::string_v
   if (!element) return 0;
   const std::string_view value = reader_.elementText(*element);
   const std::optional<std::uint32_t> number = parseScaled(value);
-  // A text that many registers inherit is told once.
-  if (!number && reader_.warnings() && !value.empty() && reader_.checked_.insert(element).second) {
-    reader_.warnAt(*element, "number", [&] {
+  // A text that many registers inherit is told once, with their count.
+  if (!number && reader_.warnings() && !value.empty()) {
+    reader_.warnOnceAt(*element, "number", [&] {
       return std::string(what) + " " + quoted(value) + " is not a number; 0 used";
     });
   }

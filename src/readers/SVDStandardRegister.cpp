@@ -50,7 +50,7 @@ bool SVDStandardReader::makePlan(const XMLElement& reg, const Properties& outer,
   // A register read again for a derived peripheral or cluster was checked the first time.
   if (reader_.warnings() && reader_.checked_.insert(&reg).second) {
     reader_.checkRegister(reg, plan, offset ? reader_.elementText(*offset) : std::string_view(),
-                          access, {});
+                          properties.access, {});
     const bool inBytes = (context_.options & kRegisterSizeInBytes) != 0;
     reader_.checkFields(plan, inBytes ? bits * 8 : bits);
   }
@@ -92,7 +92,7 @@ bool SVDStandardReader::readField(const XMLElement& field, SVDRegisterPlan& plan
     const std::optional<std::uint32_t> lsb =
         parseScaled(colon < inner.size() ? inner.substr(colon + 1) : std::string_view());
     if ((!msb || !lsb) && reader_.warnings()) {
-      reader_.warnAt(*range, "number", [&] {
+      reader_.warnOnceAt(*range, "number", [&] {
         return "bitRange " + quoted(reader_.elementText(*range)) + " is not [msb:lsb]; 0 used";
       });
     }

@@ -25,6 +25,13 @@ std::string_view SVDFile::childText(const XMLElement* element, std::string_view 
   return text;
 }
 
+const XMLElement* SVDFile::inheritedElement(const XMLElement* element, const XMLElement* base,
+                                            std::string_view tag) {
+  const XMLElement* own = element ? findElement(element->firstChild(), tag) : nullptr;
+  if (own && !elementText(*own).empty()) return own;
+  return base ? findElement(base->firstChild(), tag) : nullptr;
+}
+
 std::string_view SVDFile::inheritedText(const XMLElement* element, const XMLElement* base,
                                         std::string_view tag) {
   const std::string_view own = childText(element, tag);

@@ -20,7 +20,9 @@ TEST(DiagnosticsTest, BeyondTenOfOneCheckInOneFileOnlyANoteCountsTheRest) {
   diagnostics.warn("number", 2, "n");
   const std::string text = diagnostics.takeText();
   EXPECT_EQ(diagnostics.count(), 1372u);
-  EXPECT_NE(text.find("a.svd:10: warning: n [number]\na.svd: warning: a [access]\n"
+  // A warning about the whole file comes before those with lines.
+  EXPECT_EQ(text.rfind("a.svd: warning: a [access]\na.svd:1: warning: n [number]\n", 0), 0u);
+  EXPECT_NE(text.find("a.svd:10: warning: n [number]\n"
                       "b.svd:2: warning: n [number]\na.svd: note: 1,360 more like this [number]\n"),
             std::string::npos)
       << text;
@@ -63,6 +65,37 @@ TEST(DiagnosticsTest, NotesComeByFileThenCheckAndTheCountsStartAfresh) {
   diagnostics.warn("number", 0, "n");
   EXPECT_EQ(diagnostics.takeText(), "a.svd: warning: n [number]\n");
   EXPECT_EQ(diagnostics.count(), 45u);
+}
+
+TEST(DiagnosticsTest, ASourceUsedInManyPlacesIsOneWarningWithTheirCount) {
+  Diagnostics diagnostics;
+  diagnostics.enable();
+  diagnostics.setFile("a.svd");
+  const int size = 0, other = 0;  // two elements of the input
+  for (int i = 0; i < 873; ++i)
+    diagnostics.warnFrom(&size, "number", 71, [] { return "size"; });
+  diagnostics.warnFrom(&other, "number", 9, [] { return "other"; });
+  EXPECT_EQ(diagnostics.count(), 2u);
+  EXPECT_EQ(diagnostics.takeText(),
+            "a.svd:9: warning: other [number]\n"
+            "a.svd:71: warning: size (in 873 places) [number]\n");
+}
+
+TEST(DiagnosticsTest, LineOrderHoldsWithinEachRunOfOneFile) {
+  Diagnostics diagnostics;
+  diagnostics.enable();
+  diagnostics.warn("option", 0, "first");
+  diagnostics.setFile("a.svd");
+  for (const int line : {2051, 2050, 2048})
+    diagnostics.warn("bit-field", line, std::to_string(line));
+  diagnostics.setFile("regforge");
+  diagnostics.warn("duplicate-group", 0, "last");
+  EXPECT_EQ(diagnostics.takeText(),
+            "regforge: warning: first [option]\n"
+            "a.svd:2048: warning: 2048 [bit-field]\n"
+            "a.svd:2050: warning: 2050 [bit-field]\n"
+            "a.svd:2051: warning: 2051 [bit-field]\n"
+            "regforge: warning: last [duplicate-group]\n");
 }
 
 }  // namespace
