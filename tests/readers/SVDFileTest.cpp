@@ -164,7 +164,8 @@ TEST_F(SVDReaderTest, RegistersReadAgainForADerivedPeripheralAreToldOnce) {
       "<peripheral derivedFrom='A'><name>C</name><baseAddress>0x200</baseAddress></peripheral>"
       "</peripherals></device>"));
   EXPECT_EQ(warnings({"number"}),
-            "regforge:1: warning: size \"0x20\" is not a decimal number; 0 used; -standard reads it as 32 [number]\n");
+            "regforge:1: warning: size \"0x20\" is not a decimal number; 0 used; -standard reads "
+            "it as 32 [number]\n");
 }
 
 TEST_F(SVDReaderTest, ARegisterTakesItsBaseOnlyFromItsOwnScope) {
@@ -208,6 +209,25 @@ TEST_F(SVDReaderTest, NumbersThatSayOtherThanTheyAreReadAreTold) {
   EXPECT_NE(text.find("lsb \"x\" is not a decimal number; 0 used"), std::string::npos) << text;
 }
 
+TEST_F(SVDReaderTest, TheDefaultDescriptionHookMakesLineBreaksOfBackslashN) {
+  ASSERT_TRUE(
+      read("<device><name>D</name><description>one\\ntwo\\n\\nthree\\</description>"
+           "<peripherals/></device>"));
+  EXPECT_NE(written().find("description=\"one&lt;br/&gt;two&lt;br/&gt;&lt;br/&gt;three\\\""),
+            std::string::npos)
+      << written();
+}
+
+TEST_F(SVDReaderTest, AFieldWithoutBitsIsTold) {
+  map_.diagnostics().enable();
+  ASSERT_TRUE(
+      read(device("<registers><register><name>R</name><size>32</size><fields><field>"
+                  "<name>Z</name><bitOffset>3</bitOffset><bitWidth>0</bitWidth></field>"
+                  "</fields></register></registers>")));
+  EXPECT_NE(warnings({"bit-field"}).find("field \"Z\" of register \"R\" (bits 3 to 2)"),
+            std::string::npos);
+}
+
 TEST_F(SVDReaderTest, BoundsGivenByTheCallerReplaceTheProgramsOwn) {
   const std::string body =
       "<registers><register><name>R%s</name><dim>100</dim>"
@@ -235,8 +255,9 @@ TEST_F(SVDReaderTest, BoundsGivenByTheCallerReplaceTheProgramsOwn) {
 // Clusters that each hold two copies of the one before double the registers at every level:
 // 40 levels would be 2^40 registers. The read stops at its bound and names no array.
 TEST_F(SVDReaderTest, ClustersThatDeriveTwiceFromTheLevelBelowStopAtTheBound) {
-  std::string body = "<registers><cluster><name>L0</name><register><name>R</name></register>"
-                     "</cluster>";
+  std::string body =
+      "<registers><cluster><name>L0</name><register><name>R</name></register>"
+      "</cluster>";
   for (int i = 1; i < 40; ++i) {
     const std::string below = "L" + std::to_string(i - 1);
     body += "<cluster><name>L" + std::to_string(i) + "</name><cluster derivedFrom='" + below +
