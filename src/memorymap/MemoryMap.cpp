@@ -21,7 +21,7 @@ bool matches(const MemoryMapElement& element, ElementKind kind,
 }  // namespace
 
 XMLElement* MemoryMap::createElement(std::string_view tagName) {
-  return arena().make<MemoryMapElement>(*this, storeName(tagName));
+  return makeNode<MemoryMapElement>(*this, storeName(tagName));
 }
 
 MemoryMapElement* MemoryMap::addElement(XMLElement* parent, std::string_view tagName,
@@ -61,14 +61,14 @@ MemoryMapElement* MemoryMap::findElementByAttribute(MemoryMapElement* from, Elem
   return nullptr;
 }
 
-void MemoryMap::startGroupContent() {
+void MemoryMap::startGroupContent(const XMLElement& group) {
   assert(!inGroup_ && "one group's content at a time");
   inGroup_ = true;
-  useArena(&scratch_);
+  lendArena(&scratch_, &group);
 }
 
 void MemoryMap::finishGroupContent(XMLElement& group) {
-  useArena(nullptr);
+  lendArena(nullptr, nullptr);
   inGroup_ = false;
   int level = 0;
   for (const XMLNode* above = group.parent(); above; above = above->parent())

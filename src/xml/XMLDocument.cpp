@@ -63,19 +63,27 @@ void XMLDocument::setElementText(XMLElement& element, const ParsedText* first, s
 XMLDocument::~XMLDocument() = default;
 
 XMLElement* XMLDocument::createElement(std::string_view tagName) {
-  return arena().make<XMLElement>(*this, storeName(tagName));
+  return makeNode<XMLElement>(*this, storeName(tagName));
 }
 
 XMLData* XMLDocument::createData(std::string_view text) {
-  return arena().make<XMLData>(storeText(text));
+  return makeNode<XMLData>(storeText(text, *active_));
 }
 
 XMLComment* XMLDocument::createComment(std::string_view text) {
-  return arena().make<XMLComment>(storeText(text));
+  return makeNode<XMLComment>(storeText(text, *active_));
 }
 
 XMLCDATASection* XMLDocument::createCDATASection(std::string_view text) {
-  return arena().make<XMLCDATASection>(storeText(text));
+  return makeNode<XMLCDATASection>(storeText(text, *active_));
+}
+
+void XMLDocument::lendArena(Arena* arena, const XMLElement* holder) {
+  active_ = arena ? arena : &arena_;
+  holder_ = arena ? holder : nullptr;
+  // Leases count round from 1; a node of an ended lease is no longer taken for the active one.
+  if (arena) lastLease_ = static_cast<std::uint8_t>(lastLease_ % 255 + 1);
+  lease_ = arena ? lastLease_ : 0;
 }
 
 bool XMLDocument::ownsText(std::string_view text) const {
@@ -85,8 +93,8 @@ bool XMLDocument::ownsText(std::string_view text) const {
   return false;
 }
 
-std::string_view XMLDocument::storeText(std::string_view text) {
-  return ownsText(text) ? text : arena().copy(text);
+std::string_view XMLDocument::storeText(std::string_view text, Arena& arena) {
+  return ownsText(text) ? text : arena.copy(text);
 }
 
 std::string_view XMLDocument::storeName(std::string_view name) {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/Files.h"
@@ -34,6 +35,13 @@ class XMLDocument {
   /// A new element with a copy of tagName and no attributes, owned by this document.
   /// Subclasses decide the element class; the parser creates every element through here.
   virtual XMLElement* createElement(std::string_view tagName);
+  /// Makes a node of class T where new nodes go: the document's own arena, or the one lent.
+  template <class T, class... Args>
+  T* makeNode(Args&&... args) {
+    T* node = active_->make<T>(std::forward<Args>(args)...);
+    node->lease_ = lease_;
+    return node;
+  }
 
   XMLData* createData(std::string_view text);
   XMLComment* createComment(std::string_view text);
@@ -44,7 +52,7 @@ class XMLDocument {
   XMLElement* root() const { return root_; }
 
   std::optional<std::string_view> doctype() const { return doctype_; }
-  void setDoctype(std::string_view name) { doctype_ = storeText(name); }
+  void setDoctype(std::string_view name) { doctype_ = storeText(name, arena_); }
 
   Content content() const { return content_; }
 
@@ -85,8 +93,8 @@ class XMLDocument {
   /// For a parse error: what was found there, in words (the tags of a mismatch, say).
   const std::string& errorDetail() const { return errorDetail_; }
 
-  /// text itself when it lies in a buffer this document owns, else a copy in the arena.
-  std::string_view storeText(std::string_view text);
+  /// text itself when it lies in a buffer this document owns, else a copy in arena.
+  std::string_view storeText(std::string_view text, Arena& arena);
   /// storeText for tag and attribute names, which repeat: each name is stored once, and
   /// always in the document's own arena.
   std::string_view storeName(std::string_view name);
@@ -110,12 +118,22 @@ class XMLDocument {
     return false;
   }
 
-  /// Where new nodes and texts go: the document's own arena unless a subclass lends another.
-  Arena& arena() { return *active_; }
+  /// The arena node lives in. Whatever node is given (attributes, texts) is stored there
+  /// too, so that it lives exactly as long as the node.
+  Arena& arenaOf(const XMLNode& node) {
+    return node.lease_ != 0 && node.lease_ == lease_ ? *active_ : arena_;
+  }
+  /// Whether parent may hold child: nodes of one arena hold each other, and the element an
+  /// arena is lent for holds nodes of that arena.
+  bool mayHold(const XMLElement& parent, const XMLNode& child) const {
+    return child.lease_ == parent.lease_ || (child.lease_ == lease_ && &parent == holder_);
+  }
 
  protected:
-  /// Makes new nodes and texts go to arena (null: back to the document's own).
-  void useArena(Arena* arena) { active_ = arena ? arena : &arena_; }
+  /// Makes new nodes, and all that is given to them, go to arena until lendArena(nullptr,
+  /// nullptr). They may be linked only below holder and each other, and they end when
+  /// the lease does.
+  void lendArena(Arena* arena, const XMLElement* holder);
   Arena& ownArena() { return arena_; }
 
   void setError(int line, const char* format, ...) __attribute__((format(printf, 3, 4)));
@@ -124,6 +142,9 @@ class XMLDocument {
   bool ownsText(std::string_view text) const;
   Arena arena_;
   Arena* active_ = &arena_;
+  const XMLElement* holder_ = nullptr;  // the element the active arena is lent for
+  std::uint8_t lease_ = 0;              // the lease of the active arena; 0 for the own arena
+  std::uint8_t lastLease_ = 0;
   struct Source {
     PageBlock buffer;
     const char* end;  // of the parsed bytes

@@ -1,5 +1,8 @@
 #include "xml/XMLNode.h"
 
+#include <cassert>
+
+#include "xml/XMLDocument.h"
 #include "xml/XMLElement.h"
 
 namespace regforge {
@@ -21,6 +24,7 @@ XMLNode* XMLNode::lastChild() const {
 }
 
 void XMLElement::appendChild(XMLNode* child) {
+  assert(document_->mayHold(*this, *child) && "a node linked where its arena ends before it");
   child->parent_ = this;
   child->nextSibling_ = nullptr;
   if (lastChild_) {
@@ -32,6 +36,7 @@ void XMLElement::appendChild(XMLNode* child) {
 }
 
 void XMLElement::prependChild(XMLNode* child) {
+  assert(document_->mayHold(*this, *child) && "a node linked where its arena ends before it");
   child->parent_ = this;
   child->nextSibling_ = firstChild_;
   firstChild_ = child;

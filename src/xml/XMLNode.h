@@ -37,10 +37,12 @@ class XMLNode {
 
  private:
   friend class XMLElement;
+  friend class XMLDocument;
   XMLElement* parent_ = nullptr;
   XMLNode* nextSibling_ = nullptr;
   std::int32_t line_ = -1;
   Type type_;
+  std::uint8_t lease_ = 0;  // 0: in the document's own arena; else the lease it was made under
 };
 
 /// Common part of the node kinds that hold a text.

@@ -112,7 +112,7 @@ void XMLParser::readContent() {
       break;
   }
   const int line = lineAt(start);
-  XMLData* data = document_.arena().make<XMLData>(decode(start, p_, true));
+  XMLData* data = document_.makeNode<XMLData>(decode(start, p_, true));
   data->setLine(line);
   open_.back().element->appendChild(data);
 }
@@ -162,7 +162,7 @@ bool XMLParser::readComment() {
   char* close = find(body, "-->");
   p_ = close ? close + 3 : end_;
   if (close && content_ == XMLDocument::Content::Nodes && !open_.empty()) {
-    XMLComment* comment = document_.arena().make<XMLComment>(
+    XMLComment* comment = document_.makeNode<XMLComment>(
         std::string_view(body, static_cast<std::size_t>(close - body)));
     comment->setLine(line);
     open_.back().element->appendChild(comment);
@@ -176,7 +176,7 @@ bool XMLParser::readCDATASection() {
   char* close = find(body, "]]>");
   p_ = close ? close + 3 : end_;
   if (close && !open_.empty()) {
-    XMLCDATASection* section = document_.arena().make<XMLCDATASection>(
+    XMLCDATASection* section = document_.makeNode<XMLCDATASection>(
         std::string_view(body, static_cast<std::size_t>(close - body)));
     section->setLine(line);
     open_.back().element->appendChild(section);
