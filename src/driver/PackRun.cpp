@@ -303,7 +303,7 @@ class PackRun {
   // path that would leave the pack.
   std::optional<std::string> findSvd(const Choice& choice) {
     const PackValue& svd = choice.processor->svd;
-    const PackSource::File file = source_.find(svd.text);
+    const PackSource::NamedFile file = source_.find(svd.text);
     if (file.problem) {
       fail("error: device %s: SVD file \"%s\" %s\n", choice.shown().c_str(),
            printable(svd.text).c_str(), file.problem);

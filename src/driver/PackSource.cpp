@@ -36,7 +36,7 @@ class PackSource::ZippedFiles : public FileAccess {
     if (path.compare(0, prefix_.size(), prefix_) != 0) return others_.read(path);
     return archive_.read(path.substr(prefix_.size()), XMLDocument::kLargestInput);
   }
-  regforge::File openText(const std::string& path) override { return others_.openText(path); }
+  File openText(const std::string& path) override { return others_.openText(path); }
   std::unique_ptr<ByteSink> create(const std::string& path, bool text) override {
     return others_.create(path, text);
   }
@@ -95,8 +95,8 @@ bool PackSource::readZippedDescription(XMLDocument& document, std::string& messa
   return false;
 }
 
-PackSource::File PackSource::find(const std::string& named) const {
-  File file;
+PackSource::NamedFile PackSource::find(const std::string& named) const {
+  NamedFile file;
   const RelativePath inside = relativePath(named);
   if (inside.problem) {
     file.problem = inside.problem;
@@ -112,7 +112,7 @@ PackSource::File PackSource::find(const std::string& named) const {
       }
     }
     if (isFile(file.path) && !isInsideFolder(folder_, file.path)) {
-      file = File{};
+      file = NamedFile{};
       file.problem = "leads out of the pack through a link";
     }
     return file;

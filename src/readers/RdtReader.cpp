@@ -3,10 +3,7 @@
 // copied as text; nothing is converted.
 #include "readers/RdtReader.h"
 
-#include <filesystem>
-#include <system_error>
-
-#include "readers/ElementWalk.h"
+#include "readers/LeadingElements.h"
 #include "text/ByteText.h"
 #include "text/Latin1Text.h"
 
@@ -154,16 +151,6 @@ const XMLElement* findCpu(const XMLNode* node, std::string_view identifier) {
       at = at->parent();
     }
   }
-}
-
-std::optional<RdtLoadError> readRdt(MemoryMap& map, const XMLElement& cpu) {
-  return readRdt(
-      map, cpu, [](XMLDocument& document, const std::string& path) -> std::optional<std::uint64_t> {
-        if (!document.load(path.c_str())) return std::nullopt;
-        std::error_code failed;
-        const std::uintmax_t size = std::filesystem::file_size(path, failed);
-        return failed ? 0 : size;  // a special file counts as empty
-      });
 }
 
 std::optional<RdtLoadError> readRdt(MemoryMap& map, const XMLElement& cpu,

@@ -70,14 +70,6 @@ XMLData* XMLDocument::createData(std::string_view text) {
   return makeNode<XMLData>(storeText(text, *active_));
 }
 
-XMLComment* XMLDocument::createComment(std::string_view text) {
-  return makeNode<XMLComment>(storeText(text, *active_));
-}
-
-XMLCDATASection* XMLDocument::createCDATASection(std::string_view text) {
-  return makeNode<XMLCDATASection>(storeText(text, *active_));
-}
-
 void XMLDocument::lendArena(Arena* arena, const XMLElement* holder) {
   active_ = arena ? arena : &arena_;
   holder_ = arena ? holder : nullptr;

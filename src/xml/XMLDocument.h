@@ -44,8 +44,6 @@ class XMLDocument {
   }
 
   XMLData* createData(std::string_view text);
-  XMLComment* createComment(std::string_view text);
-  XMLCDATASection* createCDATASection(std::string_view text);
 
   /// Makes element (or nothing) the root, in place of any root there was.
   void setRoot(XMLElement* element) { root_ = element; }
