@@ -42,21 +42,12 @@ MemoryMapElement* MemoryMap::findElementByAttribute(MemoryMapElement* from, Elem
                                                     std::optional<std::string_view> attributeName,
                                                     std::optional<std::string_view> value,
                                                     bool caseSensitive) {
-  // Pre-order over from's subtree, without recursion.
-  XMLNode* node = from;
-  while (node) {
+  for (XMLNode* node = from; node; node = nextInPreOrder(node, from)) {
     if (const XMLElement* element = node->toElement();
         element && matches(static_cast<const MemoryMapElement&>(*element), kind, attributeName,
                            value, caseSensitive)) {
       return static_cast<MemoryMapElement*>(node);
     }
-    if (node->firstChild()) {
-      node = node->firstChild();
-      continue;
-    }
-    while (node != from && !node->nextSibling())
-      node = node->parent();
-    node = node == from ? nullptr : node->nextSibling();
   }
   return nullptr;
 }

@@ -131,26 +131,20 @@ class RdtBuilder {
 const XMLElement* findCpu(const XMLNode* node, std::string_view identifier) {
   const XMLElement* start = node ? node->toElement() : nullptr;
   if (!start) return nullptr;
-  // Pre-order without recursion: down to the first child when it is an element, else on to
-  // the next element sibling of the nearest ancestor below start that has one.
-  const XMLElement* at = start;
-  for (;;) {
-    if (isCpu(*at, identifier)) return at;
-    const XMLNode* child = at->firstChild();
-    if (child && child->isElement()) {
-      at = child->toElement();
+  // Pre-order over the leading elements of each level: a child that is not an element ends
+  // its level, as if it and its following siblings weren't there.
+  const XMLNode* step = start;
+  while (step) {
+    const XMLElement* at = step->toElement();
+    if (!at) {
+      step = nextInPreOrder(step->parent(), start, false);
       continue;
     }
-    for (;;) {
-      if (at == start) return nullptr;
-      const XMLNode* next = at->nextSibling();
-      if (next && next->isElement()) {
-        at = next->toElement();
-        break;
-      }
-      at = at->parent();
-    }
+    if (isCpu(*at, identifier)) return at;
+    const XMLNode* child = at->firstChild();
+    step = nextInPreOrder(at, start, child && child->isElement());
   }
+  return nullptr;
 }
 
 std::optional<RdtLoadError> readRdt(MemoryMap& map, const XMLElement& cpu,

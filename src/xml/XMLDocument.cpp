@@ -185,22 +185,11 @@ bool XMLDocument::load(WholeFile file, const char* path) {
 std::vector<XMLElement*> findElementsByTag(XMLNode* first, std::string_view tagName,
                                            bool recursive) {
   std::vector<XMLElement*> found;
-  int depth = 0;  // below first's level; the walk ends when it would climb above it
-  XMLNode* node = first;
-  while (node) {
+  const XMLNode* top = first ? first->parent() : nullptr;
+  for (XMLNode* node = first; node; node = nextInPreOrder(node, top, recursive)) {
     if (XMLElement* element = node->toElement(); element && element->tagName() == tagName) {
       found.push_back(element);
     }
-    if (recursive && node->firstChild()) {
-      node = node->firstChild();
-      ++depth;
-      continue;
-    }
-    while (!node->nextSibling() && depth > 0) {
-      node = node->parent();
-      --depth;
-    }
-    node = node->nextSibling();
   }
   return found;
 }

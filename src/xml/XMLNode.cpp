@@ -23,6 +23,13 @@ XMLNode* XMLNode::lastChild() const {
   return isElement() ? static_cast<const XMLElement*>(this)->lastChild_ : nullptr;
 }
 
+const XMLNode* nextInPreOrder(const XMLNode* node, const XMLNode* top, bool descend) {
+  if (descend && node->firstChild()) return node->firstChild();
+  while (node != top && !node->nextSibling())
+    node = node->parent();
+  return node == top ? nullptr : node->nextSibling();
+}
+
 void XMLElement::appendChild(XMLNode* child) {
   assert(document_->mayHold(*this, *child) && "a node linked where its arena ends before it");
   child->parent_ = this;
