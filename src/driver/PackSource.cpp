@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "driver/Conversion.h"
 #include "memorymap/Diagnostics.h"
 #include "platform/FileLookup.h"
 #include "text/ByteText.h"
@@ -19,8 +20,8 @@ bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
 
 // The path may hold the name of an archive's entry, which may hold anything.
 std::string parseError(const XMLDocument& document, const std::string& path) {
-  return "error: " + printable(document.errorText(), kPrintedTextLength) + " at " +
-         printable(path, kPrintedTextLength) + ":" + std::to_string(document.errorLine()) + "\n";
+  return parseErrorLine(printable(document.errorText(), kPrintedTextLength),
+                        printable(path, kPrintedTextLength), document.errorLine());
 }
 
 }  // namespace

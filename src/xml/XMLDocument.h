@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/Files.h"
+#include "text/PrintfText.h"
 #include "xml/Arena.h"
 #include "xml/ByteSink.h"
 #include "xml/XMLElement.h"
@@ -134,7 +135,7 @@ class XMLDocument {
   void lendArena(Arena* arena, const XMLElement* holder);
   Arena& ownArena() { return arena_; }
 
-  void setError(int line, const char* format, ...) __attribute__((format(printf, 3, 4)));
+  void setError(int line, const char* format, ...) REGFORGE_PRINTF(3, 4);
 
  private:
   bool ownsText(std::string_view text) const;
