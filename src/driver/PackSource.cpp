@@ -1,3 +1,5 @@
+// Finding a pack's description and the files it names, in a folder or in a zip archive,
+// without leaving the pack.
 #include "driver/PackSource.h"
 
 #include <algorithm>

@@ -1,3 +1,5 @@
+// Building the memory map: elements with their kinds, the search and removal of groups, and
+// the content of one group at a time in scratch storage.
 #include "memorymap/MemoryMap.h"
 
 #include <cassert>

@@ -1,3 +1,4 @@
+// What an input's root element says about the reader it was meant for.
 #include "readers/InputRoot.h"
 
 #include "readers/SVDFile.h"

@@ -1,3 +1,5 @@
+// The document: its arenas and stored texts, element texts, parsing and loading, and the
+// tag search.
 #include "xml/XMLDocument.h"
 
 #include "xml/CharacterReferences.h"

@@ -1,3 +1,4 @@
+// Elements and their attributes, kept in byte-wise name order.
 #include "xml/XMLElement.h"
 
 #include "xml/XMLDocument.h"

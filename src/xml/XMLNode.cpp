@@ -1,3 +1,4 @@
+// The links of the node tree: children, siblings and the pre-order step.
 #include "xml/XMLNode.h"
 
 #include <cassert>

@@ -1,3 +1,4 @@
+// The XML parser: one forward pass over a buffer the document owns, decoding in place.
 #include "xml/XMLParser.h"
 
 #include <algorithm>
