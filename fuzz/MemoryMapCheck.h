@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "memorymap/MemoryMap.h"
-#include "readers/ElementWalk.h"
+#include "readers/LeadingElements.h"
 
 namespace regforge::fuzz {
 

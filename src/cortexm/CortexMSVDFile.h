@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "cortexm/NonSecureAlias.h"
+#include "memorymap/InterruptSlots.h"
 #include "readers/SVDFile.h"
 
 namespace regforge {

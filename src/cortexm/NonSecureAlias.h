@@ -10,9 +10,6 @@
 
 namespace regforge {
 
-/// The interrupt table's size: slots 0 to 511.
-constexpr int kInterruptSlots = 512;
-
 /// "0x" and the upper-case hexadecimal address, with bit 17 set for the non-secure alias.
 inline std::string aliasAddressText(std::uint32_t address, bool nonSecure) {
   return hexUpperText(nonSecure ? address | 0x20000u : address);

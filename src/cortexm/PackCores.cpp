@@ -1,3 +1,5 @@
+// The table of a pack's Dcore names and what each means for the core register groups, and
+// the core numbers and features read from it.
 #include "cortexm/PackCores.h"
 
 #include "text/ByteText.h"

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "cortexm/NonSecureAlias.h"
+#include "memorymap/InterruptSlots.h"
 #include "platform/Files.h"
 #include "text/ByteText.h"
 #include "text/Numbers.h"

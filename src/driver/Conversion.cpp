@@ -26,16 +26,18 @@ Conversion::Conversion(Options options, FileAccess& files)
   if (options_.arrayLimit) map_.setArrayLimit(*options_.arrayLimit);
 }
 
+std::string parseErrorLine(std::string_view text, std::string_view path, int line) {
+  std::string message = "error: ";
+  message.append(text).append(" at ").append(path);
+  return message + ":" + std::to_string(line) + "\n";
+}
+
 bool Conversion::report(const char* format, ...) {
   va_list args;
   va_start(args, format);
-  va_list again;
-  va_copy(again, args);
-  const int length = std::vsnprintf(nullptr, 0, format, args);
+  message_.clear();
+  appendFormatted(message_, format, args);
   va_end(args);
-  message_.assign(length > 0 ? static_cast<std::size_t>(length) : 0, '\0');
-  std::vsnprintf(&message_[0], message_.size() + 1, format, again);
-  va_end(again);
   return false;
 }
 
@@ -151,7 +153,7 @@ bool Conversion::readSvdInput() {
   // The reader asks only for whole element texts, so no text nodes are needed.
   XMLDocument input(XMLDocument::Content::ElementText);
   if (!input.load(files_.read(input_), input_.c_str())) {
-    report("error: %s at %s:%d\n", input.errorText(), input_.c_str(), input.errorLine());
+    message_ = parseErrorLine(input.errorText(), input_, input.errorLine());
     return explainLoadFailure(input);
   }
   map_.shareSources(input);  // names and numbers pass through without copies

@@ -3,12 +3,17 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "driver/FileAccess.h"
 #include "driver/Options.h"
 #include "driver/SVDFile2.h"
+#include "text/PrintfText.h"
 
 namespace regforge {
+
+/// The message of an input that failed to load or parse: "error: TEXT at PATH:LINE".
+std::string parseErrorLine(std::string_view text, std::string_view path, int line);
 
 class Conversion {
  public:
@@ -49,7 +54,7 @@ class Conversion {
   void addInclude();
   bool writeOutputs();
   bool reportWriteFailure(const std::string& name);
-  bool report(const char* format, ...) __attribute__((format(printf, 2, 3)));
+  bool report(const char* format, ...) REGFORGE_PRINTF(2, 3);
 
   Options options_;
   FileAccess& files_;

@@ -1,3 +1,5 @@
+// The command-line scan: the table of options in their comparison order, and each word matched
+// against it.
 #include "driver/Options.h"
 
 #include <cstring>

@@ -18,31 +18,10 @@
 #include "text/FileNames.h"
 #include "text/NamePatterns.h"
 #include "text/PrintableText.h"
+#include "text/PrintfText.h"
 
 namespace regforge {
 namespace {
-
-// vprintf into the end of a string.
-void appendFormatted(std::string& text, const char* format, va_list args) {
-  va_list again;
-  va_copy(again, args);
-  const int size = std::vsnprintf(nullptr, 0, format, args);
-  if (size > 0) {
-    const std::size_t end = text.size();
-    text.resize(end + static_cast<std::size_t>(size) + 1);
-    std::vsnprintf(&text[end], static_cast<std::size_t>(size) + 1, format, again);
-    text.resize(end + static_cast<std::size_t>(size));
-  }
-  va_end(again);
-}
-
-__attribute__((format(printf, 2, 3))) void appendFormat(std::string& text, const char* format,
-                                                        ...) {
-  va_list args;
-  va_start(args, format);
-  appendFormatted(text, format, args);
-  va_end(args);
-}
 
 std::string joinPath(std::string_view folder, std::string_view name) {
   if (folder.empty()) return std::string(name);
@@ -341,7 +320,7 @@ class PackRun {
 
   // A message for standard error, after the warnings that came before it; gives the status
   // of a failed run.
-  __attribute__((format(printf, 2, 3))) int fail(const char* format, ...) {
+  REGFORGE_PRINTF(2, 3) int fail(const char* format, ...) {
     va_list args;
     va_start(args, format);
     appendFormatted(ending_, format, args);
@@ -353,7 +332,7 @@ class PackRun {
   // path that would leave the pack.
   std::optional<std::string> findSvd(const Choice& choice) {
     const PackValue& svd = choice.processor->svd;
-    const PackSource::File file = source_.find(svd.text);
+    const PackSource::NamedFile file = source_.find(svd.text);
     if (file.problem) {
       fail("error: device %s: SVD file \"%s\" %s\n", choice.shown().c_str(),
            printable(svd.text).c_str(), file.problem);

@@ -1,8 +1,11 @@
+// Finding a pack's description and the files it names, in a folder or in a zip archive,
+// without leaving the pack.
 #include "driver/PackSource.h"
 
 #include <algorithm>
 #include <string_view>
 
+#include "driver/Conversion.h"
 #include "memorymap/Diagnostics.h"
 #include "platform/FileLookup.h"
 #include "text/ByteText.h"
@@ -19,8 +22,8 @@ bool endsWithIgnoringCase(std::string_view text, std::string_view suffix) {
 
 // The path may hold the name of an archive's entry, which may hold anything.
 std::string parseError(const XMLDocument& document, const std::string& path) {
-  return "error: " + printable(document.errorText(), kPrintedTextLength) + " at " +
-         printable(path, kPrintedTextLength) + ":" + std::to_string(document.errorLine()) + "\n";
+  return parseErrorLine(printable(document.errorText(), kPrintedTextLength),
+                        printable(path, kPrintedTextLength), document.errorLine());
 }
 
 }  // namespace
@@ -36,7 +39,7 @@ class PackSource::ZippedFiles : public FileAccess {
     if (path.compare(0, prefix_.size(), prefix_) != 0) return others_.read(path);
     return archive_.read(path.substr(prefix_.size()), XMLDocument::kLargestInput);
   }
-  regforge::File openText(const std::string& path) override { return others_.openText(path); }
+  File openText(const std::string& path) override { return others_.openText(path); }
   std::unique_ptr<ByteSink> create(const std::string& path, bool text) override {
     return others_.create(path, text);
   }
@@ -95,8 +98,8 @@ bool PackSource::readZippedDescription(XMLDocument& document, std::string& messa
   return false;
 }
 
-PackSource::File PackSource::find(const std::string& named) const {
-  File file;
+PackSource::NamedFile PackSource::find(const std::string& named) const {
+  NamedFile file;
   const RelativePath inside = relativePath(named);
   if (inside.problem) {
     file.problem = inside.problem;
@@ -112,7 +115,7 @@ PackSource::File PackSource::find(const std::string& named) const {
       }
     }
     if (isFile(file.path) && !isInsideFolder(folder_, file.path)) {
-      file = File{};
+      file = NamedFile{};
       file.problem = "leads out of the pack through a link";
     }
     return file;

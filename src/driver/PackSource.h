@@ -24,7 +24,7 @@ class PackSource {
   bool readDescription(XMLDocument& document, std::string& message);
 
   /// A file that the pack names by a pack-relative path.
-  struct File {
+  struct NamedFile {
     std::string path;               ///< to open through files(), and to name in messages
     bool byLetterCase = false;      ///< found under a name that differs in letter case only
     const char* problem = nullptr;  ///< why the path is refused; then path is empty
@@ -32,7 +32,7 @@ class PackSource {
   /// The file named (a '/' or '\' separated path) inside the pack's root: a path that is
   /// absolute, names a drive, climbs out of the root or leads out through a link is refused.
   /// A missing one keeps the path it would have, so that opening it fails with that name.
-  File find(const std::string& named) const;
+  NamedFile find(const std::string& named) const;
 
   /// The files of a conversion from this pack: those of the run, and for a zipped pack the
   /// archive's files under the archive's own path.

@@ -1,3 +1,4 @@
+// The checks of a whole run, made between its steps, that warn about what the outputs hold.
 #include "driver/RunChecks.h"
 
 #include <algorithm>

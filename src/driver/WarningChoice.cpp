@@ -1,3 +1,4 @@
+// Which checks -warn-off and -warn-only leave on, from their comma-separated lists.
 #include "driver/WarningChoice.h"
 
 #include <algorithm>

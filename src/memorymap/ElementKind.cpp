@@ -1,3 +1,4 @@
+// The kind of a memory-map element, found from its tag name.
 #include "memorymap/ElementKind.h"
 
 namespace regforge {

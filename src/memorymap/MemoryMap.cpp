@@ -1,3 +1,5 @@
+// Building the memory map: elements with their kinds, the search and removal of groups, and
+// the content of one group at a time in scratch storage.
 #include "memorymap/MemoryMap.h"
 
 #include <cassert>
@@ -21,7 +23,7 @@ bool matches(const MemoryMapElement& element, ElementKind kind,
 }  // namespace
 
 XMLElement* MemoryMap::createElement(std::string_view tagName) {
-  return arena().make<MemoryMapElement>(*this, storeName(tagName));
+  return makeNode<MemoryMapElement>(*this, storeName(tagName));
 }
 
 MemoryMapElement* MemoryMap::addElement(XMLElement* parent, std::string_view tagName,
@@ -42,33 +44,24 @@ MemoryMapElement* MemoryMap::findElementByAttribute(MemoryMapElement* from, Elem
                                                     std::optional<std::string_view> attributeName,
                                                     std::optional<std::string_view> value,
                                                     bool caseSensitive) {
-  // Pre-order over from's subtree, without recursion.
-  XMLNode* node = from;
-  while (node) {
+  for (XMLNode* node = from; node; node = nextInPreOrder(node, from)) {
     if (const XMLElement* element = node->toElement();
         element && matches(static_cast<const MemoryMapElement&>(*element), kind, attributeName,
                            value, caseSensitive)) {
       return static_cast<MemoryMapElement*>(node);
     }
-    if (node->firstChild()) {
-      node = node->firstChild();
-      continue;
-    }
-    while (node != from && !node->nextSibling())
-      node = node->parent();
-    node = node == from ? nullptr : node->nextSibling();
   }
   return nullptr;
 }
 
-void MemoryMap::startGroupContent() {
+void MemoryMap::startGroupContent(const XMLElement& group) {
   assert(!inGroup_ && "one group's content at a time");
   inGroup_ = true;
-  useArena(&scratch_);
+  lendArena(&scratch_, &group);
 }
 
 void MemoryMap::finishGroupContent(XMLElement& group) {
-  useArena(nullptr);
+  lendArena(nullptr, nullptr);
   inGroup_ = false;
   int level = 0;
   for (const XMLNode* above = group.parent(); above; above = above->parent())

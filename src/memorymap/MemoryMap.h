@@ -93,7 +93,7 @@ class MemoryMap : public XMLDocument {
 
  private:
   friend class GroupContent;
-  void startGroupContent();
+  void startGroupContent(const XMLElement& group);
   void finishGroupContent(XMLElement& group);
 
   Arena scratch_;
@@ -107,11 +107,12 @@ class MemoryMap : public XMLDocument {
 /// to scratch storage; when it ends, the group's children are replaced by the group's written
 /// form, exactly as the file will hold it, and the scratch storage is released. A finished
 /// group thus costs its text only, however large the device; it keeps its attributes, and
-/// must not change any more. One group at a time.
+/// must not change any more. One group at a time. Elements made meanwhile may be linked only
+/// below the group; an element made before keeps all it is given in the map's own storage.
 class GroupContent {
  public:
   GroupContent(MemoryMap& map, XMLElement& group) : map_(map), group_(group) {
-    map_.startGroupContent();
+    map_.startGroupContent(group);
   }
   ~GroupContent() { map_.finishGroupContent(group_); }
   GroupContent(const GroupContent&) = delete;

@@ -1,3 +1,4 @@
+// Written markup set aside in a temporary file, in large pieces, and read back or copied out.
 #include "memorymap/TextSpill.h"
 
 #include <algorithm>

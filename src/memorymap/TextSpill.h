@@ -23,20 +23,19 @@ class TextSpill : public ByteSource {
   /// pieces; once a piece can't be written, everything stays in the buffer, so nothing
   /// appended is ever lost.
   std::optional<std::uint64_t> append(std::string_view text);
-  /// The buffer to append to directly, saving a copy; null when the file can't be made. size()
-  /// gives the offsets. finishAppend sends the buffer to the file once it holds a large
-  /// piece; a long append may call it on the way, between lines.
-  std::string* startAppend();
-  void finishAppend();
 
-  /// Appends the size bytes at offset to out; false on a read error.
-  bool appendTo(std::string& out, std::uint64_t offset, std::uint64_t size) const;
   /// Writes the size bytes at offset to sink; false on a read error.
   bool copyTo(ByteSink& sink, std::uint64_t offset, std::uint64_t size) const override;
   /// Bytes set aside so far.
   std::uint64_t size() const { return flushed_ + pending_.size(); }
 
  private:
+  /// The buffer to append to, with room for a large piece; null when the file can't be made.
+  /// finishAppend sends the buffer to the file once it holds a large piece.
+  std::string* startAppend();
+  void finishAppend();
+  /// Appends the size bytes at offset to out; false on a read error.
+  bool appendTo(std::string& out, std::uint64_t offset, std::uint64_t size) const;
   bool flush();
 
   TempFile file_;

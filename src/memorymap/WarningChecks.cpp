@@ -1,3 +1,4 @@
+// The checks of -warn and -strict, with the one line each that --help and the manual give.
 #include "memorymap/WarningChecks.h"
 
 namespace regforge {

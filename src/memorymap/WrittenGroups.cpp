@@ -1,3 +1,5 @@
+// The written text of finished groups, kept in memory up to a share and then in a temporary
+// file, and written out again in place of their groups.
 #include "memorymap/WrittenGroups.h"
 
 #include "xml/XMLElement.h"

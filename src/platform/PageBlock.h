@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstddef>
+#include <utility>
 
 namespace regforge {
 
@@ -17,7 +18,12 @@ class PageBlock {
     other.data_ = nullptr;
     other.size_ = 0;
   }
-  PageBlock& operator=(PageBlock&& other) noexcept;
+  PageBlock& operator=(PageBlock&& other) noexcept {
+    PageBlock taken(std::move(other));  // gives back this block's pages as it goes
+    std::swap(data_, taken.data_);
+    std::swap(size_, taken.size_);
+    return *this;
+  }
   PageBlock(const PageBlock&) = delete;
   PageBlock& operator=(const PageBlock&) = delete;
   ~PageBlock();

@@ -1,3 +1,4 @@
+// Classifying one line of a DDF file and splitting it into its tokens.
 #include "readers/DdfLine.h"
 #include "text/ByteText.h"
 

@@ -1,3 +1,4 @@
+// Reading a <dimIndex> text into the index texts of an array.
 #include "readers/DimIndex.h"
 
 #include <algorithm>

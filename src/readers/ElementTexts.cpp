@@ -1,3 +1,4 @@
+// The texts of input elements, each made once, and the sibling search behind every look-up.
 #include "readers/ElementTexts.h"
 
 #include <string>

@@ -1,3 +1,4 @@
+// What an input's root element says about the reader it was meant for.
 #include "readers/InputRoot.h"
 
 #include "readers/SVDFile.h"
@@ -7,20 +8,11 @@ namespace regforge {
 std::vector<std::string> cpuIds(const XMLElement* root) {
   std::vector<std::string> ids;
   if (!root) return ids;
-  // Pre-order without recursion.
-  const XMLNode* node = root;
-  while (node) {
+  for (const XMLNode* node = root; node; node = nextInPreOrder(node, root)) {
     const XMLElement* element = node->toElement();
     if (element && element->tagName() == "cpu") {
       if (const auto id = element->attribute("id")) ids.emplace_back(*id);
     }
-    if (element && element->firstChild()) {
-      node = element->firstChild();
-      continue;
-    }
-    while (node != root && !node->nextSibling())
-      node = node->parent();
-    node = node == root ? nullptr : node->nextSibling();
   }
   return ids;
 }

@@ -1,3 +1,5 @@
+// Reading a pack description: its devices, resolved level by level, with their processors,
+// SVD files and headers.
 #include "readers/PackDescription.h"
 
 #include <algorithm>

@@ -3,10 +3,7 @@
 // copied as text; nothing is converted.
 #include "readers/RdtReader.h"
 
-#include <filesystem>
-#include <system_error>
-
-#include "readers/ElementWalk.h"
+#include "readers/LeadingElements.h"
 #include "text/ByteText.h"
 #include "text/Latin1Text.h"
 
@@ -134,36 +131,20 @@ class RdtBuilder {
 const XMLElement* findCpu(const XMLNode* node, std::string_view identifier) {
   const XMLElement* start = node ? node->toElement() : nullptr;
   if (!start) return nullptr;
-  // Pre-order without recursion: down to the first child when it is an element, else on to
-  // the next element sibling of the nearest ancestor below start that has one.
-  const XMLElement* at = start;
-  for (;;) {
-    if (isCpu(*at, identifier)) return at;
-    const XMLNode* child = at->firstChild();
-    if (child && child->isElement()) {
-      at = child->toElement();
+  // Pre-order over the leading elements of each level: a child that is not an element ends
+  // its level, as if it and its following siblings weren't there.
+  const XMLNode* step = start;
+  while (step) {
+    const XMLElement* at = step->toElement();
+    if (!at) {
+      step = nextInPreOrder(step->parent(), start, false);
       continue;
     }
-    for (;;) {
-      if (at == start) return nullptr;
-      const XMLNode* next = at->nextSibling();
-      if (next && next->isElement()) {
-        at = next->toElement();
-        break;
-      }
-      at = at->parent();
-    }
+    if (isCpu(*at, identifier)) return at;
+    const XMLNode* child = at->firstChild();
+    step = nextInPreOrder(at, start, child && child->isElement());
   }
-}
-
-std::optional<RdtLoadError> readRdt(MemoryMap& map, const XMLElement& cpu) {
-  return readRdt(
-      map, cpu, [](XMLDocument& document, const std::string& path) -> std::optional<std::uint64_t> {
-        if (!document.load(path.c_str())) return std::nullopt;
-        std::error_code failed;
-        const std::uintmax_t size = std::filesystem::file_size(path, failed);
-        return failed ? 0 : size;  // a special file counts as empty
-      });
+  return nullptr;
 }
 
 std::optional<RdtLoadError> readRdt(MemoryMap& map, const XMLElement& cpu,

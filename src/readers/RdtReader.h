@@ -29,16 +29,13 @@ struct RdtLoadError {
 };
 
 /// Loads the register file at path into document and gives the number of bytes it read;
-/// none, with the document's errorText and errorLine set, when it can't. A run reads the
-/// file system with XMLDocument::load.
+/// none, with the document's errorText and errorLine set, when it can't.
 using RdtFileLoader =
     std::function<std::optional<std::uint64_t>(XMLDocument& document, const std::string& path)>;
 
-/// Makes a "Root" and one group per instance of cpu; stops at the first register file that
-/// can't be loaded, or when the register files read, or the memory map, would hold more
-/// bytes than the limits' storage.
-std::optional<RdtLoadError> readRdt(MemoryMap& map, const XMLElement& cpu);
-/// readRdt with the register files taken from load, and bounds of its own.
+/// Makes a "Root" and one group per instance of cpu, with the register files taken from
+/// load; stops at the first register file that can't be loaded, or when the register files
+/// read, or the memory map, would hold more bytes than the limits' storage.
 std::optional<RdtLoadError> readRdt(MemoryMap& map, const XMLElement& cpu,
                                     const RdtFileLoader& load, ReadBudget::Limits limits = {});
 

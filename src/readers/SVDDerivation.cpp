@@ -1,3 +1,4 @@
+// Finding the base of a derived SVD element through one name index per search scope.
 #include "readers/SVDDerivation.h"
 
 #include <optional>

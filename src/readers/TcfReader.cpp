@@ -7,7 +7,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "readers/ElementWalk.h"
+#include "readers/LeadingElements.h"
 #include "text/ByteText.h"
 #include "text/Format.h"
 #include "text/Numbers.h"

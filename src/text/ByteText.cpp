@@ -1,14 +1,7 @@
+// Splitting list options into their entries.
 #include "text/ByteText.h"
 
 namespace regforge {
-
-bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (toUpperAscii(a[i]) != toUpperAscii(b[i])) return false;
-  }
-  return true;
-}
 
 std::vector<std::string> splitList(std::string_view text) {
   std::vector<std::string> list;

@@ -20,7 +20,13 @@ constexpr char toUpperAscii(char c) {
 }
 
 /// Byte-wise equality ignoring the case of ASCII letters only.
-bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b);
+constexpr bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (toUpperAscii(a[i]) != toUpperAscii(b[i])) return false;
+  }
+  return true;
+}
 
 /// Whether part occurs in text.
 inline bool contains(std::string_view text, std::string_view part) {

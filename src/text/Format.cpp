@@ -1,3 +1,4 @@
+// The decimal and hexadecimal spellings of numbers in the memory map.
 #include "text/Format.h"
 
 #include <charconv>

@@ -1,3 +1,4 @@
+// Latin-1 character rules: case-blind prefixes, and trimming and simplifying white space.
 #include "text/Latin1Text.h"
 
 #include <utility>

@@ -1,3 +1,4 @@
+// Wildcard patterns over names, and the ranking of names by their closeness to another.
 #include "text/NamePatterns.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Number conversions, each input format's rules written out here exactly.
 #include "text/Numbers.h"
 
 #include <climits>

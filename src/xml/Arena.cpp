@@ -1,3 +1,5 @@
+// Bump allocation in blocks of pages that double up to a limit, and heap memory once the
+// system refuses pages.
 #include "xml/Arena.h"
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// Decoding character and entity references, and dropping carriage returns, in place.
 #include "xml/CharacterReferences.h"
 
 #include <cstring>

@@ -1,3 +1,5 @@
+// The document: its arenas and stored texts, element texts, parsing and loading, and the
+// tag search.
 #include "xml/XMLDocument.h"
 
 #include "xml/CharacterReferences.h"
@@ -63,19 +65,19 @@ void XMLDocument::setElementText(XMLElement& element, const ParsedText* first, s
 XMLDocument::~XMLDocument() = default;
 
 XMLElement* XMLDocument::createElement(std::string_view tagName) {
-  return arena().make<XMLElement>(*this, storeName(tagName));
+  return makeNode<XMLElement>(*this, storeName(tagName));
 }
 
 XMLData* XMLDocument::createData(std::string_view text) {
-  return arena().make<XMLData>(storeText(text));
+  return makeNode<XMLData>(storeText(text, *active_));
 }
 
-XMLComment* XMLDocument::createComment(std::string_view text) {
-  return arena().make<XMLComment>(storeText(text));
-}
-
-XMLCDATASection* XMLDocument::createCDATASection(std::string_view text) {
-  return arena().make<XMLCDATASection>(storeText(text));
+void XMLDocument::lendArena(Arena* arena, const XMLElement* holder) {
+  active_ = arena ? arena : &arena_;
+  holder_ = arena ? holder : nullptr;
+  // Leases count round from 1; a node of an ended lease is no longer taken for the active one.
+  if (arena) lastLease_ = static_cast<std::uint8_t>(lastLease_ % 255 + 1);
+  lease_ = arena ? lastLease_ : 0;
 }
 
 bool XMLDocument::ownsText(std::string_view text) const {
@@ -85,8 +87,8 @@ bool XMLDocument::ownsText(std::string_view text) const {
   return false;
 }
 
-std::string_view XMLDocument::storeText(std::string_view text) {
-  return ownsText(text) ? text : arena().copy(text);
+std::string_view XMLDocument::storeText(std::string_view text, Arena& arena) {
+  return ownsText(text) ? text : arena.copy(text);
 }
 
 std::string_view XMLDocument::storeName(std::string_view name) {
@@ -186,22 +188,11 @@ bool XMLDocument::load(WholeFile file, const char* path) {
 std::vector<XMLElement*> findElementsByTag(XMLNode* first, std::string_view tagName,
                                            bool recursive) {
   std::vector<XMLElement*> found;
-  int depth = 0;  // below first's level; the walk ends when it would climb above it
-  XMLNode* node = first;
-  while (node) {
+  const XMLNode* top = first ? first->parent() : nullptr;
+  for (XMLNode* node = first; node; node = nextInPreOrder(node, top, recursive)) {
     if (XMLElement* element = node->toElement(); element && element->tagName() == tagName) {
       found.push_back(element);
     }
-    if (recursive && node->firstChild()) {
-      node = node->firstChild();
-      ++depth;
-      continue;
-    }
-    while (!node->nextSibling() && depth > 0) {
-      node = node->parent();
-      --depth;
-    }
-    node = node->nextSibling();
   }
   return found;
 }

@@ -8,9 +8,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "platform/Files.h"
+#include "text/PrintfText.h"
 #include "xml/Arena.h"
 #include "xml/ByteSink.h"
 #include "xml/XMLElement.h"
@@ -34,17 +36,22 @@ class XMLDocument {
   /// A new element with a copy of tagName and no attributes, owned by this document.
   /// Subclasses decide the element class; the parser creates every element through here.
   virtual XMLElement* createElement(std::string_view tagName);
+  /// Makes a node of class T where new nodes go: the document's own arena, or the one lent.
+  template <class T, class... Args>
+  T* makeNode(Args&&... args) {
+    T* node = active_->make<T>(std::forward<Args>(args)...);
+    node->lease_ = lease_;
+    return node;
+  }
 
   XMLData* createData(std::string_view text);
-  XMLComment* createComment(std::string_view text);
-  XMLCDATASection* createCDATASection(std::string_view text);
 
   /// Makes element (or nothing) the root, in place of any root there was.
   void setRoot(XMLElement* element) { root_ = element; }
   XMLElement* root() const { return root_; }
 
   std::optional<std::string_view> doctype() const { return doctype_; }
-  void setDoctype(std::string_view name) { doctype_ = storeText(name); }
+  void setDoctype(std::string_view name) { doctype_ = storeText(name, arena_); }
 
   Content content() const { return content_; }
 
@@ -88,8 +95,8 @@ class XMLDocument {
   /// that element and the line it opened on, in words; empty otherwise.
   const std::string& unclosed() const { return unclosed_; }
 
-  /// text itself when it lies in a buffer this document owns, else a copy in the arena.
-  std::string_view storeText(std::string_view text);
+  /// text itself when it lies in a buffer this document owns, else a copy in arena.
+  std::string_view storeText(std::string_view text, Arena& arena);
   /// storeText for tag and attribute names, which repeat: each name is stored once, and
   /// always in the document's own arena.
   std::string_view storeName(std::string_view name);
@@ -113,20 +120,33 @@ class XMLDocument {
     return false;
   }
 
-  /// Where new nodes and texts go: the document's own arena unless a subclass lends another.
-  Arena& arena() { return *active_; }
+  /// The arena node lives in. Whatever node is given (attributes, texts) is stored there
+  /// too, so that it lives exactly as long as the node.
+  Arena& arenaOf(const XMLNode& node) {
+    return node.lease_ != 0 && node.lease_ == lease_ ? *active_ : arena_;
+  }
+  /// Whether parent may hold child: nodes of one arena hold each other, and the element an
+  /// arena is lent for holds nodes of that arena.
+  bool mayHold(const XMLElement& parent, const XMLNode& child) const {
+    return child.lease_ == parent.lease_ || (child.lease_ == lease_ && &parent == holder_);
+  }
 
  protected:
-  /// Makes new nodes and texts go to arena (null: back to the document's own).
-  void useArena(Arena* arena) { active_ = arena ? arena : &arena_; }
+  /// Makes new nodes, and all that is given to them, go to arena until lendArena(nullptr,
+  /// nullptr). They may be linked only below holder and each other, and they end when
+  /// the lease does.
+  void lendArena(Arena* arena, const XMLElement* holder);
   Arena& ownArena() { return arena_; }
 
-  void setError(int line, const char* format, ...) __attribute__((format(printf, 3, 4)));
+  void setError(int line, const char* format, ...) REGFORGE_PRINTF(3, 4);
 
  private:
   bool ownsText(std::string_view text) const;
   Arena arena_;
   Arena* active_ = &arena_;
+  const XMLElement* holder_ = nullptr;  // the element the active arena is lent for
+  std::uint8_t lease_ = 0;              // the lease of the active arena; 0 for the own arena
+  std::uint8_t lastLease_ = 0;
   struct Source {
     PageBlock buffer;
     const char* end;  // of the parsed bytes

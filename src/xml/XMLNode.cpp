@@ -1,5 +1,9 @@
+// The links of the node tree: children, siblings and the pre-order step.
 #include "xml/XMLNode.h"
 
+#include <cassert>
+
+#include "xml/XMLDocument.h"
 #include "xml/XMLElement.h"
 
 namespace regforge {
@@ -20,7 +24,15 @@ XMLNode* XMLNode::lastChild() const {
   return isElement() ? static_cast<const XMLElement*>(this)->lastChild_ : nullptr;
 }
 
+const XMLNode* nextInPreOrder(const XMLNode* node, const XMLNode* top, bool descend) {
+  if (descend && node->firstChild()) return node->firstChild();
+  while (node != top && !node->nextSibling())
+    node = node->parent();
+  return node == top ? nullptr : node->nextSibling();
+}
+
 void XMLElement::appendChild(XMLNode* child) {
+  assert(document_->mayHold(*this, *child) && "a node linked where its arena ends before it");
   child->parent_ = this;
   child->nextSibling_ = nullptr;
   if (lastChild_) {
@@ -32,6 +44,7 @@ void XMLElement::appendChild(XMLNode* child) {
 }
 
 void XMLElement::prependChild(XMLNode* child) {
+  assert(document_->mayHold(*this, *child) && "a node linked where its arena ends before it");
   child->parent_ = this;
   child->nextSibling_ = firstChild_;
   firstChild_ = child;

@@ -37,11 +37,22 @@ class XMLNode {
 
  private:
   friend class XMLElement;
+  friend class XMLDocument;
   XMLElement* parent_ = nullptr;
   XMLNode* nextSibling_ = nullptr;
   std::int32_t line_ = -1;
   Type type_;
+  std::uint8_t lease_ = 0;  // 0: in the document's own arena; else the lease it was made under
 };
+
+/// The node after node in document order that stays below top: node's first child when
+/// descend is set and it has one, else the next sibling of node or of its nearest ancestor
+/// below top; null when there is none. With top the parent of a node (null for a root), a walk
+/// from that node covers it, its following siblings and all their descendants.
+const XMLNode* nextInPreOrder(const XMLNode* node, const XMLNode* top, bool descend = true);
+inline XMLNode* nextInPreOrder(XMLNode* node, const XMLNode* top, bool descend = true) {
+  return const_cast<XMLNode*>(nextInPreOrder(static_cast<const XMLNode*>(node), top, descend));
+}
 
 /// Common part of the node kinds that hold a text.
 class XMLTextNode : public XMLNode {

@@ -1,3 +1,4 @@
+// The XML parser: one forward pass over a buffer the document owns, decoding in place.
 #include "xml/XMLParser.h"
 
 #include <algorithm>
@@ -127,7 +128,7 @@ void XMLParser::readContent() {
       break;
   }
   const int line = lineAt(start);
-  XMLData* data = document_.arena().make<XMLData>(decode(start, p_, true));
+  XMLData* data = document_.makeNode<XMLData>(decode(start, p_, true));
   data->setLine(line);
   open_.back().element->appendChild(data);
 }
@@ -177,7 +178,7 @@ bool XMLParser::readComment() {
   char* close = find(body, "-->");
   p_ = close ? close + 3 : end_;
   if (close && content_ == XMLDocument::Content::Nodes && !open_.empty()) {
-    XMLComment* comment = document_.arena().make<XMLComment>(
+    XMLComment* comment = document_.makeNode<XMLComment>(
         std::string_view(body, static_cast<std::size_t>(close - body)));
     comment->setLine(line);
     open_.back().element->appendChild(comment);
@@ -191,7 +192,7 @@ bool XMLParser::readCDATASection() {
   char* close = find(body, "]]>");
   p_ = close ? close + 3 : end_;
   if (close && !open_.empty()) {
-    XMLCDATASection* section = document_.arena().make<XMLCDATASection>(
+    XMLCDATASection* section = document_.makeNode<XMLCDATASection>(
         std::string_view(body, static_cast<std::size_t>(close - body)));
     section->setLine(line);
     open_.back().element->appendChild(section);

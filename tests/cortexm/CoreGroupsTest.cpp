@@ -10,6 +10,7 @@
 
 #include "GeneratedMap.h"
 #include "cortexm/CortexMSVDFile.h"
+#include "cortexm/NonSecureAlias.h"
 
 namespace regforge {
 namespace {

@@ -57,6 +57,48 @@ TEST(WrittenGroupsTest, WithoutATemporaryFolderTheTextStaysInMemory) {
   EXPECT_TRUE(text == tree);
 }
 
+// An element made before a group's content keeps its memory in the map's own storage, even
+// when it is changed while the group is filled; the next group's content doesn't touch it.
+TEST(WrittenGroupsTest, AnElementChangedDuringAGroupKeepsWhatItWasGiven) {
+  MemoryMap map;
+  MemoryMapElement* root = map.createMapElement("Processor");
+  map.setRoot(root);
+  MemoryMapElement* first = map.addRegisterGroup(root, "0x0", nullptr, "A", nullptr);
+  {
+    const GroupContent content(map, *first);
+    map.addRegister(first, "+0x0", "4", nullptr, "R", "d");
+    root->setAttribute("name", "set while A was filled");
+  }
+  // The second group's content takes more than the first's, over where the name stood.
+  MemoryMapElement* second = map.addRegisterGroup(root, "0x0", nullptr, "B", nullptr);
+  {
+    const GroupContent content(map, *second);
+    for (int i = 0; i < 4; ++i)
+      map.addRegister(second, "+0x0", "4", nullptr, "a longer name of a register of B", "d");
+  }
+  std::string text;
+  map.writeTo(text);
+  EXPECT_EQ(text.substr(0, text.find('\n')), "<Processor name=\"set while A was filled\">");
+}
+
+// A node of a group's content linked outside the group would outlive its memory.
+TEST(WrittenGroupsDeathTest, ContentLinkedOutsideItsGroupIsCaught) {
+#ifdef NDEBUG
+  GTEST_SKIP() << "assertions are off in this build";
+#else
+  MemoryMap map;
+  MemoryMapElement* root = map.createMapElement("Processor");
+  map.setRoot(root);
+  MemoryMapElement* group = map.addRegisterGroup(root, "0x0", nullptr, "A", nullptr);
+  EXPECT_DEATH(
+      {
+        const GroupContent content(map, *group);
+        map.addRegister(root, "+0x0", "4", nullptr, "R", "d");
+      },
+      "arena");
+#endif
+}
+
 // Bytes kept elsewhere that can't be read back: the rest is written, the write fails.
 class UnreadableSource : public ByteSource {
   bool copyTo(ByteSink&, std::uint64_t, std::uint64_t) const override { return false; }

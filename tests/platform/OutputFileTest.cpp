@@ -1,3 +1,5 @@
+// Output files that are complete or absent: links followed, permissions and owner kept,
+// nothing left behind by a failed write.
 #include "platform/OutputFile.h"
 
 #include <gtest/gtest.h>

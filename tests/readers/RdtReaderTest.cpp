@@ -29,6 +29,12 @@ TEST_F(FindCpuTest, SearchesDepthFirstInPreOrder) {
   EXPECT_EQ(mark(find("<d><cpu id='x' n='1'/><cpu id='X' n='2'/></d>", "X")), "2");
 }
 
+TEST_F(FindCpuTest, ANodeThatIsNoElementEndsItsLevel) {
+  EXPECT_EQ(mark(find("<d><a><![CDATA[x]]><cpu id='X' n='1'/></a><cpu id='X' n='2'/></d>", "X")),
+            "2");
+  EXPECT_EQ(mark(find("<d><a/><![CDATA[x]]><cpu id='X' n='1'/></d>", "X")), "none");
+}
+
 TEST_F(FindCpuTest, OnlyTheStartAndItsDescendantsAreSearched) {
   ASSERT_TRUE(document_.parse("<d><a/><cpu id='X'/></d>"));
   EXPECT_EQ(findCpu(document_.root()->firstChild(), "X"), nullptr);

@@ -1,3 +1,4 @@
+// Reading the files a run leaves, and the argument files of golden cases.
 #include "ProgramRun.h"
 
 #include "Process.h"

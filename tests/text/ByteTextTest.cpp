@@ -1,3 +1,4 @@
+// List splitting and the ASCII case rules of byte text.
 #include "text/ByteText.h"
 
 #include <gtest/gtest.h>

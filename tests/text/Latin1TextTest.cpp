@@ -1,3 +1,4 @@
+// The Latin-1 character rules: white space, upper case, prefixes and simplified text.
 #include "text/Latin1Text.h"
 
 #include <gtest/gtest.h>

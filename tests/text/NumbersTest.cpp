@@ -1,3 +1,4 @@
+// Number conversions: C's strtoul and the strict conversions of the input formats.
 #include "text/Numbers.h"
 
 #include <gtest/gtest.h>

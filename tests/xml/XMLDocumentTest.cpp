@@ -58,6 +58,29 @@ TEST(FindElementsByTagTest, SearchesSiblingsAndOptionallyDescendantsInDocumentOr
   EXPECT_TRUE(findElementsByTag(nullptr, "x", true).empty());
 }
 
+// The tag names, and "#" for other nodes, of the walk from first that stays below top.
+std::string walked(const XMLNode* first, const XMLNode* top) {
+  std::string tags;
+  for (const XMLNode* node = first; node; node = nextInPreOrder(node, top)) {
+    const XMLElement* element = node->toElement();
+    tags += element ? std::string(element->tagName()) : "#";
+  }
+  return tags;
+}
+
+TEST(NextInPreOrderTest, StaysBelowTop) {
+  XMLDocument document(XMLDocument::Content::Dropped);
+  ASSERT_TRUE(document.parse("<r><a><b/><![CDATA[t]]><c><d/></c></a><e/></r>"));
+  const XMLElement* root = document.root();
+  const XMLNode* a = root->firstChild();
+  EXPECT_EQ(walked(root, root), "rab#cde");
+  EXPECT_EQ(walked(root, nullptr), "rab#cde");
+  EXPECT_EQ(walked(a, a), "ab#cd");
+  EXPECT_EQ(walked(a, root), "ab#cde");  // from a on: its following siblings too
+  EXPECT_EQ(nextInPreOrder(a, root, false), a->nextSibling());
+  EXPECT_EQ(nextInPreOrder(a->nextSibling(), root, false), nullptr);
+}
+
 }  // namespace
 }  // namespace regforge
 

@@ -1,11 +1,14 @@
+// File and folder questions on POSIX systems, where names differ in letter case and a
+// file named in another case must be searched for.
 #include "platform/FileLookup.h"
 
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <vector>
+
+#include "text/ByteText.h"
 
 namespace regforge {
 namespace fs = std::filesystem;
@@ -17,19 +20,12 @@ bool isFile(const std::string& path) {
 
 namespace {
 
-bool equalsIgnoringCase(const std::string& a, const std::string& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
-}
-
 // The entry of folder named like name but for letter case, the first in name order.
 std::optional<fs::path> findEntryIgnoringCase(const fs::path& folder, const std::string& name) {
   std::error_code error;
   std::vector<fs::path> matches;
   for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    if (equalsIgnoringCase(it->path().filename().string(), name)) matches.push_back(it->path());
+    if (equalsIgnoreAsciiCase(it->path().filename().string(), name)) matches.push_back(it->path());
   }
   if (matches.empty()) return std::nullopt;
   return *std::min_element(matches.begin(), matches.end());

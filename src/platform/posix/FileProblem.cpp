@@ -1,3 +1,5 @@
+// POSIX side of FileProblem: the system's texts for errno, found by trying what the run would
+// do.
 #include "platform/FileProblem.h"
 
 #include <fcntl.h>

@@ -4,9 +4,6 @@
 #include <sys/mman.h>
 #include <unistd.h>
 
-#include <new>
-#include <utility>
-
 namespace regforge {
 
 PageBlock PageBlock::allocate(std::size_t size) {
@@ -15,14 +12,6 @@ PageBlock PageBlock::allocate(std::size_t size) {
   void* data = mmap(nullptr, rounded, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
   if (data == MAP_FAILED) return PageBlock();
   return PageBlock(static_cast<char*>(data), rounded);
-}
-
-PageBlock& PageBlock::operator=(PageBlock&& other) noexcept {
-  if (this != &other) {
-    this->~PageBlock();
-    new (this) PageBlock(std::move(other));
-  }
-  return *this;
 }
 
 PageBlock::~PageBlock() {

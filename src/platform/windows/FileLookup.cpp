@@ -1,24 +1,20 @@
+// File and folder questions on Windows, where any letter case opens a file, so folders are
+// listed to tell names apart as on other systems.
 #include "platform/FileLookup.h"
 
 #include <io.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <vector>
+
+#include "text/ByteText.h"
 
 namespace regforge {
 namespace fs = std::filesystem;
 
 namespace {
-
-bool equalsIgnoringCase(const std::string& a, const std::string& b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    return std::tolower(static_cast<unsigned char>(x)) ==
-           std::tolower(static_cast<unsigned char>(y));
-  });
-}
 
 // The name in folder that is name exactly or else, but for letter case, the first in name
 // order. Windows opens a file named in any letter case, so the folder is listed to tell them apart.
@@ -30,7 +26,7 @@ std::optional<std::string> findEntry(const std::string& folder, const std::strin
        it.increment(error)) {
     const std::string entry = it->path().filename().string();
     if (entry == name) return entry;
-    if (ignoringCase && equalsIgnoringCase(entry, name)) matches.push_back(entry);
+    if (ignoringCase && equalsIgnoreAsciiCase(entry, name)) matches.push_back(entry);
   }
   if (matches.empty()) return std::nullopt;
   return *std::min_element(matches.begin(), matches.end());

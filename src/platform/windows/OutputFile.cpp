@@ -5,14 +5,10 @@
 
 #include <windows.h>
 
+#include "platform/FileLookup.h"
+
 namespace regforge {
 namespace {
-
-// The folder part of path, with its last separator; empty for a bare name.
-std::string folderOf(const std::string& path) {
-  const std::size_t separator = path.find_last_of("/\\:");
-  return separator == std::string::npos ? std::string() : path.substr(0, separator + 1);
-}
 
 enum class Destination { New, Regular, Other, Refused };
 

@@ -3,9 +3,6 @@
 
 #include <windows.h>
 
-#include <new>
-#include <utility>
-
 namespace regforge {
 
 PageBlock PageBlock::allocate(std::size_t size) {
@@ -16,14 +13,6 @@ PageBlock PageBlock::allocate(std::size_t size) {
   auto* data =
       static_cast<char*>(VirtualAlloc(nullptr, rounded, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE));
   return data ? PageBlock(data, rounded) : PageBlock();
-}
-
-PageBlock& PageBlock::operator=(PageBlock&& other) noexcept {
-  if (this != &other) {
-    this->~PageBlock();
-    new (this) PageBlock(std::move(other));
-  }
-  return *this;
 }
 
 PageBlock::~PageBlock() {

@@ -1,5 +1,5 @@
-// The walk over an element's children that the XML input readers share: it visits the
-// children in document order and ends at the first child that is not an element.
+// The walk over an element's children that the XML input readers share: the leading element
+// children, in document order up to the first child that is not an element.
 #pragma once
 
 #include <iterator>
