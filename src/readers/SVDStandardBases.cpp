@@ -157,8 +157,19 @@ const XMLElement* SVDStandardBases::byPath(const XMLElement& element, std::strin
 }
 
 SVDStandardBases::TagIndex& SVDStandardBases::index(std::string_view tag) {
-  auto [entry, added] = indexes_.try_emplace(std::string(tag));
-  TagIndex& tagIndex = entry->second;
+  const std::size_t slot = std::find(std::begin(kTags), std::end(kTags), tag) - std::begin(kTags);
+  bool added = false;
+  TagIndex* found = nullptr;
+  if (slot < std::size(kTags)) {
+    found = &indexes_[slot];
+    added = !built_[slot];
+    built_[slot] = true;
+  } else {
+    auto entry = otherIndexes_.try_emplace(std::string(tag));
+    found = &entry.first->second;
+    added = entry.second;
+  }
+  TagIndex& tagIndex = *found;
   if (!added || !peripherals_) return tagIndex;
   // Every element below <peripherals>, in document order, without recursion.
   const XMLNode* node = peripherals_->firstChild();

@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <initializer_list>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -95,7 +96,12 @@ class SVDStandardBases {
   const XMLElement* peripherals_ = nullptr;
   FlatMap<const XMLElement*, const XMLElement*> bases_;  // each element's nearest base
   FlatMap<const XMLElement*, bool> warned_;
-  std::unordered_map<std::string, TagIndex> indexes_;
+  // One index per tag a base can have, found without hashing the tag on every look-up.
+  static constexpr std::string_view kTags[] = {"peripheral", "cluster", "register", "field",
+                                               "enumeratedValues"};
+  TagIndex indexes_[std::size(kTags)];
+  bool built_[std::size(kTags)] = {};
+  std::unordered_map<std::string, TagIndex> otherIndexes_;  // for elements of other tags
 };
 
 }  // namespace regforge

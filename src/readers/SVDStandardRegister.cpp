@@ -109,6 +109,7 @@ bool SVDStandardReader::readField(const XMLElement& field, SVDRegisterPlan& plan
   model.description = description;
   if (!readEnums(chain, model)) return false;
   const std::size_t mark = array.given ? name.find("%s") : std::string_view::npos;
+  if (array.count > 1) plan.fields.reserve(plan.fields.size() + array.count);
   for (std::uint32_t copy = 0; copy < array.count; ++copy) {
     // The last copy takes the model itself.
     SVDFieldPlan& entry = copy + 1 < array.count ? plan.fields.emplace_back(model)
