@@ -53,7 +53,7 @@ class HostileInputTest : public testing::Test {
   void expectRefused(const std::vector<std::string>& arguments, const std::string& message) {
     const ProgramRun refused = run(arguments);
     EXPECT_EQ(refused.status, 1) << arguments.front();
-    EXPECT_EQ(refused.err, message);
+    EXPECT_EQ(refused.err, asTextFile(message));
     EXPECT_FALSE(fs::exists(work_ / "out.xml"));
   }
 
