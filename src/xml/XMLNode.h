@@ -11,7 +11,7 @@ class XMLElement;
 
 /// A node of a document tree; elements hold the child lists. Nodes live in their document's arena:
 /// a node removed from its parent stays valid, and belongs to nobody else, until the document is
-/// destroyed.
+/// destroyed. A node made in an arena the document was lent lives until that lease ends.
 class XMLNode {
  public:
   enum class Type : std::uint8_t { Element, Data, Comment, CDATASection };

@@ -72,17 +72,6 @@ std::string firstDifference(const std::string& expected, const std::string& actu
   }
 }
 
-// What a text-mode file holds on this system for the given lines.
-std::string asTextFile(const std::string& lines) {
-  if (!kWindows) return lines;
-  std::string text;
-  for (const char c : lines) {
-    if (c == '\n') text += '\r';
-    text += c;
-  }
-  return text;
-}
-
 // The expected bytes of an output file of the case.
 std::string expectedOutput(const fs::path& caseDir, const std::string& file) {
   if (kWindows && fs::exists(caseDir / "out-windows" / file))

@@ -16,6 +16,16 @@ std::string readFile(const fs::path& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+std::string asTextFile(const std::string& lines) {
+  if (!kWindows) return lines;
+  std::string text;
+  for (const char c : lines) {
+    if (c == '\n') text += '\r';
+    text += c;
+  }
+  return text;
+}
+
 std::set<std::string> filesBelow(const fs::path& folder) {
   std::set<std::string> files;
   if (!fs::exists(folder)) return files;

@@ -11,6 +11,9 @@ namespace regforge::testsupport {
 /// The bytes of a file; empty when it can't be read.
 std::string readFile(const std::filesystem::path& path);
 
+/// What a text-mode file or stream holds on this system for the given lines.
+std::string asTextFile(const std::string& lines);
+
 /// The regular files below a folder, as paths relative to it; empty when it doesn't exist.
 std::set<std::string> filesBelow(const std::filesystem::path& folder);
 
