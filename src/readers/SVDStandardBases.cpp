@@ -103,7 +103,7 @@ const XMLElement* SVDStandardBases::resolve(const XMLElement& element, std::stri
   // Of a name given once, the one element is the sibling if any is.
   if (tagIndex.repeated.find(reference)) {
     if (tagIndex.bySibling.size() == 0) {
-      for (const Named& entry : tagIndex.all)
+      for (const Named& entry : all(tagIndex))
         tagIndex.bySibling.insert({entry.second->parent(), entry.first}, entry.second);
     }
     if (const XMLElement* const* found = tagIndex.bySibling.find({element.parent(), reference});
@@ -131,7 +131,7 @@ const XMLElement* SVDStandardBases::byPath(const XMLElement& element, std::strin
   const XMLElement* local = nullptr;
   const XMLElement* suffix = nullptr;
   TagIndex& tagIndex = index(element.tagName());
-  if (tagIndex.byName.empty() && !tagIndex.all.empty()) {
+  if (tagIndex.byName.empty() && !all(tagIndex).empty()) {
     tagIndex.byName = tagIndex.all;
     std::stable_sort(tagIndex.byName.begin(), tagIndex.byName.end(),
                      [](const Named& a, const Named& b) { return a.first < b.first; });
@@ -164,26 +164,43 @@ SVDStandardBases::TagIndex& SVDStandardBases::index(std::string_view tag) {
     found = &indexes_[slot];
     added = !built_[slot];
     built_[slot] = true;
+    found->tag = kTags[slot];
   } else {
     auto entry = otherIndexes_.try_emplace(std::string(tag));
     found = &entry.first->second;
     added = entry.second;
+    found->tag = entry.first->first;
   }
   TagIndex& tagIndex = *found;
   if (!added || !peripherals_) return tagIndex;
-  // Every element below <peripherals>, in document order, without recursion.
+  walk(tag, [&](std::string_view name, const XMLElement* element) {
+    if (tagIndex.first.find(name)) {
+      tagIndex.repeated.insert(name, true);
+    } else {
+      tagIndex.first.insert(name, element);
+    }
+  });
+  return tagIndex;
+}
+
+const std::vector<SVDStandardBases::Named>& SVDStandardBases::all(TagIndex& index) {
+  if (index.all.empty() && index.first.size() > 0) {
+    index.all.reserve(index.first.size());
+    walk(index.tag, [&](std::string_view name, const XMLElement* element) {
+      index.all.emplace_back(name, element);
+    });
+  }
+  return index.all;
+}
+
+template <class Visit>
+void SVDStandardBases::walk(std::string_view tag, const Visit& visit) {
   const XMLNode* node = peripherals_->firstChild();
   while (node && budget_.spend(1)) {
     const XMLElement* element = node->toElement();
     if (element && element->tagName() == tag &&
         ElementTexts::findElement(element->firstChild(), "name")) {
-      const std::string_view name = nameOf(*element);
-      tagIndex.all.emplace_back(name, element);
-      if (tagIndex.first.find(name)) {
-        tagIndex.repeated.insert(name, true);
-      } else {
-        tagIndex.first.insert(name, element);
-      }
+      visit(nameOf(*element), element);
     }
     if (element && element->firstChild() && mayHold(element->tagName(), tag)) {
       node = element->firstChild();
@@ -195,7 +212,6 @@ SVDStandardBases::TagIndex& SVDStandardBases::index(std::string_view tag) {
     }
     if (node) node = node->nextSibling();
   }
-  return tagIndex;
 }
 
 std::pair<const SVDStandardBases::Named*, const SVDStandardBases::Named*> SVDStandardBases::named(

@@ -73,10 +73,12 @@ class SVDStandardBases {
   };
   using Named = std::pair<std::string_view, const XMLElement*>;
   struct TagIndex {
-    std::vector<Named> all;                              // in document order
+    std::string_view tag;
     FlatMap<std::string_view, const XMLElement*> first;  // the first of each name
     FlatMap<std::string_view, bool> repeated;            // names given more than once
-    // Made when first needed: most names are given once, and most references are plain.
+    // Made when first needed, with a second walk: most names are given once, and most
+    // references are plain, and a device of tens of thousands of fields needs neither.
+    std::vector<Named> all;                                      // in document order
     FlatMap<Sibling, const XMLElement*, SiblingHash> bySibling;  // the first in each scope
     std::vector<Named> byName;  // by name, in document order within one name
   };
@@ -85,6 +87,12 @@ class SVDStandardBases {
   const XMLElement* resolve(const XMLElement& element, std::string_view reference);
   const XMLElement* byPath(const XMLElement& element, std::string_view reference);
   TagIndex& index(std::string_view tag);
+  /// index.all, made on the first call.
+  const std::vector<Named>& all(TagIndex& index);
+  /// Calls visit(name, element) for each named element of tag below <peripherals>, in
+  /// document order, without recursion.
+  template <class Visit>
+  void walk(std::string_view tag, const Visit& visit);
   /// The elements of index named name, in document order.
   static std::pair<const Named*, const Named*> named(const TagIndex& index, std::string_view name);
   std::string_view nameOf(const XMLElement& element);
