@@ -228,6 +228,22 @@ TEST_F(SVDReaderTest, AFieldWithoutBitsIsTold) {
             std::string::npos);
 }
 
+TEST_F(SVDReaderTest, TheStandardReadingLeavesOutIgnoredAndReservedFields) {
+  XMLDocument input(XMLDocument::Content::ElementText);
+  ASSERT_TRUE(input.parse(
+      device("<registers><register><name>R</name><fields>"
+             "<field><name>TMP_A</name><bitOffset>0</bitOffset><bitWidth>1</bitWidth></field>"
+             "<field><name>Reserved</name><bitOffset>1</bitOffset><bitWidth>1</bitWidth></field>"
+             "<field><name>B</name><bitOffset>2</bitOffset><bitWidth>1</bitWidth></field>"
+             "</fields></register></registers>")
+          .c_str()));
+  ASSERT_TRUE(map_.readSvd(input, kStandard, std::string_view("tmp")));
+  const std::string text = written();
+  EXPECT_EQ(text.find("TMP_A"), std::string::npos) << text;
+  EXPECT_EQ(text.find("Reserved"), std::string::npos) << text;
+  EXPECT_NE(text.find("<BitField name=\"B\" size=\"1\" start=\"2\" />"), std::string::npos) << text;
+}
+
 TEST_F(SVDReaderTest, BoundsGivenByTheCallerReplaceTheProgramsOwn) {
   const std::string body =
       "<registers><register><name>R%s</name><dim>100</dim>"

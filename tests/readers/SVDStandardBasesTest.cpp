@@ -91,6 +91,19 @@ TEST_F(SVDStandardBasesTest, ADottedPathIsFullThenLocalThenAnySuffix) {
   EXPECT_EQ(warnings(), 1u);
 }
 
+TEST_F(SVDStandardBasesTest, APathWithinTheOwnPeripheralWinsOverAnEarlierOne) {
+  load(
+      "<peripherals>"
+      "<peripheral><name>P</name><registers><register id='pa'><name>A</name><fields>"
+      "<field id='paf'><name>F</name></field></fields></register></registers></peripheral>"
+      "<peripheral><name>Q</name><registers><register><name>A</name><fields>"
+      "<field id='qaf'><name>F</name></field></fields></register><register><name>B</name>"
+      "<fields><field id='qbg' derivedFrom='A.F'><name>G</name></field></fields></register>"
+      "</registers></peripheral>"
+      "</peripherals>");
+  EXPECT_EQ(basesOf("qbg"), "qaf");
+}
+
 TEST_F(SVDStandardBasesTest, ChainsFollowEveryBaseAndStopWhereTheyComeBack) {
   load(
       "<peripherals>"
