@@ -35,9 +35,14 @@ std::string writeProblem(const char* path) {
   }
   if (errno != ENOENT) return std::strerror(errno);
   // A new file needs a folder that exists; Windows ignores a folder's read-only flag.
+  // The folder is asked about without its last separator, which the system refuses, unless
+  // it is a root ("\\", "C:\\").
   std::string folder(path);
   const std::size_t separator = folder.find_last_of("/\\");
-  folder = separator == std::string::npos ? "." : folder.substr(0, separator + 1);
+  const bool root = separator == 0 || (separator == 2 && folder[1] == ':');
+  folder = separator == std::string::npos ? "."
+           : root                         ? folder.substr(0, separator + 1)
+                                          : folder.substr(0, separator);
   if (!isFolder(folder.c_str())) return std::strerror(ENOENT);
   return {};
 }
