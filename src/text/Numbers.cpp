@@ -39,11 +39,20 @@ std::optional<std::uint64_t> parseMagnitude(std::string_view text, int base) {
 // The power of 1024 that a scale letter stands for, or -1.
 int scalePower(char c) {
   switch (c) {
-    case 'k': case 'K': return 1;
-    case 'm': case 'M': return 2;
-    case 'g': case 'G': return 3;
-    case 't': case 'T': return 4;
-    default: return -1;
+    case 'k':
+    case 'K':
+      return 1;
+    case 'm':
+    case 'M':
+      return 2;
+    case 'g':
+    case 'G':
+      return 3;
+    case 't':
+    case 'T':
+      return 4;
+    default:
+      return -1;
   }
 }
 
