@@ -12,6 +12,14 @@ File openFile(const char* path, const char* mode) {
   return File(std::fopen(path, mode));
 }
 
+// The C library's text mode turns CR LF into LF and ends the file at its first Ctrl-Z; the
+// file's length on disk bounds what is read, as the text is no longer than the file.
+WholeFile readTextFile(const char* path, std::size_t limit) {
+  const File file = openFile(path, "rt");
+  if (!file) return WholeFile{};
+  return readOpenFile(file.get(), limit);
+}
+
 // Lengths and offsets through the 64-bit calls: long, which ftell and fseek take, has 32 bits.
 std::optional<std::uint64_t> regularFileLength(std::FILE* file) {
   struct _stat64 status;
