@@ -12,8 +12,8 @@ File openFile(const char* path, const char* mode) {
   return File(std::fopen(path, mode));
 }
 
-// The C library's text mode turns CR LF into LF and ends the file at its first Ctrl-Z; the
-// file's length on disk bounds what is read, as the text is no longer than the file.
+// The C library's text mode turns CR LF into LF, keeps a CR alone, and ends the text at the
+// first Ctrl-Z, as fgets saw it; the length on disk bounds the read, as the text is no longer.
 WholeFile readTextFile(const char* path, std::size_t limit) {
   const File file = openFile(path, "rt");
   if (!file) return WholeFile{};
