@@ -64,23 +64,13 @@ std::vector<std::string> findCases() {
   return cases;
 }
 
-bool onDiskOnly(const fs::path& caseDir) {
-  return fs::exists(caseDir / "on-disk") || fs::exists(caseDir / "corpus");
-}
-
-std::vector<std::string> casesInMemory() {
+// The cases that run in memory (all but those that need the disk), or as a process.
+std::vector<std::string> casesToRun(bool asProcess) {
   std::vector<std::string> cases;
   for (const std::string& name : findCases()) {
-    if (!onDiskOnly(kCasesDir / name)) cases.push_back(name);
-  }
-  return cases;
-}
-
-std::vector<std::string> casesAsProcess() {
-  std::vector<std::string> cases;
-  for (const std::string& name : findCases()) {
-    if (onDiskOnly(kCasesDir / name) || fs::exists(kCasesDir / name / "process"))
-      cases.push_back(name);
+    const fs::path dir = kCasesDir / name;
+    const bool diskOnly = fs::exists(dir / "on-disk") || fs::exists(dir / "corpus");
+    if (asProcess ? diskOnly || fs::exists(dir / "process") : !diskOnly) cases.push_back(name);
   }
   return cases;
 }
@@ -234,8 +224,8 @@ std::string caseName(const testing::TestParamInfo<std::string>& info) {
   return name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, GoldenRunInMemory, testing::ValuesIn(casesInMemory()), caseName);
-INSTANTIATE_TEST_SUITE_P(Cases, GoldenProcessRun, testing::ValuesIn(casesAsProcess()), caseName);
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenRunInMemory, testing::ValuesIn(casesToRun(false)), caseName);
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenProcessRun, testing::ValuesIn(casesToRun(true)), caseName);
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(GoldenRunInMemory);
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(GoldenProcessRun);
 
