@@ -16,10 +16,10 @@
 //
 // On Windows the vector table and the standard streams are text-mode files, so each of their
 // lines ends in CR LF there; the memory map is written in binary and is the same everywhere.
-// A case whose output differs on Windows for another reason (a CR in an input read in text
-// mode, which Windows drops before a line end) holds the Windows form in out-windows/, which
-// only a process run compares. The run in memory has no text mode and gives the same bytes
-// on every system.
+// A case whose output differs on Windows for another reason (an input read in text mode,
+// where Windows drops a CR before a line end and ends the text at a Ctrl-Z) holds the
+// Windows form in out-windows/, which only a process run compares. The run in memory has no
+// text mode and gives the same bytes on every system.
 //
 // With REGFORGE_GOLDEN_UPDATE=1 in the environment the outputs of failing runs are written
 // into the case instead; read every changed file against the rules before committing it.
