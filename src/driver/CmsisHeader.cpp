@@ -1,16 +1,16 @@
-// The CMSIS device-header scan. The header is read as C reads it with fgets into a 1024-byte
-// buffer: a longer line arrives in pieces, and each piece is a line of its own.
+// The CMSIS device-header scan. The header is read in lines as C's fgets reads it into a
+// 1024-byte buffer: a longer line arrives in pieces, and each piece is a line of its own.
 #include "driver/CmsisHeader.h"
 
-#include <cstdio>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "memorymap/InterruptSlots.h"
-#include "platform/Files.h"
 #include "text/ByteText.h"
 #include "text/Numbers.h"
+#include "text/TextLines.h"
 
 namespace regforge {
 namespace {
@@ -38,14 +38,14 @@ constexpr CoreRevision kCoreRevisions[] = {
 };
 
 // The enumeration lines after "SysTick_IRQn": "  NAME_IRQn = number, ...".
-std::vector<HeaderEntry> readEntries(std::FILE* file) {
-  char line[kLineBuffer];
-  while (std::fgets(line, sizeof line, file)) {
-    if (std::strstr(line, "SysTick_IRQn")) break;
+std::vector<HeaderEntry> readEntries(std::string_view text) {
+  TextLines lines(text, kLineBuffer);
+  while (const std::optional<std::string_view> line = lines.next()) {
+    if (std::strstr(line->data(), "SysTick_IRQn")) break;
   }
   std::vector<HeaderEntry> entries;
-  while (std::fgets(line, sizeof line, file)) {
-    const char* name = line;
+  while (const std::optional<std::string_view> line = lines.next()) {
+    const char* name = line->data();
     while (*name == ' ')  // spaces only: leading tabs stay part of the name
       ++name;
     const char* irqn = std::strstr(name, "_IRQn");
@@ -73,10 +73,11 @@ void readDigit(const char* line, const char* macro, unsigned& value) {
 }
 
 // The core macros, over the whole file; later lines override earlier ones.
-void readCoreData(std::FILE* file, CmsisHeader& header) {
-  char line[kLineBuffer];
+void readCoreData(std::string_view text, CmsisHeader& header) {
+  TextLines lines(text, kLineBuffer);
   unsigned prioBits = 0;
-  while (std::fgets(line, sizeof line, file)) {
+  while (const std::optional<std::string_view> piece = lines.next()) {
+    const char* line = piece->data();
     readDigit(line, "__MPU_PRESENT", header.mpu);
     readDigit(line, "__NVIC_PRIO_BITS", prioBits);
     readDigit(line, "__FPU_PRESENT", header.fpu);
@@ -120,23 +121,13 @@ std::vector<std::string> buildInterruptList(const std::vector<HeaderEntry>& entr
 
 }  // namespace
 
-std::optional<CmsisHeader> scanCmsisHeader(const char* path, std::uint32_t coreType, bool mpu,
-                                           bool fpu) {
-  const File file = openFile(path, "rt");
-  if (!file) return std::nullopt;
-  return scanCmsisHeader(file.get(), coreType, mpu, fpu);
-}
-
-CmsisHeader scanCmsisHeader(std::FILE* file, std::uint32_t coreType, bool mpu, bool fpu) {
-  std::rewind(file);
-  const std::vector<HeaderEntry> entries = readEntries(file);
-
+CmsisHeader scanCmsisHeader(std::string_view text, std::uint32_t coreType, bool mpu, bool fpu) {
+  const std::vector<HeaderEntry> entries = readEntries(text);
   CmsisHeader header;
   header.coreType = coreType;
   header.mpu = mpu ? 1 : 0;
   header.fpu = fpu ? 1 : 0;
-  std::rewind(file);
-  readCoreData(file, header);
+  readCoreData(text, header);
   header.interrupts = buildInterruptList(entries);
   return header;
 }

@@ -2,9 +2,8 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
-#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace regforge {
@@ -19,11 +18,7 @@ struct CmsisHeader {
   unsigned fpu = 0;  ///< one decimal digit
 };
 
-/// Scans the header at path. coreType, mpu and fpu start from the command line's values.
-/// None when the file can't be opened.
-std::optional<CmsisHeader> scanCmsisHeader(const char* path, std::uint32_t coreType, bool mpu,
-                                           bool fpu);
-/// The same scan over an open file, from its start; the file stays open.
-CmsisHeader scanCmsisHeader(std::FILE* file, std::uint32_t coreType, bool mpu, bool fpu);
+/// Scans the text of a header. coreType, mpu and fpu start from the command line's values.
+CmsisHeader scanCmsisHeader(std::string_view text, std::uint32_t coreType, bool mpu, bool fpu);
 
 }  // namespace regforge

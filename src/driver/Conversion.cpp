@@ -124,14 +124,15 @@ bool Conversion::gatherInterruptNames() {
     return true;
   }
   if (!options_.irqs2) return true;
-  const File file = files_.openText(options_.irqs2);
-  if (!file) {
+  const WholeFile file = files_.readText(options_.irqs2);
+  if (file.status != WholeFile::Status::Read) {
     report("couldn't read header file %s", options_.irqs2);
     // The message has no line end of its own; the reason goes on a line of its own.
     if (map_.diagnostics().enabled()) message_ += '\n';
     return explain(options_.irqs2, 0, files_.readProblem(options_.irqs2));
   }
-  const CmsisHeader header = scanCmsisHeader(file.get(), options_.core, options_.mpu, options_.fpu);
+  const CmsisHeader header =
+      scanCmsisHeader(file.text(), options_.core, options_.mpu, options_.fpu);
   map_.setInterruptNames(header.interrupts);
   map_.setCoreConfig(static_cast<std::int32_t>(header.coreType), header.cm0Plus,
                      header.nvicPrioBits, header.mpu != 0, header.fpu != 0);
@@ -181,12 +182,12 @@ bool Conversion::readTcfInput() {
 }
 
 bool Conversion::readDdfInput() {
-  const File file = files_.openText(input_);
-  if (!file) {
+  const WholeFile file = files_.readText(input_);
+  if (file.status != WholeFile::Status::Read) {
     reportReadFailure();
     return explain(input_, 0, files_.readProblem(input_));
   }
-  readDdf(file.get(), map_);
+  readDdf(file.text(), map_);
   if (map_.diagnostics().enabled() && !map_.rootElement()->firstChild()) {
     // A file that makes nothing may be one of the XML formats.
     XMLDocument probe(XMLDocument::Content::Dropped);

@@ -16,30 +16,8 @@ WholeFile DiskFiles::read(const std::string& path) {
   return readWholeFile(path.c_str(), XMLDocument::kLargestInput);
 }
 
-namespace {
-
-// A temporary file that holds bytes, for a line reader that takes an open file.
-File fileHolding(const char* bytes, std::size_t size) {
-  File file(std::tmpfile());
-  if (!file) return nullptr;
-  std::fwrite(bytes, 1, size, file.get());
-  std::rewind(file.get());
-  return file;
-}
-
-}  // namespace
-
-// A line reader over an input without end would read for ever: a pipe or a device is read up
-// to its bound first, and a regular file over the bound of every input is refused.
-File DiskFiles::openText(const std::string& path) {
-  File file = openFile(path.c_str(), "rt");
-  if (!file) return nullptr;
-  if (const std::optional<std::uint64_t> length = regularFileLength(file.get())) {
-    return *length <= XMLDocument::kLargestInput ? std::move(file) : nullptr;
-  }
-  const WholeFile whole = readOpenFile(file.get(), XMLDocument::kLargestInput);
-  if (whole.status != WholeFile::Status::Read) return nullptr;
-  return fileHolding(whole.buffer.data(), whole.size);
+WholeFile DiskFiles::readText(const std::string& path) {
+  return readTextFile(path.c_str(), XMLDocument::kLargestInput);
 }
 
 namespace {
@@ -105,12 +83,6 @@ WholeFile MemoryFiles::read(const std::string& path) {
   whole.size = bytes.size();
   whole.status = WholeFile::Status::Read;
   return whole;
-}
-
-File MemoryFiles::openText(const std::string& path) {
-  const auto found = files.find(path);
-  if (found == files.end()) return nullptr;
-  return fileHolding(found->second.data(), found->second.size());
 }
 
 std::optional<FileIdentity> MemoryFiles::identify(const std::string& path) {

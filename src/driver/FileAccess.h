@@ -18,8 +18,8 @@ class FileAccess {
   virtual ~FileAccess() = default;
   /// The whole file at path with a NUL after it, up to XMLDocument::kLargestInput bytes.
   virtual WholeFile read(const std::string& path) = 0;
-  /// The file at path open for reading lines in text mode; null when it can't be read.
-  virtual File openText(const std::string& path) = 0;
+  /// As read, for a reader of lines: on a system with a text mode the file is read in it.
+  virtual WholeFile readText(const std::string& path) = 0;
   /// A sink that writes the file at path; null when it can't be made. A text file takes the
   /// system's line ends. The file is complete once the sink's close() succeeds; before, an
   /// existing file may keep its old content.
@@ -37,7 +37,7 @@ class FileAccess {
 class DiskFiles : public FileAccess {
  public:
   WholeFile read(const std::string& path) override;
-  File openText(const std::string& path) override;
+  WholeFile readText(const std::string& path) override;
   std::unique_ptr<ByteSink> create(const std::string& path, bool text) override;
   std::string readProblem(const std::string& path) override;
   std::string writeProblem(const std::string& path) override;
@@ -53,8 +53,8 @@ class MemoryFiles : public FileAccess {
   std::map<std::string, std::string> files;
 
   WholeFile read(const std::string& path) override;
-  /// A temporary file filled with the text, since line readers take an open file.
-  File openText(const std::string& path) override;
+  /// Memory has no text mode: the bytes as they are.
+  WholeFile readText(const std::string& path) override { return read(path); }
   std::unique_ptr<ByteSink> create(const std::string& path, bool text) override;
   std::string readProblem(const std::string& path) override;
   std::string writeProblem(const std::string&) override { return {}; }

@@ -39,7 +39,7 @@ class PackSource::ZippedFiles : public FileAccess {
     if (path.compare(0, prefix_.size(), prefix_) != 0) return others_.read(path);
     return archive_.read(path.substr(prefix_.size()), XMLDocument::kLargestInput);
   }
-  File openText(const std::string& path) override { return others_.openText(path); }
+  WholeFile readText(const std::string& path) override { return others_.readText(path); }
   std::unique_ptr<ByteSink> create(const std::string& path, bool text) override {
     return others_.create(path, text);
   }

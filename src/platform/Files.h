@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <string_view>
 
 #include "platform/PageBlock.h"
 
@@ -41,6 +42,8 @@ struct WholeFile {
   Status status = Status::Unreadable;
   PageBlock buffer;
   std::size_t size = 0;
+
+  std::string_view text() const { return {buffer.data(), size}; }
 };
 
 /// Reads the file at path into a buffer of its length plus one, up to limit bytes (and
@@ -48,6 +51,10 @@ struct WholeFile {
 /// before anything is read. The file is read rather than mapped: a mapped file that shrinks
 /// while it is used (the output written over the input, say) would end the process.
 WholeFile readWholeFile(const char* path, std::size_t limit);
+
+/// As readWholeFile, for a reader of lines: on a system whose C library has a text mode the
+/// file is read in it, as such a reader read it with fgets there.
+WholeFile readTextFile(const char* path, std::size_t limit);
 
 /// As readWholeFile, from a file already open for reading.
 WholeFile readOpenFile(std::FILE* file, std::size_t limit);

@@ -3,7 +3,6 @@
 #include "readers/DdfReader.h"
 
 #include <cstdint>
-#include <cstring>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -13,6 +12,7 @@
 #include "text/ByteText.h"
 #include "text/Format.h"
 #include "text/Numbers.h"
+#include "text/TextLines.h"
 
 namespace regforge {
 namespace {
@@ -154,13 +154,13 @@ class DdfBuilder {
 
 }  // namespace
 
-void readDdf(std::FILE* file, MemoryMap& map) {
+void readDdf(std::string_view text, MemoryMap& map) {
   DdfBuilder builder(map);
-  std::vector<char> line(kLineBuffer);
   // A line longer than the buffer arrives in pieces, and each piece counts as a line; a NUL
   // byte ends the line's text early.
-  while (std::fgets(line.data(), kLineBuffer, file))
-    builder.readLine(std::string_view(line.data(), std::strlen(line.data())));
+  TextLines lines(text, kLineBuffer);
+  while (const std::optional<std::string_view> line = lines.next())
+    builder.readLine(*line);
 }
 
 }  // namespace regforge

@@ -1,21 +1,27 @@
 // End-to-end cases: each folder under cases/ that holds an "args" file is one run of the
-// program. The run happens in a fresh working directory filled from the case's in/ folder;
-// afterwards every file of out/ must exist with exactly those bytes, no other file may have
-// appeared there or in the folder above it, and standard output, standard error and the exit
-// status must match the case's "stdout", "stderr" and "status" files (empty, empty and 0 when
-// absent).
-// A case with a "corpus" file runs on a folder of the shared corpus: each of its lines names
-// one, which appears in the working directory under its own name (a link, never a copy); the
-// case is skipped when the corpus is absent.
-// Each case also runs in memory through the program's own sequence, unless it needs the disk.
+// program, with the files of the case's in/ folder. Afterwards every file of out/ must exist
+// with exactly those bytes, no other file may have appeared, and standard output, standard
+// error and the exit status must match the case's "stdout", "stderr" and "status" files
+// (empty, empty and 0 when absent).
+//
+// Each case runs in memory, through the program's own sequence with its files held by path.
+// A case that holds a "process" file (one line: what the process run shows) also runs the
+// built program in a fresh working directory filled from in/, where nothing may appear in the
+// folder above it either: the few that need a process (standard streams, the exit status,
+// files replaced on disk, Windows text mode). A case that holds "on-disk" (one line: why)
+// needs the file system itself (folders, permissions, two spellings of one file) and runs as
+// a process only, and so does a case with a "corpus" file: it runs on folders of the shared
+// corpus, each line naming one, which appears in the working directory under its own name (a
+// link, never a copy); the case is skipped when the corpus is absent.
 //
 // On Windows the vector table and the standard streams are text-mode files, so each of their
 // lines ends in CR LF there; the memory map is written in binary and is the same everywhere.
-// A case whose output differs on Windows for another reason (a CR in an input read in text
-// mode, which Windows drops before a line end) holds the Windows form in out-windows/. The
-// run in memory has no text mode and gives the same bytes on every system.
+// A case whose output differs on Windows for another reason (an input read in text mode,
+// where Windows drops a CR before a line end and ends the text at a Ctrl-Z) holds the
+// Windows form in out-windows/, which only a process run compares. The run in memory has no
+// text mode and gives the same bytes on every system.
 //
-// With REGFORGE_GOLDEN_UPDATE=1 in the environment the outputs of failing cases are written
+// With REGFORGE_GOLDEN_UPDATE=1 in the environment the outputs of failing runs are written
 // into the case instead; read every changed file against the rules before committing it.
 #include <gtest/gtest.h>
 
@@ -23,6 +29,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
 #include <sstream>
 #include <string>
@@ -57,6 +64,17 @@ std::vector<std::string> findCases() {
   return cases;
 }
 
+// The cases that run in memory (all but those that need the disk), or as a process.
+std::vector<std::string> casesToRun(bool asProcess) {
+  std::vector<std::string> cases;
+  for (const std::string& name : findCases()) {
+    const fs::path dir = kCasesDir / name;
+    const bool diskOnly = fs::exists(dir / "on-disk") || fs::exists(dir / "corpus");
+    if (asProcess ? diskOnly || fs::exists(dir / "process") : !diskOnly) cases.push_back(name);
+  }
+  return cases;
+}
+
 // The first line where two texts differ, for a readable failure.
 std::string firstDifference(const std::string& expected, const std::string& actual) {
   std::istringstream e(expected), a(actual);
@@ -87,9 +105,23 @@ std::string expectedText(const fs::path& caseDir, const char* name, const char* 
   return fs::exists(caseDir / name) ? readFile(caseDir / name) : std::string(otherwise);
 }
 
-class GoldenTest : public testing::TestWithParam<std::string> {};
+// With REGFORGE_GOLDEN_UPDATE set, what a failing run gave becomes the case's expectation. The
+// cases hold the Linux outputs, from which the Windows ones follow.
+void updateCase(const fs::path& caseDir, const std::map<std::string, std::string>& files,
+                int status, const std::string& out, const std::string& err) {
+  if (kWindows || !std::getenv("REGFORGE_GOLDEN_UPDATE")) return;
+  for (const auto& [file, bytes] : files) {
+    const fs::path input = caseDir / "in" / file;
+    if (!fs::exists(input) || bytes != readFile(input)) writeFile(caseDir / "out" / file, bytes);
+  }
+  if (status != 0) writeFile(caseDir / "status", std::to_string(status) + "\n");
+  if (!out.empty()) writeFile(caseDir / "stdout", out);
+  if (!err.empty()) writeFile(caseDir / "stderr", err);
+}
 
-TEST_P(GoldenTest, OutputMatches) {
+class GoldenProcessRun : public testing::TestWithParam<std::string> {};
+
+TEST_P(GoldenProcessRun, OutputMatches) {
   const fs::path caseDir = kCasesDir / GetParam();
   const fs::path scratch =
       fs::temp_directory_path() / ("regforge-golden-" + std::to_string(processId()) + "-" +
@@ -119,8 +151,6 @@ TEST_P(GoldenTest, OutputMatches) {
   }
 
   const ProgramRun run = runRegforge(workDir, readArguments(caseDir / "args"));
-  // The cases hold the Linux outputs, from which the Windows ones follow.
-  const bool update = !kWindows && std::getenv("REGFORGE_GOLDEN_UPDATE") != nullptr;
 
   EXPECT_EQ(std::stoi(expectedText(caseDir, "status", "0\n")), run.status);
   EXPECT_EQ(asTextFile(expectedText(caseDir, "stdout", "")), run.out);
@@ -144,28 +174,22 @@ TEST_P(GoldenTest, OutputMatches) {
   }
   EXPECT_TRUE(outside.empty()) << "the run wrote " << *outside.begin() << " outside its folder";
 
-  if (update && HasFailure()) {
-    const std::set<std::string> inputs = filesBelow(caseDir / "in");
-    for (const std::string& file : actualFiles) {
-      if (!inputs.count(file) || readFile(workDir / file) != readFile(caseDir / "in" / file)) {
-        writeFile(caseDir / "out" / file, readFile(workDir / file));
-      }
-    }
-    if (run.status != 0) writeFile(caseDir / "status", std::to_string(run.status) + "\n");
-    if (!run.out.empty()) writeFile(caseDir / "stdout", run.out);
-    if (!run.err.empty()) writeFile(caseDir / "stderr", run.err);
+  if (HasFailure()) {
+    std::map<std::string, std::string> files;
+    for (const std::string& file : actualFiles)
+      files[file] = readFile(workDir / file);
+    updateCase(caseDir, files, run.status, run.out, run.err);
   }
   fs::remove_all(scratch);
 }
 
-// The same case run in memory, through the program's own sequence: every file of in/ is
-// there under its name, and the run must give the same status, messages and files. A case
-// whose folder holds "on-disk" needs the file system itself (folders, permissions) and is
-// run as a process only.
-TEST_P(GoldenTest, SameRunInMemory) {
+// The run in memory: every file of in/ is there under its name.
+class GoldenRunInMemory : public testing::TestWithParam<std::string> {};
+
+TEST_P(GoldenRunInMemory, OutputMatches) {
   const fs::path caseDir = kCasesDir / GetParam();
-  if (fs::exists(caseDir / "on-disk")) GTEST_SKIP() << readFile(caseDir / "on-disk");
-  if (fs::exists(caseDir / "corpus")) GTEST_SKIP() << "runs on the shared corpus, on disk";
+  EXPECT_TRUE(!fs::exists(caseDir / "out-windows") || fs::exists(caseDir / "process"))
+      << "out-windows/ is compared by a process run only: the case needs a \"process\" file";
   regforge::MemoryFiles files;
   for (const std::string& file : filesBelow(caseDir / "in"))
     files.files[file] = readFile(caseDir / "in" / file);
@@ -179,15 +203,18 @@ TEST_P(GoldenTest, SameRunInMemory) {
   EXPECT_EQ(std::stoi(expectedText(caseDir, "status", "0\n")), run.status);
   EXPECT_EQ(expectedText(caseDir, "stdout", ""), run.out);
   EXPECT_EQ(expectedText(caseDir, "stderr", ""), run.err);
-  std::set<std::string> expectedFiles = filesBelow(caseDir / "in");
-  for (const std::string& file : filesBelow(caseDir / "out")) {
-    expectedFiles.insert(file);
-    EXPECT_TRUE(files.files[file] == readFile(caseDir / "out" / file)) << "out/" << file;
-  }
   std::set<std::string> actualFiles;
   for (const auto& [name, bytes] : files.files)
     actualFiles.insert(name);
-  EXPECT_EQ(expectedFiles, actualFiles);
+  std::set<std::string> expectedFiles = filesBelow(caseDir / "in");
+  for (const std::string& file : filesBelow(caseDir / "out")) {
+    expectedFiles.insert(file);
+    const std::string expected = readFile(caseDir / "out" / file);
+    EXPECT_TRUE(files.files[file] == expected)
+        << "out/" << file << " differs at " << firstDifference(expected, files.files[file]);
+  }
+  EXPECT_EQ(expectedFiles, actualFiles) << "the files after the run differ from in/ and out/";
+  if (HasFailure()) updateCase(caseDir, files.files, run.status, run.out, run.err);
 }
 
 std::string caseName(const testing::TestParamInfo<std::string>& info) {
@@ -197,7 +224,9 @@ std::string caseName(const testing::TestParamInfo<std::string>& info) {
   return name;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, GoldenTest, testing::ValuesIn(findCases()), caseName);
-GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(GoldenTest);
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenRunInMemory, testing::ValuesIn(casesToRun(false)), caseName);
+INSTANTIATE_TEST_SUITE_P(Cases, GoldenProcessRun, testing::ValuesIn(casesToRun(true)), caseName);
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(GoldenRunInMemory);
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(GoldenProcessRun);
 
 }  // namespace

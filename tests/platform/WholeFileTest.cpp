@@ -1,6 +1,6 @@
 // Whole files read into memory: ones whose size the system tells, and ones it can't (a pipe),
-// which are read in growing buffers up to a bound; and files inside a zip archive, hostile
-// ones included.
+// which are read in growing buffers up to a bound; text files as the C library's text mode
+// reads them; and files inside a zip archive, hostile ones included.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -8,11 +8,14 @@
 #include <fstream>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "Process.h"
 #include "SparseFile.h"
 #include "ZipBytes.h"
 #include "platform/Files.h"
 #include "platform/ZipArchive.h"
+#include "text/TextLines.h"
 
 #if !defined(_WIN32)
 #include <sys/stat.h>
@@ -93,6 +96,52 @@ TEST(WholeFileTest, AFileOver2GiBIsRefusedByItsLength) {
   }
   EXPECT_EQ(readWholeFile(path.string().c_str(), INT32_MAX - 1).status,
             WholeFile::Status::Unreadable);
+  fs::remove(path);
+}
+
+// The lines fgets read from the file opened as text, and the lines cut from the text that
+// readTextFile gives: the line readers read the second where they read the first.
+std::vector<std::string> linesOfTextMode(const fs::path& path) {
+  std::vector<std::string> lines;
+  const File file = openFile(path.string().c_str(), "rt");
+  char line[64];
+  while (file && std::fgets(line, sizeof line, file.get()))
+    lines.emplace_back(line);
+  return lines;
+}
+
+std::vector<std::string> linesOfTextFile(const fs::path& path) {
+  std::vector<std::string> lines;
+  const WholeFile whole = readTextFile(path.string().c_str(), 1 << 20);
+  EXPECT_EQ(whole.status, WholeFile::Status::Read);
+  TextLines pieces(whole.text(), 64);
+  while (const std::optional<std::string_view> line = pieces.next())
+    lines.emplace_back(*line);
+  return lines;
+}
+
+// On Windows text mode reads CR LF as LF, keeps a CR that no LF follows, and ends the text at
+// the first Ctrl-Z; elsewhere a text file is its bytes. CR LF pairs fall across the C
+// library's buffers of 512 and 4096 bytes.
+TEST(WholeFileTest, ATextFileReadsAsTheTextModeReadsIt) {
+  const fs::path path = scratch("text");
+  std::string bytes = "one\r\ntwo\rthree\r\r\n";
+  for (int i = 0; bytes.size() < 9000; ++i)
+    bytes += std::string(static_cast<std::size_t>(i % 97), 'x') + "\r\n";
+  bytes += "last\r";
+  std::string text = bytes;
+  if (testsupport::kWindows) {
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+      text.erase(at, 1);
+  }
+  std::ofstream(path, std::ios::binary) << bytes;
+  EXPECT_TRUE(text == std::string(readTextFile(path.string().c_str(), 1 << 20).text()));
+  EXPECT_EQ(linesOfTextFile(path), linesOfTextMode(path));
+
+  std::ofstream(path, std::ios::binary) << "before\x1a after\r\n";
+  EXPECT_EQ(readTextFile(path.string().c_str(), 100).text(),
+            testsupport::kWindows ? "before" : "before\x1a after\r\n");
+  EXPECT_EQ(linesOfTextFile(path), linesOfTextMode(path));
   fs::remove(path);
 }
 

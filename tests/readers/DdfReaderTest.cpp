@@ -1,24 +1,16 @@
 // The DDF reader on whole files: lines arrive as C fgets hands them over.
-#include "platform/Files.h"
 #include "readers/DdfReader.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <memory>
 #include <string>
 
 namespace regforge {
 namespace {
 
 std::string convert(const std::string& text) {
-  const File file(std::tmpfile());
-  EXPECT_TRUE(file);
-  if (!file) return {};
-  std::fwrite(text.data(), 1, text.size(), file.get());
-  std::rewind(file.get());
   MemoryMap map;
-  readDdf(file.get(), map);
+  readDdf(text, map);
   std::string written;
   map.writeTo(written);
   return written;

@@ -24,6 +24,11 @@ std::optional<std::uint64_t> regularFileLength(std::FILE* file) {
   return static_cast<std::uint64_t>(status.st_size);
 }
 
+// No text mode here: a text file is its bytes.
+WholeFile readTextFile(const char* path, std::size_t limit) {
+  return readWholeFile(path, limit);
+}
+
 bool readAt(std::FILE* file, std::uint64_t offset, char* bytes, std::size_t count) {
   if (offset > static_cast<std::uint64_t>(INT64_MAX)) return false;
   if (::fseeko(file, static_cast<off_t>(offset), SEEK_SET) != 0) return false;

@@ -12,6 +12,14 @@ File openFile(const char* path, const char* mode) {
   return File(std::fopen(path, mode));
 }
 
+// The C library's text mode turns CR LF into LF, keeps a CR alone, and ends the text at the
+// first Ctrl-Z, as fgets saw it; the length on disk bounds the read, as the text is no longer.
+WholeFile readTextFile(const char* path, std::size_t limit) {
+  const File file = openFile(path, "rt");
+  if (!file) return WholeFile{};
+  return readOpenFile(file.get(), limit);
+}
+
 // Lengths and offsets through the 64-bit calls: long, which ftell and fseek take, has 32 bits.
 std::optional<std::uint64_t> regularFileLength(std::FILE* file) {
   struct _stat64 status;
