@@ -2,12 +2,14 @@
 // of files held in memory.
 #include "driver/FileAccess.h"
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 
-#include "platform/OutputFile.h"
-
+#include "platform/FileLookup.h"
 #include "platform/FileProblem.h"
+#include "platform/OutputFile.h"
+#include "text/ByteText.h"
 #include "xml/XMLDocument.h"
 
 namespace regforge {
@@ -86,6 +88,40 @@ std::string DiskFiles::writeProblem(const std::string& path) {
   return regforge::writeProblem(path.c_str());
 }
 
+File DiskFiles::openBinary(const std::string& path) {
+  return openFile(path.c_str(), "rb");
+}
+
+bool DiskFiles::isFile(const std::string& path) {
+  return regforge::isFile(path);
+}
+
+bool DiskFiles::isFolder(const std::string& path) {
+  return regforge::isFolder(path);
+}
+
+std::vector<std::string> DiskFiles::filesEndingIn(const std::string& folder,
+                                                  std::string_view suffix) {
+  return regforge::filesEndingIn(folder, suffix);
+}
+
+bool DiskFiles::makeFolder(const std::string& path) {
+  return regforge::makeFolder(path);
+}
+
+std::optional<std::string> DiskFiles::findFileIgnoringCase(const std::string& folder,
+                                                           const std::string& relative) {
+  return regforge::findFileIgnoringCase(folder, relative);
+}
+
+bool DiskFiles::isInsideFolder(const std::string& folder, const std::string& path) {
+  return regforge::isInsideFolder(folder, path);
+}
+
+void DiskFiles::progress(const ProgressStep& step) {
+  if (display_) display_(step);
+}
+
 std::string MemoryFiles::readProblem(const std::string& path) {
   return files.count(path) ? std::string() : "No such file or directory";
 }
@@ -128,6 +164,106 @@ std::unique_ptr<ByteSink> MemoryFiles::create(const std::string& path, bool) {
   std::string& text = files[path];
   text.clear();
   return std::make_unique<StringSink>(text);
+}
+
+File MemoryFiles::openBinary(const std::string& path) {
+  const auto found = files.find(path);
+  if (found == files.end()) return nullptr;
+  return fileHolding(found->second.data(), found->second.size());
+}
+
+namespace {
+
+// A folder as the keys hold it: no final '/', and "" for the working folder.
+std::string folderKey(std::string_view path) {
+  while (!path.empty() && path.back() == '/')
+    path.remove_suffix(1);
+  return path == "." ? std::string() : std::string(path);
+}
+
+std::string joined(const std::string& folder, const std::string& name) {
+  return folder.empty() ? name : folder + "/" + name;
+}
+
+bool startsWith(std::string_view text, std::string_view prefix) {
+  return text.substr(0, prefix.size()) == prefix;
+}
+
+}  // namespace
+
+std::set<std::string> MemoryFiles::entries(const std::string& folder) const {
+  const std::string prefix = folder.empty() ? "" : folder + "/";
+  std::set<std::string> names;
+  const auto add = [&](const std::string& path) {
+    if (startsWith(path, prefix) && path.size() > prefix.size())
+      names.insert(path.substr(prefix.size(), path.find('/', prefix.size()) - prefix.size()));
+  };
+  for (const std::string& path : folders)
+    add(path);
+  for (const auto& entry : files)
+    add(entry.first);
+  return names;
+}
+
+bool MemoryFiles::isFolder(const std::string& path) {
+  const std::string folder = folderKey(path);
+  if (folder.empty() || folders.count(folder)) return true;
+  const auto below = files.lower_bound(folder + "/");
+  return below != files.end() && startsWith(below->first, folder + "/");
+}
+
+std::vector<std::string> MemoryFiles::filesEndingIn(const std::string& folder,
+                                                    std::string_view suffix) {
+  std::vector<std::string> names;
+  const std::string key = folderKey(folder);
+  for (const std::string& name : entries(key)) {
+    if (name.size() > suffix.size() && files.count(joined(key, name)) &&
+        equalsIgnoreAsciiCase(std::string_view(name).substr(name.size() - suffix.size()), suffix))
+      names.push_back(name);
+  }
+  return names;
+}
+
+bool MemoryFiles::makeFolder(const std::string& path) {
+  const std::string folder = folderKey(path);
+  for (std::size_t end = folder.find('/');; end = folder.find('/', end + 1)) {
+    const std::string step = folder.substr(0, end);
+    if (files.count(step)) return false;
+    if (!step.empty()) folders.insert(step);
+    if (end == std::string::npos) return true;
+  }
+}
+
+// Step by step, as on a disk whose names differ in letter case.
+std::optional<std::string> MemoryFiles::findFileIgnoringCase(const std::string& folder,
+                                                             const std::string& relative) {
+  std::string path = folderKey(folder);
+  std::size_t start = 0;
+  while (start <= relative.size()) {
+    const std::size_t end = std::min(relative.find('/', start), relative.size());
+    const std::string part = relative.substr(start, end - start);
+    start = end + 1;
+    if (part.empty() || part == ".") continue;
+    const std::string exact = joined(path, part);
+    if (files.count(exact) || isFolder(exact)) {
+      path = exact;
+      continue;
+    }
+    const std::set<std::string> names = entries(path);
+    const auto found = std::find_if(names.begin(), names.end(), [&](const std::string& name) {
+      return equalsIgnoreAsciiCase(name, part);
+    });
+    if (found == names.end()) return std::nullopt;
+    path = joined(path, *found);
+  }
+  if (!files.count(path)) return std::nullopt;
+  return path;
+}
+
+// Memory holds no links: a file below the folder is inside it.
+bool MemoryFiles::isInsideFolder(const std::string& folder, const std::string& path) {
+  const std::string key = folderKey(folder);
+  return files.count(path) != 0 && (key.empty() || startsWith(path, key + "/"));
 }
 
 }  // namespace regforge

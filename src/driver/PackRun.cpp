@@ -4,7 +4,6 @@
 #include "driver/PackRun.h"
 
 #include <cstdarg>
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,7 +11,6 @@
 #include "cortexm/PackCores.h"
 #include "driver/Conversion.h"
 #include "driver/PackSource.h"
-#include "platform/FileLookup.h"
 #include "readers/PackDescription.h"
 #include "text/ByteText.h"
 #include "text/FileNames.h"
@@ -42,9 +40,9 @@ std::string joinNames(const std::vector<std::string>& names) {
 
 // The pack's folder stands for the one description in it: path becomes that description.
 // False, with the message, for a folder that holds none or several.
-bool packDescriptionInFolder(std::string& path, std::string& error) {
-  if (!isFolder(path)) return true;
-  const std::vector<std::string> found = filesEndingIn(path, ".pdsc");
+bool packDescriptionInFolder(std::string& path, FileAccess& files, std::string& error) {
+  if (!files.isFolder(path)) return true;
+  const std::vector<std::string> found = files.filesEndingIn(path, ".pdsc");
   if (found.size() == 1) {
     path = joinPath(path, found.front());
     return true;
@@ -223,13 +221,13 @@ class PackRun {
     const std::string& folder = options_.files[1];
     if (!prepareFolder(folder)) return 1;
     if (options_.irqTable && !prepareFolder(*options_.irqTable)) return 1;
-    // The lines reach standard output when the run ends; the count is what shows it going on.
-    const bool showProgress = choices.size() > 20 && standardErrorIsTerminal();
     std::size_t failed = 0;
     std::size_t skipped = 0;
     std::vector<std::string> names;  // the file names given so far
+    // The lines reach standard output when the run ends; the steps show it going on.
+    FileAccess& files = source_.files();
     for (std::size_t i = 0; i < choices.size(); ++i) {
-      if (showProgress) std::fputs("\r\033[K", stderr);
+      files.progress({i + 1, choices.size(), false});
       // A pack describes devices of other kinds as well: no SVD file, nothing to convert.
       if (choices[i].processor->svd.text.empty()) {
         ++skipped;
@@ -255,11 +253,8 @@ class PackRun {
       // Each device's warnings, then its error.
       outcome_.err += diagnostics_.takeText() + ending_;
       ending_.clear();
-      if (showProgress)
-        std::fprintf(stderr, "[%s/%s]", std::to_string(i + 1).c_str(),
-                     std::to_string(choices.size()).c_str());
+      files.progress({i + 1, choices.size(), true});
     }
-    if (showProgress) std::fputs("\r\033[K", stderr);
     // Counts as text: the Windows C runtime's formats know no %zu.
     outcome_.out += std::to_string(choices.size() - failed - skipped) + " converted, " +
                     std::to_string(failed) + " failed" +
@@ -289,8 +284,9 @@ class PackRun {
 
   // An output folder that isn't there yet is made.
   bool prepareFolder(const std::string& folder) {
-    if (isFolder(folder)) return true;
-    if (makeFolder(folder)) return true;
+    FileAccess& files = source_.files();
+    if (files.isFolder(folder)) return true;
+    if (files.makeFolder(folder)) return true;
     fail("error: %s is not a folder\n", folder.c_str());
     return false;
   }
@@ -384,7 +380,7 @@ class PackRun {
 
 RunOutcome runPack(Options options, FileAccess& files, Diagnostics& diagnostics,
                    std::string& error) {
-  if (!packDescriptionInFolder(options.files[0], error)) {
+  if (!packDescriptionInFolder(options.files[0], files, error)) {
     RunOutcome outcome;
     outcome.status = 1;
     return outcome;

@@ -39,8 +39,7 @@ std::string readString(std::FILE* file, std::uint64_t offset, std::size_t count)
 
 }  // namespace
 
-std::optional<ZipArchive> ZipArchive::open(const std::string& path) {
-  File file = openFile(path.c_str(), "rb");
+std::optional<ZipArchive> ZipArchive::open(File file) {
   if (!file) return std::nullopt;
   const std::optional<std::uint64_t> length = regularFileLength(file.get());
   if (!length) return std::nullopt;

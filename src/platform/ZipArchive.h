@@ -14,9 +14,10 @@ namespace regforge {
 
 class ZipArchive {
  public:
-  /// The archive at path; none when it can't be opened or is no zip archive that this reads
-  /// (one archive on one disk, files stored or deflated, none encrypted).
-  static std::optional<ZipArchive> open(const std::string& path);
+  /// The archive in file, open for reading bytes, which it keeps; none when file is null, has
+  /// no known length or is no zip archive that this reads (one archive on one disk, files
+  /// stored or deflated, none encrypted).
+  static std::optional<ZipArchive> open(File file);
 
   /// The paths of the files it holds, '/' separated (a '\' in the archive counts as one), in
   /// archive order.
