@@ -122,8 +122,17 @@ void DiskFiles::progress(const ProgressStep& step) {
   if (display_) display_(step);
 }
 
+// The reasons in the words a POSIX system gives.
 std::string MemoryFiles::readProblem(const std::string& path) {
-  return files.count(path) ? std::string() : "No such file or directory";
+  if (files.count(path)) return {};
+  return isFolder(path) ? "Is a directory" : "No such file or directory";
+}
+
+std::string MemoryFiles::writeProblem(const std::string& path) {
+  if (isFolder(path)) return "Is a directory";
+  // Memory paths have '/' separators on every system.
+  return isFolder(path.substr(0, path.rfind('/') + 1)) ? std::string()
+                                                       : "No such file or directory";
 }
 
 WholeFile MemoryFiles::read(const std::string& path) {
@@ -160,10 +169,32 @@ std::optional<FileIdentity> MemoryFiles::identify(const std::string& path) {
   return identity;
 }
 
+namespace {
+
+// A file in memory that is complete or not there, as on disk: it appears, or replaces the
+// earlier one, when it is closed.
+class MemoryFileSink : public ByteSink {
+ public:
+  MemoryFileSink(std::map<std::string, std::string>& files, std::string path)
+      : files_(files), path_(std::move(path)) {}
+  void write(std::string_view bytes) override { bytes_.append(bytes); }
+  bool close() override {
+    files_[path_] = std::move(bytes_);
+    return true;
+  }
+
+ private:
+  std::map<std::string, std::string>& files_;
+  const std::string path_;
+  std::string bytes_;
+};
+
+}  // namespace
+
+// As on a disk, a file is made only in a folder that is there.
 std::unique_ptr<ByteSink> MemoryFiles::create(const std::string& path, bool) {
-  std::string& text = files[path];
-  text.clear();
-  return std::make_unique<StringSink>(text);
+  if (!writeProblem(path).empty()) return nullptr;
+  return std::make_unique<MemoryFileSink>(files, path);
 }
 
 File MemoryFiles::openBinary(const std::string& path) {

@@ -117,7 +117,7 @@ class MemoryFiles : public FileAccess {
   File openText(const std::string& path) override;
   std::unique_ptr<ByteSink> create(const std::string& path, bool text) override;
   std::string readProblem(const std::string& path) override;
-  std::string writeProblem(const std::string&) override { return {}; }
+  std::string writeProblem(const std::string& path) override;
   /// A path is its own identity.
   std::optional<FileIdentity> identify(const std::string& path) override;
   /// A temporary file filled with the bytes.
