@@ -122,105 +122,116 @@ void DiskFiles::progress(const ProgressStep& step) {
   if (display_) display_(step);
 }
 
-// The reasons in the words a POSIX system gives.
-std::string MemoryFiles::readProblem(const std::string& path) {
-  if (files.count(path)) return {};
-  return isFolder(path) ? "Is a directory" : "No such file or directory";
-}
-
-std::string MemoryFiles::writeProblem(const std::string& path) {
-  if (isFolder(path)) return "Is a directory";
-  // Memory paths have '/' separators on every system.
-  return isFolder(path.substr(0, path.rfind('/') + 1)) ? std::string()
-                                                       : "No such file or directory";
-}
-
-WholeFile MemoryFiles::read(const std::string& path) {
-  WholeFile whole;
-  const auto found = files.find(path);
-  if (found == files.end() || found->second.size() > XMLDocument::kLargestInput) return whole;
-  const std::string& bytes = found->second;
-  whole.buffer = PageBlock::allocate(bytes.size() + 1);
-  if (whole.buffer.empty()) {
-    whole.status = WholeFile::Status::OutOfMemory;
-    return whole;
-  }
-  std::memcpy(whole.buffer.data(), bytes.data(), bytes.size());
-  whole.buffer.data()[bytes.size()] = '\0';
-  whole.size = bytes.size();
-  whole.status = WholeFile::Status::Read;
-  return whole;
-}
-
-File MemoryFiles::openText(const std::string& path) {
-  const auto found = files.find(path);
-  if (found == files.end()) return nullptr;
-  return fileHolding(found->second.data(), found->second.size());
-}
-
-std::optional<FileIdentity> MemoryFiles::identify(const std::string& path) {
-  FileIdentity identity;
-  identity.regular = true;
-  if (files.count(path)) {
-    identity.file = std::hash<std::string>()(path) | 1;
-  } else {
-    identity.newName = path;
-  }
-  return identity;
-}
-
 namespace {
 
-// A file in memory that is complete or not there, as on disk: it appears, or replaces the
-// earlier one, when it is closed.
-class MemoryFileSink : public ByteSink {
- public:
-  MemoryFileSink(std::map<std::string, std::string>& files, std::string path)
-      : files_(files), path_(std::move(path)) {}
-  void write(std::string_view bytes) override { bytes_.append(bytes); }
-  bool close() override {
-    files_[path_] = std::move(bytes_);
-    return true;
+// A path as the keys hold it: '/' separated on every system, without empty or "." steps and
+// without a final '/'; "" for the working folder. "./a//b/" is "a/b".
+std::string keyOf(std::string_view path) {
+  std::string key;
+  while (!path.empty()) {
+    const std::size_t end = std::min(path.find('/'), path.size());
+    const std::string_view step = path.substr(0, end);
+    path.remove_prefix(std::min(end + 1, path.size()));
+    if (step.empty() || step == ".") continue;
+    if (!key.empty()) key += '/';
+    key += step;
   }
-
- private:
-  std::map<std::string, std::string>& files_;
-  const std::string path_;
-  std::string bytes_;
-};
-
-}  // namespace
-
-// As on a disk, a file is made only in a folder that is there.
-std::unique_ptr<ByteSink> MemoryFiles::create(const std::string& path, bool) {
-  if (!writeProblem(path).empty()) return nullptr;
-  return std::make_unique<MemoryFileSink>(files, path);
+  return key;
 }
 
-File MemoryFiles::openBinary(const std::string& path) {
-  const auto found = files.find(path);
-  if (found == files.end()) return nullptr;
-  return fileHolding(found->second.data(), found->second.size());
-}
-
-namespace {
-
-// A folder as the keys hold it: no final '/', and "" for the working folder.
-std::string folderKey(std::string_view path) {
-  while (!path.empty() && path.back() == '/')
-    path.remove_suffix(1);
-  return path == "." ? std::string() : std::string(path);
-}
-
-std::string joined(const std::string& folder, const std::string& name) {
-  return folder.empty() ? name : folder + "/" + name;
+std::string joined(const std::string& folder, std::string_view name) {
+  return folder.empty() ? std::string(name) : folder + "/" + std::string(name);
 }
 
 bool startsWith(std::string_view text, std::string_view prefix) {
   return text.substr(0, prefix.size()) == prefix;
 }
 
+// A file in memory that is complete or not there, as on disk: it appears, or replaces the
+// earlier one, when it is closed.
+class MemoryFileSink : public ByteSink {
+ public:
+  MemoryFileSink(std::map<std::string, std::string>& files, std::string key)
+      : files_(files), key_(std::move(key)) {}
+  void write(std::string_view bytes) override { bytes_.append(bytes); }
+  bool close() override {
+    files_[key_] = std::move(bytes_);
+    return true;
+  }
+
+ private:
+  std::map<std::string, std::string>& files_;
+  const std::string key_;
+  std::string bytes_;
+};
+
 }  // namespace
+
+const std::string* MemoryFiles::bytesAt(const std::string& path) const {
+  const auto found = files.find(keyOf(path));
+  return found == files.end() ? nullptr : &found->second;
+}
+
+// The reasons in the words a POSIX system gives.
+std::string MemoryFiles::readProblem(const std::string& path) {
+  if (bytesAt(path)) return {};
+  return isFolder(path) ? "Is a directory" : "No such file or directory";
+}
+
+std::string MemoryFiles::writeProblem(const std::string& path) {
+  if (isFolder(path)) return "Is a directory";
+  const std::string key = keyOf(path);
+  return isFolder(key.substr(0, key.rfind('/') + 1)) ? std::string() : "No such file or directory";
+}
+
+WholeFile MemoryFiles::read(const std::string& path) {
+  WholeFile whole;
+  const std::string* bytes = bytesAt(path);
+  if (!bytes || bytes->size() > XMLDocument::kLargestInput) return whole;
+  whole.buffer = PageBlock::allocate(bytes->size() + 1);
+  if (whole.buffer.empty()) {
+    whole.status = WholeFile::Status::OutOfMemory;
+    return whole;
+  }
+  std::memcpy(whole.buffer.data(), bytes->data(), bytes->size());
+  whole.buffer.data()[bytes->size()] = '\0';
+  whole.size = bytes->size();
+  whole.status = WholeFile::Status::Read;
+  return whole;
+}
+
+File MemoryFiles::openText(const std::string& path) {
+  const std::string* bytes = bytesAt(path);
+  return bytes ? fileHolding(bytes->data(), bytes->size()) : nullptr;
+}
+
+File MemoryFiles::openBinary(const std::string& path) {
+  const std::string* bytes = bytesAt(path);
+  return bytes ? fileHolding(bytes->data(), bytes->size()) : nullptr;
+}
+
+// Two spellings of one path are one file.
+std::optional<FileIdentity> MemoryFiles::identify(const std::string& path) {
+  FileIdentity identity;
+  identity.regular = true;
+  const std::string key = keyOf(path);
+  if (files.count(key)) {
+    identity.file = std::hash<std::string>()(key) | 1;
+  } else {
+    identity.newName = key;
+  }
+  return identity;
+}
+
+// As on a disk, a file is made only in a folder that is there.
+std::unique_ptr<ByteSink> MemoryFiles::create(const std::string& path, bool) {
+  if (!writeProblem(path).empty()) return nullptr;
+  return std::make_unique<MemoryFileSink>(files, keyOf(path));
+}
+
+bool MemoryFiles::isFile(const std::string& path) {
+  return bytesAt(path) != nullptr;
+}
 
 std::set<std::string> MemoryFiles::entries(const std::string& folder) const {
   const std::string prefix = folder.empty() ? "" : folder + "/";
@@ -237,7 +248,7 @@ std::set<std::string> MemoryFiles::entries(const std::string& folder) const {
 }
 
 bool MemoryFiles::isFolder(const std::string& path) {
-  const std::string folder = folderKey(path);
+  const std::string folder = keyOf(path);
   if (folder.empty() || folders.count(folder)) return true;
   const auto below = files.lower_bound(folder + "/");
   return below != files.end() && startsWith(below->first, folder + "/");
@@ -246,7 +257,7 @@ bool MemoryFiles::isFolder(const std::string& path) {
 std::vector<std::string> MemoryFiles::filesEndingIn(const std::string& folder,
                                                     std::string_view suffix) {
   std::vector<std::string> names;
-  const std::string key = folderKey(folder);
+  const std::string key = keyOf(folder);
   for (const std::string& name : entries(key)) {
     if (name.size() > suffix.size() && files.count(joined(key, name)) &&
         equalsIgnoreAsciiCase(std::string_view(name).substr(name.size() - suffix.size()), suffix))
@@ -256,7 +267,7 @@ std::vector<std::string> MemoryFiles::filesEndingIn(const std::string& folder,
 }
 
 bool MemoryFiles::makeFolder(const std::string& path) {
-  const std::string folder = folderKey(path);
+  const std::string folder = keyOf(path);
   for (std::size_t end = folder.find('/');; end = folder.find('/', end + 1)) {
     const std::string step = folder.substr(0, end);
     if (files.count(step)) return false;
@@ -265,36 +276,39 @@ bool MemoryFiles::makeFolder(const std::string& path) {
   }
 }
 
-// Step by step, as on a disk whose names differ in letter case.
+// Step by step, as on a disk whose names differ in letter case; the path found keeps the
+// folder as it is given, as the disk's does.
 std::optional<std::string> MemoryFiles::findFileIgnoringCase(const std::string& folder,
                                                              const std::string& relative) {
-  std::string path = folderKey(folder);
-  std::size_t start = 0;
-  while (start <= relative.size()) {
-    const std::size_t end = std::min(relative.find('/', start), relative.size());
-    const std::string part = relative.substr(start, end - start);
-    start = end + 1;
-    if (part.empty() || part == ".") continue;
-    const std::string exact = joined(path, part);
-    if (files.count(exact) || isFolder(exact)) {
-      path = exact;
-      continue;
+  std::string key = keyOf(folder);
+  std::string path = folder;
+  std::string_view rest = relative;
+  while (!rest.empty()) {
+    const std::size_t end = std::min(rest.find('/'), rest.size());
+    const std::string_view step = rest.substr(0, end);
+    rest.remove_prefix(std::min(end + 1, rest.size()));
+    if (step.empty() || step == ".") continue;
+    std::string name(step);
+    if (!files.count(joined(key, name)) && !isFolder(joined(key, name))) {
+      const std::set<std::string> names = entries(key);
+      const auto found = std::find_if(names.begin(), names.end(), [&](const std::string& entry) {
+        return equalsIgnoreAsciiCase(entry, name);
+      });
+      if (found == names.end()) return std::nullopt;
+      name = *found;
     }
-    const std::set<std::string> names = entries(path);
-    const auto found = std::find_if(names.begin(), names.end(), [&](const std::string& name) {
-      return equalsIgnoreAsciiCase(name, part);
-    });
-    if (found == names.end()) return std::nullopt;
-    path = joined(path, *found);
+    key = joined(key, name);
+    path += (path.empty() || path.back() == '/' ? "" : "/") + name;
   }
-  if (!files.count(path)) return std::nullopt;
+  if (!files.count(key)) return std::nullopt;
   return path;
 }
 
 // Memory holds no links: a file below the folder is inside it.
 bool MemoryFiles::isInsideFolder(const std::string& folder, const std::string& path) {
-  const std::string key = folderKey(folder);
-  return files.count(path) != 0 && (key.empty() || startsWith(path, key + "/"));
+  const std::string key = keyOf(folder);
+  const std::string file = keyOf(path);
+  return files.count(file) != 0 && (key.empty() || startsWith(file, key + "/"));
 }
 
 }  // namespace regforge

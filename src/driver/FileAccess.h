@@ -104,8 +104,8 @@ class DiskFiles : public FileAccess {
 };
 
 /// Files held in memory by path ('/' separated, relative to the working folder, without "."
-/// or ".." steps); what a run creates appears among them. A folder is there when a file below
-/// it is, or once it is made. There are no links, and letter case tells names apart.
+/// steps; "./a//b" names "a/b"); what a run creates appears among them. A folder is there when a
+/// file below it is, or once it is made. There are no links, and letter case tells names apart.
 class MemoryFiles : public FileAccess {
  public:
   std::map<std::string, std::string> files;
@@ -122,7 +122,7 @@ class MemoryFiles : public FileAccess {
   std::optional<FileIdentity> identify(const std::string& path) override;
   /// A temporary file filled with the bytes.
   File openBinary(const std::string& path) override;
-  bool isFile(const std::string& path) override { return files.count(path) != 0; }
+  bool isFile(const std::string& path) override;
   bool isFolder(const std::string& path) override;
   std::vector<std::string> filesEndingIn(const std::string& folder,
                                          std::string_view suffix) override;
@@ -133,6 +133,8 @@ class MemoryFiles : public FileAccess {
   void progress(const ProgressStep& step) override { steps.push_back(step); }
 
  private:
+  /// The bytes of the file at path; null when there is none.
+  const std::string* bytesAt(const std::string& path) const;
   /// The names directly in folder ("" for the working folder), files and folders, in order.
   std::set<std::string> entries(const std::string& folder) const;
 };
