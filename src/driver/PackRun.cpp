@@ -10,6 +10,7 @@
 
 #include "cortexm/PackCores.h"
 #include "driver/Conversion.h"
+#include "driver/CoreSettings.h"
 #include "driver/PackSource.h"
 #include "readers/PackDescription.h"
 #include "text/ByteText.h"

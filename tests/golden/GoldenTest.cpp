@@ -161,8 +161,8 @@ TEST_P(GoldenTest, OutputMatches) {
 
 // The same case run in memory, through the program's own sequence: every file of in/ is
 // there under its name, and the run must give the same status, messages and files. A case
-// whose folder holds "on-disk" needs the file system itself (permissions, links, two
-// spellings of one file) and is run as a process only.
+// whose folder holds "on-disk" needs the file system itself (permissions, links) and is run
+// as a process only.
 TEST_P(GoldenTest, SameRunInMemory) {
   const fs::path caseDir = kCasesDir / GetParam();
   if (fs::exists(caseDir / "on-disk")) GTEST_SKIP() << readFile(caseDir / "on-disk");
