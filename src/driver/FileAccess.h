@@ -104,8 +104,9 @@ class DiskFiles : public FileAccess {
 };
 
 /// Files held in memory by path ('/' separated, relative to the working folder, without "."
-/// steps; "./a//b" names "a/b"); what a run creates appears among them. A folder is there when a
-/// file below it is, or once it is made. There are no links, and letter case tells names apart.
+/// steps; "./a//b" names "a/b"); what a run creates appears among them once closed. A folder is
+/// there when a file below it is, or once it is made. There are no links, and letter case tells
+/// names apart.
 class MemoryFiles : public FileAccess {
  public:
   std::map<std::string, std::string> files;
@@ -118,7 +119,7 @@ class MemoryFiles : public FileAccess {
   std::unique_ptr<ByteSink> create(const std::string& path, bool text) override;
   std::string readProblem(const std::string& path) override;
   std::string writeProblem(const std::string& path) override;
-  /// A path is its own identity.
+  /// A path, in any of its spellings, is its own identity.
   std::optional<FileIdentity> identify(const std::string& path) override;
   /// A temporary file filled with the bytes.
   File openBinary(const std::string& path) override;
