@@ -28,7 +28,7 @@ constexpr const char* kIgnorePrefixes[4] = {nullptr, "reserved", "", "R"};
 regforge::Options optionsOf(const std::uint8_t* head) {
   regforge::Options options;
   options.readOptions = head[0] & 15u;
-  options.ignoreName = kIgnorePrefixes[(head[0] >> 4) & 3u];
+  if (const char* prefix = kIgnorePrefixes[(head[0] >> 4) & 3u]) options.ignoreName = prefix;
   if ((head[0] & 64u) != 0) options.irqTable = "vectors";
   options.nocmse = (head[0] & 128u) != 0;
   options.core = static_cast<std::uint32_t>(kCoreTypes[head[1] & 15u]);

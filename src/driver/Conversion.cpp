@@ -18,13 +18,18 @@
 
 namespace regforge {
 
-Conversion::Conversion(Options options, FileAccess& files)
+Conversion::Conversion(Options options, FileAccess& files, CoreSettings core)
     : options_(std::move(options)),
       files_(files),
+      core_(core),
+      readOptions_(options_.readOptions),
       input_(options_.files[0]),
       output_(options_.files[1]) {
   if (options_.arrayLimit) map_.setArrayLimit(*options_.arrayLimit);
 }
+
+Conversion::Conversion(Options options, FileAccess& files)
+    : Conversion(options, files, coreSettings(options)) {}
 
 std::string parseErrorLine(std::string_view text, std::string_view path, int line) {
   std::string message = "error: ";
@@ -56,7 +61,7 @@ int Conversion::run() {
   if (hasRoot && options_.remove) removeGroups();
   // The groups after these are the run's own: the checks tell them from the input's.
   if (diagnostics.enabled()) inputGroups_ = topLevelCount(map_);
-  const bool nonSecure = hasSecurityExtension(map_.coreType()) && !options_.nocmse;
+  const bool nonSecure = hasSecurityExtension(map_.coreType()) && !core_.noSecurity;
   if (hasRoot) {
     addNvicGroup(nonSecure);
     if (options_.ppb) addPpbGroups(nonSecure);
@@ -83,7 +88,8 @@ int Conversion::run() {
 // value only shifts the names of the NVIC group, which stays as the numbers say.
 bool Conversion::checkIrqStart() {
   if (!options_.irqTable || static_cast<std::int32_t>(options_.irqStart) >= 0) return true;
-  return report("error: -irq-start %s is out of range (0 to 2147483647)\n", options_.irqStartText);
+  return report("error: -irq-start %s is out of range (0 to 2147483647)\n",
+                options_.irqStartText->c_str());
 }
 
 // An output that is an input or the other output would destroy it. Devices and pipes may
@@ -91,10 +97,10 @@ bool Conversion::checkIrqStart() {
 // report.
 bool Conversion::checkFileNames() {
   std::vector<std::string> names{input_};
-  if (options_.irqs2 && !options_.irqs) names.emplace_back(options_.irqs2);
+  if (options_.irqs2 && !options_.irqs) names.emplace_back(*options_.irqs2);
   const std::size_t firstOutput = names.size();
   names.push_back(output_);
-  if (options_.irqTable) names.push_back(vectorFileName(options_.irqTable));
+  if (options_.irqTable) names.push_back(vectorFileName(options_.irqTable->c_str()));
   for (std::size_t later = firstOutput; later < names.size(); ++later) {
     const std::optional<FileIdentity> output = files_.identify(names[later]);
     if (!output || !output->regular) continue;
@@ -110,9 +116,9 @@ bool Conversion::checkFileNames() {
 
 // The command line's core data reaches the document only with an option that needs it.
 void Conversion::configureCore() {
-  if (options_.irqTable || options_.nvicPrioBits != 0 || options_.ppb) {
-    map_.setCoreConfig(static_cast<std::int32_t>(options_.core), true, options_.nvicPrioBits,
-                       options_.mpu, options_.fpu);
+  if (options_.irqTable || core_.nvicPrioBits != 0 || options_.ppb) {
+    map_.setCoreConfig(static_cast<std::int32_t>(core_.core), true, core_.nvicPrioBits, core_.mpu,
+                       core_.fpu);
   }
 }
 
@@ -120,26 +126,26 @@ void Conversion::configureCore() {
 // interrupts and cpu of the SVD file.
 bool Conversion::gatherInterruptNames() {
   if (options_.irqs) {
-    map_.setInterruptNames(splitList(options_.irqs));
+    map_.setInterruptNames(splitList(*options_.irqs));
     return true;
   }
   if (!options_.irqs2) return true;
-  const WholeFile file = files_.readText(options_.irqs2);
+  const std::string& path = *options_.irqs2;
+  const WholeFile file = files_.readText(path);
   if (file.status != WholeFile::Status::Read) {
-    report("couldn't read header file %s", options_.irqs2);
+    report("couldn't read header file %s", path.c_str());
     // The message has no line end of its own; the reason goes on a line of its own.
     if (map_.diagnostics().enabled()) message_ += '\n';
-    return explain(options_.irqs2, 0, files_.readProblem(options_.irqs2));
+    return explain(path, 0, files_.readProblem(path));
   }
-  const CmsisHeader header =
-      scanCmsisHeader(file.text(), options_.core, options_.mpu, options_.fpu);
+  const CmsisHeader header = scanCmsisHeader(file.text(), core_.core, core_.mpu, core_.fpu);
   map_.setInterruptNames(header.interrupts);
   map_.setCoreConfig(static_cast<std::int32_t>(header.coreType), header.cm0Plus,
                      header.nvicPrioBits, header.mpu != 0, header.fpu != 0);
-  options_.nvicPrioBits = header.nvicPrioBits;
-  options_.mpu = header.mpu != 0;
-  options_.fpu = header.fpu != 0;
-  options_.readOptions |= kIgnoreCpu | kIgnoreInterrupts;
+  core_.nvicPrioBits = header.nvicPrioBits;
+  core_.mpu = header.mpu != 0;
+  core_.fpu = header.fpu != 0;
+  readOptions_ |= kIgnoreCpu | kIgnoreInterrupts;
   return true;
 }
 
@@ -159,8 +165,8 @@ bool Conversion::readSvdInput() {
   }
   map_.shareSources(input);  // names and numbers pass through without copies
   std::optional<std::string_view> ignorePrefix;
-  if (options_.ignoreName) ignorePrefix = options_.ignoreName;
-  if (!map_.readSvd(input, options_.readOptions, ignorePrefix)) {
+  if (options_.ignoreName) ignorePrefix = *options_.ignoreName;
+  if (!map_.readSvd(input, readOptions_, ignorePrefix)) {
     reportImportFailure();
     return explain(input_, map_.importProblemLine(), map_.importProblem());
   }
@@ -202,9 +208,9 @@ bool Conversion::readRdtInput() {
     reportReadFailure();
     return explainLoadFailure(input);
   }
-  const XMLElement* cpu = findCpu(input.root(), options_.rdtCpu);
+  const XMLElement* cpu = findCpu(input.root(), *options_.rdtCpu);
   if (!cpu) {
-    report("error: failed to find CPU %s\n", options_.rdtCpu);
+    report("error: failed to find CPU %s\n", options_.rdtCpu->c_str());
     return explainMissingCpu(input);
   }
   // Register files count by the bytes read from them.
@@ -266,7 +272,7 @@ void Conversion::warnWrongReader(const XMLDocument& input, const char* option) {
 }
 
 void Conversion::removeGroups() {
-  const std::vector<std::string> names = splitList(options_.remove);
+  const std::vector<std::string> names = splitList(*options_.remove);
   if (map_.diagnostics().enabled()) checkRemovals(map_, names);
   map_.removeGroups(names);
 }
@@ -282,7 +288,7 @@ void Conversion::checkOutput() {
   checkRepeatedGroupNames(map_, inputGroups_);
   const auto irqStart = static_cast<std::int32_t>(options_.irqStart);
   if (options_.irqTable) checkInterruptsBelowStart(map_, irqStart, "vector table");
-  if (options_.nvicPrioBits != 0 && map_.rootElement())
+  if (core_.nvicPrioBits != 0 && map_.rootElement())
     checkInterruptsBelowStart(map_, irqStart, ("NVIC group of " + nvicCause()).c_str());
 }
 
@@ -298,12 +304,11 @@ bool Conversion::reportImportFailure() {
 // "-nvic": the generated group replaces any group named "NVIC"; the non-secure flag picks
 // the one view that is made.
 void Conversion::addNvicGroup(bool nonSecure) {
-  if (options_.nvicPrioBits == 0) return;
+  if (core_.nvicPrioBits == 0) return;
   if (map_.diagnostics().enabled()) checkNvicReplacement(map_, nvicCause().c_str());
   map_.removeGroups({"NVIC"});
-  map_.addNvicGroup(options_.core, options_.nvicPrioBits,
-                    static_cast<std::int32_t>(options_.irqStart),
-                    (options_.readOptions & kNoDescriptions) == 0, nonSecure);
+  map_.addNvicGroup(core_.core, core_.nvicPrioBits, static_cast<std::int32_t>(options_.irqStart),
+                    (readOptions_ & kNoDescriptions) == 0, nonSecure);
 }
 
 // What asked for the NVIC group: a CMSIS header's priority bits take the place of -nvic.
@@ -316,8 +321,8 @@ void Conversion::addInclude() {
   if (!options_.include) return;
   MemoryMapElement* include = map_.createMapElement("include");
   map_.rootElement()->appendChild(include);
-  include->setAttribute("filename", options_.include);
-  if (options_.includeMacros) include->setAttribute("macros", options_.includeMacros);
+  include->setAttribute("filename", *options_.include);
+  if (options_.includeMacros) include->setAttribute("macros", *options_.includeMacros);
   include->setAttribute("no_root", "1");
 }
 
@@ -328,7 +333,8 @@ bool Conversion::writeOutputs() {
   // Without a close a file is left out and an existing one keeps its content.
   const std::unique_ptr<ByteSink> mapFile = files_.create(output_, false);
   if (!mapFile) return reportWriteFailure(output_);
-  const std::string vectorName = options_.irqTable ? vectorFileName(options_.irqTable) : "";
+  const std::string vectorName =
+      options_.irqTable ? vectorFileName(options_.irqTable->c_str()) : "";
   std::unique_ptr<ByteSink> vectorFile;
   if (options_.irqTable && !(vectorFile = files_.create(vectorName, true)))
     return reportWriteFailure(vectorName);

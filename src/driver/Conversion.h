@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "driver/CoreSettings.h"
 #include "driver/FileAccess.h"
 #include "driver/Options.h"
 #include "driver/SVDFile2.h"
@@ -17,7 +18,10 @@ std::string parseErrorLine(std::string_view text, std::string_view path, int lin
 
 class Conversion {
  public:
-  /// files must outlive the conversion.
+  /// files must outlive the conversion; core is the core as the run knows it so far (see
+  /// coreSettings).
+  Conversion(Options options, FileAccess& files, CoreSettings core);
+  /// The conversion of a command line by itself.
   Conversion(Options options, FileAccess& files);
 
   /// Runs the sequence once: 0 after a complete run; 1 after an error, whose message (its
@@ -56,8 +60,11 @@ class Conversion {
   bool reportWriteFailure(const std::string& name);
   bool report(const char* format, ...) REGFORGE_PRINTF(2, 3);
 
-  Options options_;
+  const Options options_;
   FileAccess& files_;
+  // What the run learns: a CMSIS header's core data and the input parts it replaces.
+  CoreSettings core_;
+  unsigned readOptions_;
   const std::string input_;  // the paths as their command-line bytes, for opening and messages
   const std::string output_;
   SVDFile2 map_;

@@ -7,6 +7,7 @@
 #include "driver/Options.h"
 #include "driver/PackRun.h"
 #include "driver/WarningChoice.h"
+#include "platform/FileLookup.h"
 
 namespace regforge {
 namespace {
@@ -80,8 +81,23 @@ RunOutcome runRegforge(int argc, const char* const* argv, FileAccess& files) {
 }
 
 int runRegforge(int argc, const char* const* argv) {
-  DiskFiles files;
+  // A long run's count goes to a terminal, on one line, cleared while a step is under way and
+  // before the messages come; a short run's would only flicker.
+  const bool terminal = standardErrorIsTerminal();
+  bool shown = false;
+  DiskFiles files([terminal, &shown](const ProgressStep& step) {
+    if (!terminal || step.total <= 20) return;
+    shown = true;
+    if (!step.ended) {
+      std::fputs("\r\033[K", stderr);
+      return;
+    }
+    // Counts as text: the Windows C runtime's formats know no %zu.
+    std::fprintf(stderr, "[%s/%s]", std::to_string(step.step).c_str(),
+                 std::to_string(step.total).c_str());
+  });
   const RunOutcome outcome = runRegforge(argc, argv, files);
+  if (shown) std::fputs("\r\033[K", stderr);
   std::fwrite(outcome.out.data(), 1, outcome.out.size(), stdout);
   std::fwrite(outcome.err.data(), 1, outcome.err.size(), stderr);
   return outcome.status;

@@ -4,15 +4,14 @@
 #include "driver/PackRun.h"
 
 #include <cstdarg>
-#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "cortexm/PackCores.h"
 #include "driver/Conversion.h"
+#include "driver/CoreSettings.h"
 #include "driver/PackSource.h"
-#include "platform/FileLookup.h"
 #include "readers/PackDescription.h"
 #include "text/ByteText.h"
 #include "text/FileNames.h"
@@ -42,9 +41,9 @@ std::string joinNames(const std::vector<std::string>& names) {
 
 // The pack's folder stands for the one description in it: path becomes that description.
 // False, with the message, for a folder that holds none or several.
-bool packDescriptionInFolder(std::string& path, std::string& error) {
-  if (!isFolder(path)) return true;
-  const std::vector<std::string> found = filesEndingIn(path, ".pdsc");
+bool packDescriptionInFolder(std::string& path, FileAccess& files, std::string& error) {
+  if (!files.isFolder(path)) return true;
+  const std::vector<std::string> found = files.filesEndingIn(path, ".pdsc");
   if (found.size() == 1) {
     path = joinPath(path, found.front());
     return true;
@@ -89,7 +88,7 @@ class PackRun {
   int runSteps() {
     if (!readPack()) return 1;
     if (options_.packList) return listDevices();
-    std::string_view wanted = options_.pack;
+    std::string_view wanted = *options_.pack;
     std::string_view pname;
     if (const std::size_t colon = wanted.rfind(':'); colon != std::string_view::npos) {
       pname = wanted.substr(colon + 1);
@@ -148,12 +147,12 @@ class PackRun {
     const std::optional<Choice> choice = chooseProcessor(*device, pname);
     if (!choice) return 1;
     std::optional<Options> options = optionsFor(*choice, options_.files[1], options_.irqTable);
-    return options ? convert(std::move(*options)) : 1;
+    return options ? convert(std::move(*options), coreFor(*choice->processor)) : 1;
   }
 
   // One conversion; its message, if any, goes to standard error.
-  int convert(Options options) {
-    Conversion conversion(std::move(options), source_.files());
+  int convert(Options options, const CoreSettings& core) {
+    Conversion conversion(std::move(options), source_.files(), core);
     conversion.map().setDiagnostics(diagnostics_);
     const int status = conversion.run();
     ending_ += conversion.message();
@@ -218,18 +217,18 @@ class PackRun {
       }
     }
     if (choices.empty()) {
-      return fail("error: no device matches %s in %s\n", options_.pack, pdsc_.c_str());
+      return fail("error: no device matches %s in %s\n", options_.pack->c_str(), pdsc_.c_str());
     }
     const std::string& folder = options_.files[1];
     if (!prepareFolder(folder)) return 1;
-    if (options_.irqTable && !prepareFolder(options_.irqTable)) return 1;
-    // The lines reach standard output when the run ends; the count is what shows it going on.
-    const bool showProgress = choices.size() > 20 && standardErrorIsTerminal();
+    if (options_.irqTable && !prepareFolder(*options_.irqTable)) return 1;
     std::size_t failed = 0;
     std::size_t skipped = 0;
     std::vector<std::string> names;  // the file names given so far
+    // The lines reach standard output when the run ends; the steps show it going on.
+    FileAccess& files = source_.files();
     for (std::size_t i = 0; i < choices.size(); ++i) {
-      if (showProgress) std::fputs("\r\033[K", stderr);
+      files.progress({i + 1, choices.size(), false});
       // A pack describes devices of other kinds as well: no SVD file, nothing to convert.
       if (choices[i].processor->svd.text.empty()) {
         ++skipped;
@@ -239,16 +238,15 @@ class PackRun {
       diagnostics_.startRun();
       const std::string name = choices[i].name('_');
       const std::string output = joinPath(folder, name + ".xml");
-      const std::string vectors = options_.irqTable ? joinPath(options_.irqTable, name) : "";
+      std::optional<std::string> vectors;
+      if (options_.irqTable) vectors = joinPath(*options_.irqTable, name);
       std::optional<Options> options;
-      if (acceptFileName(choices[i], names)) {
-        options = optionsFor(choices[i], output, options_.irqTable ? vectors.c_str() : nullptr);
-      }
-      const std::string coreText = options ? coreOptionsText(*options) : "";
-      if (options && convert(std::move(*options)) == 0) {
+      if (acceptFileName(choices[i], names)) options = optionsFor(choices[i], output, vectors);
+      const CoreSettings core = options ? coreFor(*choices[i].processor) : CoreSettings();
+      if (options && convert(std::move(*options), core) == 0) {
         appendFormat(outcome_.out, "%s -> %s  svd=%s  %s\n", choices[i].shown().c_str(),
                      output.c_str(), printable(choices[i].processor->svd.text).c_str(),
-                     coreText.c_str());
+                     coreOptionsText(core).c_str());
       } else {
         ++failed;
         appendFormat(outcome_.out, "%s  failed\n", choices[i].shown().c_str());
@@ -256,11 +254,8 @@ class PackRun {
       // Each device's warnings, then its error.
       outcome_.err += diagnostics_.takeText() + ending_;
       ending_.clear();
-      if (showProgress)
-        std::fprintf(stderr, "[%s/%s]", std::to_string(i + 1).c_str(),
-                     std::to_string(choices.size()).c_str());
+      files.progress({i + 1, choices.size(), true});
     }
-    if (showProgress) std::fputs("\r\033[K", stderr);
     // Counts as text: the Windows C runtime's formats know no %zu.
     outcome_.out += std::to_string(choices.size() - failed - skipped) + " converted, " +
                     std::to_string(failed) + " failed" +
@@ -290,16 +285,17 @@ class PackRun {
 
   // An output folder that isn't there yet is made.
   bool prepareFolder(const std::string& folder) {
-    if (isFolder(folder)) return true;
-    if (makeFolder(folder)) return true;
+    FileAccess& files = source_.files();
+    if (files.isFolder(folder)) return true;
+    if (files.makeFolder(folder)) return true;
     fail("error: %s is not a folder\n", folder.c_str());
     return false;
   }
 
-  // The options of one processor's conversion: its SVD file named on the command line, with
-  // the pack's core data for the core options that the command line left out.
+  // The options of one processor's conversion: the command line's, as if it named the
+  // processor's SVD file and these outputs.
   std::optional<Options> optionsFor(const Choice& choice, const std::string& output,
-                                    const char* irqTable) {
+                                    const std::optional<std::string>& irqTable) {
     const PackProcessor& processor = *choice.processor;
     if (processor.svd.text.empty()) {
       fail("error: device %s has no SVD file\n", choice.shown().c_str());
@@ -308,13 +304,12 @@ class PackRun {
     const std::optional<std::string> svd = findSvd(choice);
     if (!svd) return std::nullopt;
     Options options = options_;
-    options.pack = nullptr;
+    options.pack.reset();
     // The pack names SVD files: an option for another input kind can't apply.
     options.tcf = options.ddf = false;
-    options.rdtCpu = nullptr;
+    options.rdtCpu.reset();
     options.irqTable = irqTable;
     options.files = {*svd, output};
-    applyCore(processor, options);
     return options;
   }
 
@@ -344,29 +339,24 @@ class PackRun {
     return file.path;
   }
 
-  void applyCore(const PackProcessor& processor, Options& options) {
+  // The processor's core data for the core options that the command line left out.
+  CoreSettings coreFor(const PackProcessor& processor) {
     const PackCore core = packCoreOf(processor.dcore.text, processor.dfpu.text, processor.dmpu.text,
                                      processor.dtz.text);
-    if (!options.coreText && core.coreType) {
-      options.core = *core.coreType;
-      coreWord_ = std::to_string(*core.coreType);
-      options.coreText = coreWord_.c_str();  // as if given
-      if (core.nearest) {
-        warn("pack-core", processor.dcore.line,
-             "Dcore \"" + processor.dcore.text +
-                 "\" has no core tables of its own; converted as core " +
-                 std::to_string(*core.coreType));
-      }
+    if (!options_.coreText && core.coreType && core.nearest) {
+      warn("pack-core", processor.dcore.line,
+           "Dcore \"" + processor.dcore.text +
+               "\" has no core tables of its own; converted as core " +
+               std::to_string(*core.coreType));
     }
-    options.fpu |= core.fpu;
-    options.mpu |= core.mpu;
-    options.nocmse |= core.noSecurity;
+    return coreSettings(options_, core);
   }
 
-  static std::string coreOptionsText(const Options& options) {
-    std::string text = options.coreText ? "-core " + std::to_string(options.core) : "";
+  // The core options that the conversion amounts to, as they would be written.
+  static std::string coreOptionsText(const CoreSettings& core) {
+    std::string text = core.coreNamed ? "-core " + std::to_string(core.core) : "";
     for (const auto& [given, word] :
-         {std::pair{options.fpu, " -fpu"}, {options.mpu, " -mpu"}, {options.nocmse, " -nocmse"}}) {
+         {std::pair{core.fpu, " -fpu"}, {core.mpu, " -mpu"}, {core.noSecurity, " -nocmse"}}) {
       if (given) text += word;
     }
     return text;
@@ -378,21 +368,20 @@ class PackRun {
     diagnostics_.warn(check, line, std::move(text));
   }
 
-  Options options_;
+  const Options options_;
   const std::string pdsc_;
   PackSource source_;
   RunOutcome outcome_;
   std::string ending_;  // messages of the run or of the device being converted
   std::vector<PackDevice> devices_;
   Diagnostics& diagnostics_;
-  std::string coreWord_;  // the core number the pack gives, as a "-core" word
 };
 
 }  // namespace
 
 RunOutcome runPack(Options options, FileAccess& files, Diagnostics& diagnostics,
                    std::string& error) {
-  if (!packDescriptionInFolder(options.files[0], error)) {
+  if (!packDescriptionInFolder(options.files[0], files, error)) {
     RunOutcome outcome;
     outcome.status = 1;
     return outcome;

@@ -7,7 +7,7 @@
 
 #include "driver/Conversion.h"
 #include "memorymap/Diagnostics.h"
-#include "platform/FileLookup.h"
+#include "platform/FileLookup.h"  // folderOf
 #include "text/ByteText.h"
 #include "text/PrintableText.h"
 #include "text/RelativePath.h"
@@ -58,6 +58,25 @@ class PackSource::ZippedFiles : public FileAccess {
   std::optional<FileIdentity> identify(const std::string& path) override {
     return others_.identify(path);
   }
+  // The archive's files are found through its names, by the source itself.
+  std::optional<ZipArchive> openArchive(const std::string& path) override {
+    return others_.openArchive(path);
+  }
+  bool isFile(const std::string& path) override { return others_.isFile(path); }
+  bool isFolder(const std::string& path) override { return others_.isFolder(path); }
+  std::vector<std::string> filesEndingIn(const std::string& folder,
+                                         std::string_view suffix) override {
+    return others_.filesEndingIn(folder, suffix);
+  }
+  bool makeFolder(const std::string& path) override { return others_.makeFolder(path); }
+  std::optional<std::string> findFileIgnoringCase(const std::string& folder,
+                                                  const std::string& relative) override {
+    return others_.findFileIgnoringCase(folder, relative);
+  }
+  bool isInsideFolder(const std::string& folder, const std::string& path) override {
+    return others_.isInsideFolder(folder, path);
+  }
+  void progress(const ProgressStep& step) override { others_.progress(step); }
 
  private:
   const ZipArchive& archive_;
@@ -81,7 +100,7 @@ bool PackSource::readDescription(XMLDocument& document, std::string& message) {
 
 // The description of a zipped pack is the .pdsc file at the archive's root.
 bool PackSource::readZippedDescription(XMLDocument& document, std::string& message) {
-  archive_ = ZipArchive::open(path_);
+  archive_ = files_.openArchive(path_);
   if (!archive_) {
     message = "error: read of " + path_ + " failed\n";
     return false;
@@ -108,13 +127,13 @@ PackSource::NamedFile PackSource::find(const std::string& named) const {
   const std::string& relative = inside.path;
   if (!archive_) {
     file.path = folder_ + relative;
-    if (!isFile(file.path)) {
-      if (std::optional<std::string> found = findFileIgnoringCase(folder_, relative)) {
+    if (!files_.isFile(file.path)) {
+      if (std::optional<std::string> found = files_.findFileIgnoringCase(folder_, relative)) {
         file.path = *found;
         file.byLetterCase = true;
       }
     }
-    if (isFile(file.path) && !isInsideFolder(folder_, file.path)) {
+    if (files_.isFile(file.path) && !files_.isInsideFolder(folder_, file.path)) {
       file = NamedFile{};
       file.problem = "leads out of the pack through a link";
     }

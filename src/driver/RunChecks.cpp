@@ -16,10 +16,10 @@ std::string quoted(std::string_view text) {
   return "\"" + std::string(text) + "\"";
 }
 
-bool isWholeNumber(const char* text) {
+bool isWholeNumber(const std::string& text) {
   const char* end = nullptr;
-  cStrtoul(text, &end);
-  return end != text && *end == '\0';
+  cStrtoul(text.c_str(), &end);
+  return end != text.c_str() && *end == '\0';
 }
 
 template <class Visit>
@@ -43,29 +43,29 @@ void checkOptions(const Options& options, Diagnostics& diagnostics) {
     bool known = false;
     for (std::uint32_t core : kCores)
       known = known || core == options.core;
-    if (!isWholeNumber(options.coreText) || !known) {
+    if (!isWholeNumber(*options.coreText) || !known) {
       diagnostics.warn("option", 0,
-                       "-core " + quoted(options.coreText) +
+                       "-core " + quoted(*options.coreText) +
                            " is not a core number (0, 3, 4, 7, 23, 33 or 55); core " +
                            std::to_string(options.core) + " used");
     }
   }
   if (options.nvicText &&
-      (!isWholeNumber(options.nvicText) || options.nvicPrioBits < 1 || options.nvicPrioBits > 8)) {
+      (!isWholeNumber(*options.nvicText) || options.nvicPrioBits < 1 || options.nvicPrioBits > 8)) {
     diagnostics.warn(
         "option", 0,
-        "-nvic " + quoted(options.nvicText) + " is not a number of priority bits from 1 to 8; " +
+        "-nvic " + quoted(*options.nvicText) + " is not a number of priority bits from 1 to 8; " +
             (options.nvicPrioBits == 0 ? std::string("no NVIC group made")
                                        : std::to_string(options.nvicPrioBits) + " used"));
   }
-  if (options.irqStartText && !isWholeNumber(options.irqStartText)) {
+  if (options.irqStartText && !isWholeNumber(*options.irqStartText)) {
     diagnostics.warn("option", 0,
-                     "-irq-start " + quoted(options.irqStartText) + " is not a number; " +
+                     "-irq-start " + quoted(*options.irqStartText) + " is not a number; " +
                          std::to_string(options.irqStart) + " used");
   }
-  if (options.arrayLimitText && !isWholeNumber(options.arrayLimitText)) {
+  if (options.arrayLimitText && !isWholeNumber(*options.arrayLimitText)) {
     diagnostics.warn("option", 0,
-                     "-array-limit " + quoted(options.arrayLimitText) + " is not a number; " +
+                     "-array-limit " + quoted(*options.arrayLimitText) + " is not a number; " +
                          std::to_string(*options.arrayLimit) + " used");
   }
 }

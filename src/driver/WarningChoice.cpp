@@ -22,9 +22,10 @@ std::vector<std::string_view> splitChecks(std::string_view list) {
   return names;
 }
 
-std::optional<std::string> unknownCheck(const char* option, const char* list) {
+std::optional<std::string> unknownCheck(const char* option,
+                                        const std::optional<std::string>& list) {
   if (!list) return std::nullopt;
-  for (std::string_view name : splitChecks(list)) {
+  for (std::string_view name : splitChecks(*list)) {
     if (isWarningCheck(name)) continue;
     return "error: " + std::string(option) + ": no check \"" + printable(name) +
            "\"; the checks are " + warningCheckNames() + "\n";
@@ -38,11 +39,11 @@ std::optional<std::string> chooseChecks(const Options& options, Diagnostics& dia
   if (auto message = unknownCheck("-warn-off", options.warnOff)) return message;
   if (auto message = unknownCheck("-warn-only", options.warnOnly)) return message;
   if (options.warnOff) {
-    for (std::string_view name : splitChecks(options.warnOff))
+    for (std::string_view name : splitChecks(*options.warnOff))
       diagnostics.turnOff(name);
   }
   if (options.warnOnly) {
-    const std::vector<std::string_view> kept = splitChecks(options.warnOnly);
+    const std::vector<std::string_view> kept = splitChecks(*options.warnOnly);
     for (std::size_t i = 0; i < kWarningCheckCount; ++i) {
       const std::string_view name = kWarningChecks[i].name;
       if (std::find(kept.begin(), kept.end(), name) == kept.end()) diagnostics.turnOff(name);

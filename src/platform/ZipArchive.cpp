@@ -31,20 +31,32 @@ std::uint64_t number(std::string_view bytes, std::size_t at, int size) {
   return value;
 }
 
-std::string readString(std::FILE* file, std::uint64_t offset, std::size_t count) {
+}  // namespace
+
+bool ZipArchive::readAt(std::uint64_t offset, char* out, std::size_t count) const {
+  if (file_) return regforge::readAt(file_.get(), offset, out, count);
+  if (offset > held_.size() || count > held_.size() - offset) return false;
+  held_.copy(out, count, static_cast<std::size_t>(offset));
+  return true;
+}
+
+std::string ZipArchive::readString(std::uint64_t offset, std::size_t count) const {
   std::string bytes(count, '\0');
-  if (!readAt(file, offset, bytes.data(), count)) bytes.clear();
+  if (!readAt(offset, bytes.data(), count)) bytes.clear();
   return bytes;
 }
 
-}  // namespace
-
-std::optional<ZipArchive> ZipArchive::open(const std::string& path) {
-  File file = openFile(path.c_str(), "rb");
+std::optional<ZipArchive> ZipArchive::open(File file) {
   if (!file) return std::nullopt;
   const std::optional<std::uint64_t> length = regularFileLength(file.get());
   if (!length) return std::nullopt;
-  ZipArchive archive(std::move(file), *length);
+  ZipArchive archive(std::move(file), {}, *length);
+  if (!archive.readDirectory()) return std::nullopt;
+  return archive;
+}
+
+std::optional<ZipArchive> ZipArchive::open(std::string_view bytes) {
+  ZipArchive archive(nullptr, bytes, bytes.size());
   if (!archive.readDirectory()) return std::nullopt;
   return archive;
 }
@@ -54,8 +66,7 @@ bool ZipArchive::readDirectory() {
   if (length_ < kEndRecordSize) return false;
   const std::uint64_t tailStart =
       length_ - std::min<std::uint64_t>(length_, kEndRecordSize + 65535);
-  const std::string tail =
-      readString(file_.get(), tailStart, static_cast<std::size_t>(length_ - tailStart));
+  const std::string tail = readString(tailStart, static_cast<std::size_t>(length_ - tailStart));
   if (tail.size() < kEndRecordSize) return false;
   std::size_t end = tail.size() - kEndRecordSize + 1;
   do {
@@ -67,10 +78,9 @@ bool ZipArchive::readDirectory() {
   std::uint64_t offset = number(tail, end + 16, 4);
   const std::uint64_t endAt = tailStart + end;
   if (endAt >= kZip64LocatorSize &&
-      number(readString(file_.get(), endAt - kZip64LocatorSize, 4), 0, 4) == kZip64Locator) {
-    const std::string locator =
-        readString(file_.get(), endAt - kZip64LocatorSize, kZip64LocatorSize);
-    const std::string record = readString(file_.get(), number(locator, 8, 8), kZip64EndRecordSize);
+      number(readString(endAt - kZip64LocatorSize, 4), 0, 4) == kZip64Locator) {
+    const std::string locator = readString(endAt - kZip64LocatorSize, kZip64LocatorSize);
+    const std::string record = readString(number(locator, 8, 8), kZip64EndRecordSize);
     if (record.empty() || number(record, 0, 4) != kZip64EndRecord) return false;
     count = number(record, 32, 8);
     size = number(record, 40, 8);
@@ -80,7 +90,7 @@ bool ZipArchive::readDirectory() {
   if (offset > length_ || size > length_ - offset || count > size / kDirectoryRecordSize) {
     return false;
   }
-  const std::string directory = readString(file_.get(), offset, static_cast<std::size_t>(size));
+  const std::string directory = readString(offset, static_cast<std::size_t>(size));
   if (directory.size() != size) return false;
   std::size_t at = 0;
   for (std::uint64_t i = 0; i < count; ++i) {
@@ -151,7 +161,7 @@ WholeFile ZipArchive::read(const std::string& name, std::size_t limit) const {
       (entry->method != 0 && entry->method != 8)) {
     return whole;
   }
-  const std::string header = readString(file_.get(), entry->header, kLocalHeaderSize);
+  const std::string header = readString(entry->header, kLocalHeaderSize);
   if (header.empty() || number(header, 0, 4) != kLocalHeader) return whole;
   const std::uint64_t data =
       entry->header + kLocalHeaderSize + number(header, 26, 2) + number(header, 28, 2);
@@ -174,7 +184,7 @@ WholeFile ZipArchive::read(const std::string& name, std::size_t limit) const {
 bool ZipArchive::inflateInto(const Entry& entry, std::uint64_t data, char* out) const {
   const auto size = static_cast<std::size_t>(entry.size);
   if (entry.method == 0) {
-    if (entry.packedSize != entry.size || (size > 0 && !readAt(file_.get(), data, out, size))) {
+    if (entry.packedSize != entry.size || (size > 0 && !readAt(data, out, size))) {
       return false;
     }
   } else {
@@ -187,8 +197,7 @@ bool ZipArchive::inflateInto(const Entry& entry, std::uint64_t data, char* out) 
     int status = Z_OK;
     while (status == Z_OK) {
       if (stream.avail_in == 0 && left > 0) {
-        chunk = readString(file_.get(), data,
-                           static_cast<std::size_t>(std::min<std::uint64_t>(left, kChunk)));
+        chunk = readString(data, static_cast<std::size_t>(std::min<std::uint64_t>(left, kChunk)));
         if (chunk.empty()) break;
         data += chunk.size();
         left -= chunk.size();

@@ -19,8 +19,22 @@ ScanResult scan(std::vector<const char*> words) {
 TEST(OptionsTest, AnOptionTakesTheNextWordWhateverItIs) {
   const ScanResult result = scan({"-irq-table", "-nb", "in.svd", "out.xml"});
   ASSERT_EQ(result.status, ScanResult::Status::Run);
-  EXPECT_STREQ(result.options.irqTable, "-nb");
+  EXPECT_EQ(result.options.irqTable, "-nb");
   EXPECT_FALSE(result.options.debug);
+}
+
+// A pack run keeps the options past the words it was given, for every device.
+TEST(OptionsTest, TheOptionsOutliveTheWords) {
+  std::vector<std::string> words{"regforge", "-irq-table", "vec", "-core", "4", "in", "out"};
+  std::vector<const char*> argv;
+  for (const std::string& word : words)
+    argv.push_back(word.c_str());
+  const ScanResult result = scanArguments(static_cast<int>(argv.size()), argv.data());
+  for (std::string& word : words)
+    word.assign(word.size(), 'x');
+  EXPECT_EQ(result.options.irqTable, "vec");
+  EXPECT_EQ(result.options.coreText, "4");
+  EXPECT_EQ(result.options.files, (std::vector<std::string>{"in", "out"}));
 }
 
 TEST(OptionsTest, ConvertsNumbersLikeStrtoul) {

@@ -1,7 +1,7 @@
 // Real device packs: for every processor of every device, "-pack DEVICE[:PNAME] -pp -nb" gives
 // the bytes of the pack's SVD file converted with the core options that the pack's values mean.
+// The runs are the program's own sequence over the pack's files in memory.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <map>
@@ -9,14 +9,15 @@
 #include <vector>
 
 #include "ProgramRun.h"
+#include "driver/Driver.h"
 #include "readers/PackDescription.h"
 
 namespace regforge {
 namespace {
 
 namespace fs = std::filesystem;
+using testsupport::filesBelow;
 using testsupport::readFile;
-using testsupport::runRegforge;
 
 const fs::path kPacks = fs::path(REGFORGE_CORPUS_DIR) / "packs";
 
@@ -35,14 +36,27 @@ std::vector<std::string> coreOptions(const PackProcessor& processor) {
   return options;
 }
 
+// The run's status, with its messages when it fails.
+int run(MemoryFiles& files, std::vector<std::string> arguments, std::string& err) {
+  arguments.insert(arguments.begin(), "regforge");
+  std::vector<const char*> argv;
+  for (const std::string& argument : arguments)
+    argv.push_back(argument.c_str());
+  const RunOutcome outcome = runRegforge(static_cast<int>(argv.size()), argv.data(), files);
+  err = outcome.err;
+  return outcome.status;
+}
+
 TEST(PackCorpus, EveryDeviceConvertsAsItsSvdWithTheCoreOptions) {
   if (!fs::is_directory(kPacks)) GTEST_SKIP() << "no pack corpus";
-  const fs::path work = fs::temp_directory_path() / ("regforge-packs-" + std::to_string(getpid()));
-  fs::create_directories(work);
   int compared = 0;
   for (const auto& pack : fs::directory_iterator(kPacks)) {
     if (!pack.is_directory()) continue;
-    const fs::path pdsc = pack.path() / (pack.path().filename().string() + ".pdsc");
+    const std::string packName = pack.path().filename().string();
+    const fs::path pdsc = pack.path() / (packName + ".pdsc");
+    MemoryFiles files;
+    for (const std::string& file : filesBelow(pack.path()))
+      files.files[packName + "/" + file] = readFile(pack.path() / file);
     XMLDocument document(XMLDocument::Content::Dropped);
     ASSERT_TRUE(document.load(pdsc.string().c_str())) << pdsc;
     const std::vector<PackDevice> devices =
@@ -53,20 +67,20 @@ TEST(PackCorpus, EveryDeviceConvertsAsItsSvdWithTheCoreOptions) {
         if (processor.svd.text.empty()) continue;  // an error case, not a conversion
         const std::string name =
             processor.pname.empty() ? device.name : device.name + ":" + processor.pname;
-        const auto viaPack = runRegforge(
-            work, {"-pack", name, "-pp", "-nb", pdsc.string(), (work / "pack.xml").string()});
+        std::string err;
+        ASSERT_EQ(
+            0, run(files,
+                   {"-pack", name, "-pp", "-nb", packName + "/" + packName + ".pdsc", "pack.xml"},
+                   err))
+            << name << ": " << err;
         std::vector<std::string> direct = coreOptions(processor);
-        direct.insert(direct.end(), {"-pp", "-nb", (pack.path() / processor.svd.text).string(),
-                                     (work / "svd.xml").string()});
-        const auto viaSvd = runRegforge(work, direct);
-        ASSERT_EQ(0, viaPack.status) << name << ": " << viaPack.err;
-        ASSERT_EQ(0, viaSvd.status) << name << ": " << viaSvd.err;
-        EXPECT_TRUE(readFile(work / "pack.xml") == readFile(work / "svd.xml")) << name;
+        direct.insert(direct.end(), {"-pp", "-nb", packName + "/" + processor.svd.text, "svd.xml"});
+        ASSERT_EQ(0, run(files, direct, err)) << name << ": " << err;
+        EXPECT_TRUE(files.files["pack.xml"] == files.files["svd.xml"]) << name;
         ++compared;
       }
     }
   }
-  fs::remove_all(work);
   EXPECT_GT(compared, 0);
 }
 

@@ -9,10 +9,10 @@
 // built program in a fresh working directory filled from in/, where nothing may appear in the
 // folder above it either: the few that need a process (standard streams, the exit status,
 // files replaced on disk, Windows text mode). A case that holds "on-disk" (one line: why)
-// needs the file system itself (folders, permissions, two spellings of one file) and runs as
-// a process only, and so does a case with a "corpus" file: it runs on folders of the shared
-// corpus, each line naming one, which appears in the working directory under its own name (a
-// link, never a copy); the case is skipped when the corpus is absent.
+// needs the file system itself and runs as a process only.
+// A case with a "corpus" file runs on folders of the shared corpus, each line naming one,
+// which appears under its own name: read into memory, or as a link (never a copy) in the
+// working directory of a process run. The case is skipped when the corpus is absent.
 //
 // On Windows the vector table and the standard streams are text-mode files, so each of their
 // lines ends in CR LF there; the memory map is written in binary and is the same everywhere.
@@ -69,7 +69,7 @@ std::vector<std::string> casesToRun(bool asProcess) {
   std::vector<std::string> cases;
   for (const std::string& name : findCases()) {
     const fs::path dir = kCasesDir / name;
-    const bool diskOnly = fs::exists(dir / "on-disk") || fs::exists(dir / "corpus");
+    const bool diskOnly = fs::exists(dir / "on-disk");
     if (asProcess ? diskOnly || fs::exists(dir / "process") : !diskOnly) cases.push_back(name);
   }
   return cases;
@@ -193,12 +193,25 @@ TEST_P(GoldenRunInMemory, OutputMatches) {
   regforge::MemoryFiles files;
   for (const std::string& file : filesBelow(caseDir / "in"))
     files.files[file] = readFile(caseDir / "in" / file);
+  std::set<std::string> corpusFiles;
+  if (fs::exists(caseDir / "corpus")) {
+    for (const std::string& folder : readArguments(caseDir / "corpus")) {
+      if (!fs::is_directory(kCorpusDir / folder)) GTEST_SKIP() << "no corpus folder " << folder;
+      const std::string name = fs::path(folder).filename().string();
+      for (const std::string& file : filesBelow(kCorpusDir / folder)) {
+        corpusFiles.insert(name + "/" + file);
+        files.files[name + "/" + file] = readFile(kCorpusDir / folder / file);
+      }
+    }
+  }
   std::vector<std::string> arguments = readArguments(caseDir / "args");
   std::vector<const char*> argv{"regforge"};
   for (const std::string& argument : arguments)
     argv.push_back(argument.c_str());
   const regforge::RunOutcome run =
       regforge::runRegforge(static_cast<int>(argv.size()), argv.data(), files);
+  for (const std::string& file : corpusFiles)
+    files.files.erase(file);
 
   EXPECT_EQ(std::stoi(expectedText(caseDir, "status", "0\n")), run.status);
   EXPECT_EQ(expectedText(caseDir, "stdout", ""), run.out);

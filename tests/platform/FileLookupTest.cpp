@@ -1,5 +1,6 @@
-// The questions about files and folders: regular files and folders told apart, names found
-// whatever their letter case, paths kept inside a folder, folders made and named.
+// The questions about files and folders that only a disk raises: paths kept inside a folder
+// through their links, and folders named. The others are asked of FileAccess, on disk and in
+// memory alike.
 #include "platform/FileLookup.h"
 
 #include <gtest/gtest.h>
@@ -7,55 +8,12 @@
 #include <filesystem>
 #include <string>
 
-#include "Process.h"
 #include "ScratchFolder.h"
 
 namespace regforge {
 namespace {
 
-namespace fs = std::filesystem;
 using testsupport::ScratchFolder;
-
-// The last two names of path, '/' separated, whatever separators the system put in.
-std::string lastTwo(const std::string& path) {
-  const fs::path p(path);
-  return p.parent_path().filename().string() + "/" + p.filename().string();
-}
-
-TEST(FileLookupTest, FilesAndFoldersAreToldApart) {
-  const ScratchFolder folder("lookup-kinds");
-  const std::string file = folder.write("Sub/File.txt", "x");
-  EXPECT_TRUE(isFile(file));
-  EXPECT_FALSE(isFolder(file));
-  EXPECT_TRUE(isFolder(folder / "Sub"));
-  EXPECT_FALSE(isFile(folder / "Sub"));
-  EXPECT_FALSE(isFile(folder / "Sub/Missing.txt"));
-  // A name in another letter case is no match, on any system.
-  EXPECT_FALSE(isFile(folder / "Sub/file.txt"));
-}
-
-TEST(FileLookupTest, AFileIsFoundWhateverTheLetterCaseOfItsPath) {
-  const ScratchFolder folder("lookup-case");
-  folder.write("Sub/File.TXT", "x");
-  const std::optional<std::string> exact = findFileIgnoringCase(folder.path(), "Sub/File.TXT");
-  ASSERT_TRUE(exact);
-  EXPECT_EQ(lastTwo(*exact), "Sub/File.TXT");
-  const std::optional<std::string> found = findFileIgnoringCase(folder.path(), "sub/file.txt");
-  ASSERT_TRUE(found);
-  EXPECT_EQ(lastTwo(*found), "Sub/File.TXT");
-  EXPECT_TRUE(isFile(*found));
-  EXPECT_FALSE(findFileIgnoringCase(folder.path(), "sub/other.txt"));
-  EXPECT_FALSE(findFileIgnoringCase(folder.path(), "sub"));  // a folder is no file
-}
-
-TEST(FileLookupTest, OfNamesThatDifferInCaseOnlyTheExactOneOrElseTheFirstIsFound) {
-  if (testsupport::kWindows) GTEST_SKIP() << "one folder holds no two such names here";
-  const ScratchFolder folder("lookup-first");
-  folder.write("b.txt", "lower");
-  folder.write("B.txt", "upper");
-  EXPECT_EQ(fs::path(*findFileIgnoringCase(folder.path(), "b.txt")).filename(), "b.txt");
-  EXPECT_EQ(fs::path(*findFileIgnoringCase(folder.path(), "B.TXT")).filename(), "B.txt");
-}
 
 TEST(FileLookupTest, InsideAFolderMeansBelowItWithLinksFollowed) {
   const ScratchFolder folder("lookup-inside");
@@ -66,15 +24,6 @@ TEST(FileLookupTest, InsideAFolderMeansBelowItWithLinksFollowed) {
   EXPECT_FALSE(isInsideFolder(folder / "pack", folder / "pack/../outside.txt"));
   EXPECT_FALSE(isInsideFolder(folder / "pack", folder / "pack"));
   EXPECT_FALSE(isInsideFolder(folder / "pack", folder / "pack/missing.txt"));
-}
-
-TEST(FileLookupTest, FoldersAreMadeWithTheirParents) {
-  const ScratchFolder folder("lookup-make");
-  EXPECT_TRUE(makeFolder(folder / "x/y/z"));
-  EXPECT_TRUE(isFolder(folder / "x/y/z"));
-  EXPECT_TRUE(makeFolder(folder / "x/y/z"));  // already there
-  const std::string file = folder.write("file", "x");
-  EXPECT_FALSE(makeFolder(file));
 }
 
 TEST(FileLookupTest, TheFolderOfAPathEndsWithItsSeparator) {

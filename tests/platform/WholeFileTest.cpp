@@ -149,7 +149,7 @@ class ZipArchiveTest : public testing::Test {
  protected:
   std::optional<ZipArchive> open(const std::string& bytes) {
     std::ofstream(path_, std::ios::binary) << bytes;
-    return ZipArchive::open(path_.string());
+    return ZipArchive::open(openFile(path_.string().c_str(), "rb"));
   }
   void TearDown() override { fs::remove(path_); }
   const fs::path path_ = scratch("a.zip");
