@@ -74,6 +74,50 @@ TEST(CoreGroupsTest, UnlistedNumbersAboveThreeAreCoreFourWithoutThreeRows) {
   }
 }
 
+std::string debugGroups(std::int32_t coreType) {
+  return generatedMap([&](CortexMSVDFile& map) { map.addDebugGroup(coreType); });
+}
+
+TEST(CoreGroupsTest, DebugClassesShareTheirGroups) {
+  EXPECT_EQ(debugGroups(3), debugGroups(4));
+  EXPECT_EQ(debugGroups(7), debugGroups(4));
+  EXPECT_EQ(debugGroups(85), debugGroups(55));
+  EXPECT_NE(debugGroups(55), debugGroups(33));
+  for (std::int32_t coreType : {-1, 1, 9, INT_MAX}) {
+    EXPECT_EQ(debugGroups(coreType), debugGroups(5)) << coreType;
+  }
+  EXPECT_NE(debugGroups(5), debugGroups(4));
+}
+
+// Only core types 33 and 55 have FPU rows of their own; a core told it has an FPU gets the
+// common rows whatever its class.
+TEST(CoreGroupsTest, FpuRowsDifferForCoreTypes33And55Only) {
+  const auto fpu = [](std::int32_t coreType) {
+    return generatedMap([&](CortexMSVDFile& map) { map.addFpuGroup(coreType, false); });
+  };
+  for (std::int32_t coreType : {0, 3, 7, 23, 9}) {
+    EXPECT_EQ(fpu(coreType), fpu(4)) << coreType;
+  }
+  EXPECT_NE(fpu(33), fpu(4));
+  EXPECT_NE(fpu(55), fpu(33));
+}
+
+// -nocmse leaves the secure groups as they are: only the twins and the SAU go.
+TEST(CoreGroupsTest, TheTwinsChangeNoSecureGroup) {
+  for (std::int32_t coreType : {23, 33, 55}) {
+    const auto ppb = [&](bool nonSecure) {
+      return generatedMap([&](CortexMSVDFile& map) {
+        map.setCoreConfig(coreType, false, 3, true, true);
+        map.addPpbGroups(nonSecure);
+        if (nonSecure)
+          map.removeGroups(
+              {"NVIC_NS", "SysTick_NS", "ICB_NS", "SCB_NS", "FPU_NS", "MPU_NS", "SAU"});
+      });
+    };
+    EXPECT_EQ(ppb(true), ppb(false)) << coreType;
+  }
+}
+
 std::string aliasedStart(std::string_view start) {
   const std::uint32_t address =
       static_cast<std::uint32_t>(std::strtoul(std::string(start).c_str(), nullptr, 16));
