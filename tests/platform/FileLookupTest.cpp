@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "Process.h"
 #include "ScratchFolder.h"
@@ -32,6 +33,16 @@ TEST(FileLookupTest, FilesAndFoldersAreToldApart) {
   EXPECT_FALSE(isFile(folder / "Sub/Missing.txt"));
   // A name in another letter case is no match, on any system.
   EXPECT_FALSE(isFile(folder / "Sub/file.txt"));
+}
+
+TEST(FileLookupTest, FilesOfASuffixAreListedInNameOrderWhateverItsLetterCase) {
+  const ScratchFolder folder("lookup-suffix");
+  folder.write("b.PDSC", "x");
+  folder.write("a.pdsc", "x");
+  folder.write("c.pdsc.txt", "x");
+  folder.write("d.pdsc/e.pdsc", "x");  // a folder is no file, and its files are not looked at
+  EXPECT_EQ(filesEndingIn(folder.path(), ".pdsc"), (std::vector<std::string>{"a.pdsc", "b.PDSC"}));
+  EXPECT_TRUE(filesEndingIn(folder / "missing", ".pdsc").empty());
 }
 
 TEST(FileLookupTest, AFileIsFoundWhateverTheLetterCaseOfItsPath) {

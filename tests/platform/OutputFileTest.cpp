@@ -11,6 +11,7 @@
 
 #include "Process.h"
 #include "ProgramRun.h"
+#include "ScratchFolder.h"
 
 #if !defined(_WIN32)
 #include <sys/stat.h>
@@ -24,24 +25,15 @@ using testsupport::readFile;
 
 class OutputFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("regforge-output-" + std::to_string(getpid()) + "-" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
-  }
-  void TearDown() override { fs::remove_all(folder_); }
-  void writeFile(const std::string& name, const std::string& bytes) {
-    std::ofstream(folder_ / name, std::ios::binary) << bytes;
-  }
+  void writeFile(const std::string& name, const std::string& bytes) { scratch_.write(name, bytes); }
   static void put(OutputFile& file, const std::string& bytes) {
     std::fwrite(bytes.data(), 1, bytes.size(), file.stream());
   }
   long entries() const {
     return std::distance(fs::directory_iterator(folder_), fs::directory_iterator());
   }
-  fs::path folder_;
+  const testsupport::ScratchFolder scratch_{"output"};
+  const fs::path folder_ = scratch_.path();
 };
 
 TEST_F(OutputFileTest, ALinkedFileIsReplacedWhenCompleteAndKeepsItsPermissions) {
