@@ -16,13 +16,6 @@ ScanResult scan(std::vector<const char*> words) {
   return scanArguments(static_cast<int>(words.size()), words.data());
 }
 
-TEST(OptionsTest, AnOptionTakesTheNextWordWhateverItIs) {
-  const ScanResult result = scan({"-irq-table", "-nb", "in.svd", "out.xml"});
-  ASSERT_EQ(result.status, ScanResult::Status::Run);
-  EXPECT_STREQ(result.options.irqTable, "-nb");
-  EXPECT_FALSE(result.options.debug);
-}
-
 TEST(OptionsTest, ConvertsNumbersLikeStrtoul) {
   const ScanResult result =
       scan({"-nvic", "0x3", "-core", "033", "-irq-start", "junk", "in", "out"});
