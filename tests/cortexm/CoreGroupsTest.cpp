@@ -37,8 +37,8 @@ TEST(CoreGroupsTest, OneTwoAndNegativeNumbersAreCoreThree) {
   }
 }
 
-// They take core type 4's rows but those that are core type 4's alone (the core 9 case shows
-// which).
+// They take core type 4's rows but those that are core type 4's alone; the snapshot
+// ppb/core9-nvic-tables shows which.
 TEST(CoreGroupsTest, UnlistedNumbersAboveThreeAreOneClass) {
   EXPECT_NE(coreGroups(9), coreGroups(4));
   for (std::int32_t coreType : {5, 6, 85, INT_MAX}) {
