@@ -90,6 +90,42 @@ TEST(InterruptTableTest, ListReplacesTheNamesButNotTheHighestIndex) {
   EXPECT_EQ(map.maxInterrupt(), 9);
 }
 
+// The groups "-pp" and "-nb" add for a core's options, in order: each step's secure group and
+// its twin, the SAU only beside the MPU's twin, and no FPU or MPU the core lacks.
+struct PpbCase {
+  std::int32_t coreType;
+  bool mpu;
+  bool fpu;
+  bool nonSecure;
+  const char* groups;
+};
+
+constexpr PpbCase kPpbCases[] = {
+    {0, true, false, false, "NVIC SysTick SCB MPU Debug "},
+    {4, false, false, false, "NVIC SysTick ICB SCB Debug Trace "},
+    {-1, true, true, false, "NVIC SysTick ICB SCB FPU MPU Debug Trace "},
+    {23, true, true, false, "NVIC SysTick ICB SCB FPU MPU Debug Trace "},
+    {33, false, true, true,
+     "NVIC NVIC_NS SysTick SysTick_NS ICB SCB ICB_NS SCB_NS FPU FPU_NS Debug Trace "},
+    {55, true, true, true,
+     "NVIC NVIC_NS SysTick SysTick_NS ICB SCB ICB_NS SCB_NS FPU FPU_NS MPU MPU_NS SAU Debug "
+     "Trace "},
+};
+
+TEST(PpbGroupsTest, OptionsChooseTheGroupsAndTheirOrder) {
+  for (const PpbCase& c : kPpbCases) {
+    CortexMSVDFile map;
+    map.setRoot(map.createMapElement("Processor"));
+    map.setCoreConfig(c.coreType, false, 3, c.mpu, c.fpu);
+    map.addPpbGroups(c.nonSecure);
+    map.addDebugGroup(c.coreType);
+    std::string groups;
+    for (const XMLNode* g = map.root()->firstChild(); g; g = g->nextSibling())
+      groups += std::string(g->toElement()->attribute("name").value_or("")) + " ";
+    EXPECT_EQ(groups, c.groups) << c.coreType;
+  }
+}
+
 // Priority fields of the NVIC and of the system handlers compute start and size the same way:
 // 32-bit numbers, written signed, whatever the priority-bit count.
 TEST(PpbGroupsTest, HugePriorityBitCountsAreWrittenAlikeInBothGroups) {

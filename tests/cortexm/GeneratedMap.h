@@ -10,10 +10,9 @@
 namespace regforge {
 
 template <typename Generate>
-std::string generatedMap(Generate&& generate, bool cm0Plus = false) {
+std::string generatedMap(Generate&& generate) {
   CortexMSVDFile map;
   map.setRoot(map.createMapElement("Processor"));
-  map.setCoreConfig(0, cm0Plus, 2, false, false);
   std::forward<Generate>(generate)(map);
   std::string text;
   map.writeTo(text);

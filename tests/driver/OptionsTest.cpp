@@ -16,13 +16,6 @@ ScanResult scan(std::vector<const char*> words) {
   return scanArguments(static_cast<int>(words.size()), words.data());
 }
 
-TEST(OptionsTest, AnOptionTakesTheNextWordWhateverItIs) {
-  const ScanResult result = scan({"-irq-table", "-nb", "in.svd", "out.xml"});
-  ASSERT_EQ(result.status, ScanResult::Status::Run);
-  EXPECT_EQ(result.options.irqTable, "-nb");
-  EXPECT_FALSE(result.options.debug);
-}
-
 // A pack run keeps the options past the words it was given, for every device.
 TEST(OptionsTest, TheOptionsOutliveTheWords) {
   std::vector<std::string> words{"regforge", "-irq-table", "vec", "-core", "4", "in", "out"};

@@ -15,21 +15,10 @@ bool kept(Diagnostics& diagnostics, const char* check) {
   return diagnostics.count() > before;
 }
 
-TEST(WarningChoiceTest, WarnOffTurnsTheNamedChecksOffAndNoOther) {
-  Options options;
-  options.warnOff = "number,,access";  // an empty entry names nothing
-  Diagnostics diagnostics;
-  diagnostics.enable();
-  ASSERT_FALSE(chooseChecks(options, diagnostics));
-  EXPECT_FALSE(kept(diagnostics, "number"));
-  EXPECT_FALSE(kept(diagnostics, "access"));
-  EXPECT_TRUE(kept(diagnostics, "missing"));
-  EXPECT_EQ(diagnostics.takeText(), "regforge:1: warning: text [missing]\n");
-}
-
+// The cases warn/warn-off and warn/warn-only run each option alone.
 TEST(WarningChoiceTest, WarnOnlyKeepsTheNamedChecksLessThoseTurnedOff) {
   Options options;
-  options.warnOnly = "number,access";
+  options.warnOnly = "number,,access";  // an empty entry names nothing
   options.warnOff = "access";
   Diagnostics diagnostics;
   diagnostics.enable();
@@ -55,16 +44,6 @@ TEST(WarningChoiceTest, HelpListsEveryCheckOnALineOfItsOwn) {
     EXPECT_NE(help.find("\n  " + std::string(kWarningChecks[i].name) + " "), std::string::npos)
         << kWarningChecks[i].name;
   }
-}
-
-TEST(WarningChoiceTest, StartRunCountsOneDeviceOnItsOwn) {
-  Diagnostics diagnostics;
-  diagnostics.enable();
-  diagnostics.warn("number", 1, "a");
-  diagnostics.startRun();
-  diagnostics.warn("number", 2, "b");
-  EXPECT_EQ(diagnostics.runCount(), 1u);
-  EXPECT_EQ(diagnostics.count(), 2u);
 }
 
 }  // namespace
