@@ -8,11 +8,7 @@
 // A case that holds a "process" file (one line: what the process run shows) also runs the
 // built program in a fresh working directory filled from in/, where nothing may appear in the
 // folder above it either: the few that need a process (standard streams, the exit status,
-// files replaced on disk, Windows text mode). A case that holds "on-disk" (one line: why)
-// needs the file system itself and runs as a process only.
-// A case with a "corpus" file runs on folders of the shared corpus, each line naming one,
-// which appears under its own name: read into memory, or as a link (never a copy) in the
-// working directory of a process run. The case is skipped when the corpus is absent.
+// files replaced on disk, Windows text mode).
 //
 // On Windows the vector table and the standard streams are text-mode files, so each of their
 // lines ends in CR LF there; the memory map is written in binary and is the same everywhere.
@@ -25,6 +21,7 @@
 // into the case instead; read every changed file against the rules before committing it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -45,7 +42,6 @@ using namespace regforge::testsupport;
 namespace {
 
 const fs::path kCasesDir = REGFORGE_GOLDEN_DIR;
-const fs::path kCorpusDir = REGFORGE_CORPUS_DIR;
 
 void writeFile(const fs::path& path, const std::string& bytes) {
   fs::create_directories(path.parent_path());
@@ -64,13 +60,15 @@ std::vector<std::string> findCases() {
   return cases;
 }
 
-// The cases that run in memory (all but those that need the disk), or as a process.
+// The cases that run in memory (all of them), or as a process.
 std::vector<std::string> casesToRun(bool asProcess) {
-  std::vector<std::string> cases;
-  for (const std::string& name : findCases()) {
-    const fs::path dir = kCasesDir / name;
-    const bool diskOnly = fs::exists(dir / "on-disk");
-    if (asProcess ? diskOnly || fs::exists(dir / "process") : !diskOnly) cases.push_back(name);
+  std::vector<std::string> cases = findCases();
+  if (asProcess) {
+    cases.erase(std::remove_if(cases.begin(), cases.end(),
+                               [](const std::string& name) {
+                                 return !fs::exists(kCasesDir / name / "process");
+                               }),
+                cases.end());
   }
   return cases;
 }
@@ -134,22 +132,6 @@ TEST_P(GoldenProcessRun, OutputMatches) {
     fs::create_directories((workDir / file).parent_path());
     fs::copy_file(caseDir / "in" / file, workDir / file);
   }
-  if (fs::exists(caseDir / "corpus")) {
-    for (const std::string& folder : readArguments(caseDir / "corpus")) {
-      if (!fs::is_directory(kCorpusDir / folder)) {
-        fs::remove_all(scratch);
-        GTEST_SKIP() << "no corpus folder " << folder;
-      }
-      std::error_code error;
-      fs::create_directory_symlink(kCorpusDir / folder, workDir / fs::path(folder).filename(),
-                                   error);
-      if (error) {  // Wine makes no folder links
-        fs::remove_all(scratch);
-        GTEST_SKIP() << "no link to a corpus folder here: " << error.message();
-      }
-    }
-  }
-
   const ProgramRun run = runRegforge(workDir, readArguments(caseDir / "args"));
 
   EXPECT_EQ(std::stoi(expectedText(caseDir, "status", "0\n")), run.status);
@@ -193,25 +175,12 @@ TEST_P(GoldenRunInMemory, OutputMatches) {
   regforge::MemoryFiles files;
   for (const std::string& file : filesBelow(caseDir / "in"))
     files.files[file] = readFile(caseDir / "in" / file);
-  std::set<std::string> corpusFiles;
-  if (fs::exists(caseDir / "corpus")) {
-    for (const std::string& folder : readArguments(caseDir / "corpus")) {
-      if (!fs::is_directory(kCorpusDir / folder)) GTEST_SKIP() << "no corpus folder " << folder;
-      const std::string name = fs::path(folder).filename().string();
-      for (const std::string& file : filesBelow(kCorpusDir / folder)) {
-        corpusFiles.insert(name + "/" + file);
-        files.files[name + "/" + file] = readFile(kCorpusDir / folder / file);
-      }
-    }
-  }
   std::vector<std::string> arguments = readArguments(caseDir / "args");
   std::vector<const char*> argv{"regforge"};
   for (const std::string& argument : arguments)
     argv.push_back(argument.c_str());
   const regforge::RunOutcome run =
       regforge::runRegforge(static_cast<int>(argv.size()), argv.data(), files);
-  for (const std::string& file : corpusFiles)
-    files.files.erase(file);
 
   EXPECT_EQ(std::stoi(expectedText(caseDir, "status", "0\n")), run.status);
   EXPECT_EQ(expectedText(caseDir, "stdout", ""), run.out);

@@ -96,8 +96,8 @@ TEST_P(ZipArchiveTest, ATruncatedFileIsDamaged) {
 }
 
 INSTANTIATE_TEST_SUITE_P(FileOrMemory, ZipArchiveTest, testing::Bool(),
-                         [](const testing::TestParamInfo<bool>& info) {
-                           return info.param ? "InMemory" : "OnDisk";
+                         [](const testing::TestParamInfo<bool>& run) {
+                           return run.param ? "InMemory" : "OnDisk";
                          });
 
 }  // namespace
