@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "MemoryMapCheck.h"
-#include "driver/CmsisHeader.h"
 #include "driver/SVDFile2.h"
+#include "readers/CmsisHeader.h"
 
 using regforge::fuzz::require;
 

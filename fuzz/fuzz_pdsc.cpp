@@ -8,7 +8,7 @@
 #include <set>
 #include <string>
 
-#include "readers/PackDescription.h"
+#include "packs/PackDescription.h"
 #include "text/FileNames.h"
 #include "text/PrintableText.h"
 #include "text/RelativePath.h"

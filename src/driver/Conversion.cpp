@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "cortexm/CoreClass.h"
-#include "driver/CmsisHeader.h"
 #include "driver/RunChecks.h"
 #include "driver/VectorTable.h"
+#include "readers/CmsisHeader.h"
 #include "readers/DdfReader.h"
 #include "readers/InputRoot.h"
 #include "readers/RdtReader.h"

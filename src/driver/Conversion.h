@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "driver/CoreSettings.h"
-#include "driver/FileAccess.h"
 #include "driver/Options.h"
 #include "driver/SVDFile2.h"
+#include "files/FileAccess.h"
 #include "text/PrintfText.h"
 
 namespace regforge {

@@ -1,4 +1,4 @@
-// The core options of a run, from the command line and a pack's processor.
+// The core options of a run, from the command line.
 #include "driver/CoreSettings.h"
 
 namespace regforge {
@@ -11,19 +11,6 @@ CoreSettings coreSettings(const Options& options) {
   settings.mpu = options.mpu;
   settings.fpu = options.fpu;
   settings.noSecurity = options.nocmse;
-  return settings;
-}
-
-// A core the command line names wins: the pack's is what a user overrides.
-CoreSettings coreSettings(const Options& options, const PackCore& pack) {
-  CoreSettings settings = coreSettings(options);
-  if (!settings.coreNamed && pack.coreType) {
-    settings.core = *pack.coreType;
-    settings.coreNamed = true;
-  }
-  settings.mpu = settings.mpu || pack.mpu;
-  settings.fpu = settings.fpu || pack.fpu;
-  settings.noSecurity = settings.noSecurity || pack.noSecurity;
   return settings;
 }
 

@@ -4,7 +4,6 @@
 
 #include <cstdint>
 
-#include "cortexm/PackCores.h"
 #include "driver/Options.h"
 
 namespace regforge {
@@ -20,9 +19,5 @@ struct CoreSettings {
 
 /// The command line's core options alone.
 CoreSettings coreSettings(const Options& options);
-
-/// The command line's core options; a pack processor's core type where "-core" isn't given,
-/// and its features added to those the command line gives.
-CoreSettings coreSettings(const Options& options, const PackCore& pack);
 
 }  // namespace regforge

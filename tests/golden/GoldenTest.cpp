@@ -34,7 +34,7 @@
 
 #include "Process.h"
 #include "ProgramRun.h"
-#include "driver/Driver.h"
+#include "entry/Entry.h"
 
 namespace fs = std::filesystem;
 using namespace regforge::testsupport;

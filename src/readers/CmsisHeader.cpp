@@ -1,6 +1,6 @@
 // The CMSIS device-header scan. The header is read in lines as C's fgets reads it into a
 // 1024-byte buffer: a longer line arrives in pieces, and each piece is a line of its own.
-#include "driver/CmsisHeader.h"
+#include "readers/CmsisHeader.h"
 
 #include <cstring>
 #include <optional>

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "ProgramRun.h"
-#include "cortexm/PackCores.h"
-#include "driver/Driver.h"
-#include "readers/PackDescription.h"
+#include "entry/Entry.h"
+#include "packs/PackCores.h"
+#include "packs/PackDescription.h"
 
 namespace regforge {
 namespace {

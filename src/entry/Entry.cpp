@@ -1,12 +1,12 @@
 // The program's entry: the option scan, one conversion, and the only printing there is.
-#include "driver/Driver.h"
+#include "entry/Entry.h"
 
 #include <cstdio>
 
 #include "driver/Conversion.h"
 #include "driver/Options.h"
-#include "driver/PackRun.h"
 #include "driver/WarningChoice.h"
+#include "packs/PackRun.h"
 #include "platform/FileLookup.h"
 
 namespace regforge {

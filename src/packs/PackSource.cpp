@@ -1,6 +1,6 @@
 // Finding a pack's description and the files it names, in a folder or in a zip archive,
 // without leaving the pack.
-#include "driver/PackSource.h"
+#include "packs/PackSource.h"
 
 #include <algorithm>
 #include <string_view>

@@ -1,6 +1,6 @@
 // Reading a pack description: its devices, resolved level by level, with their processors,
 // SVD files and headers.
-#include "readers/PackDescription.h"
+#include "packs/PackDescription.h"
 
 #include <algorithm>
 #include <string_view>

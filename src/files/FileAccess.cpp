@@ -1,6 +1,6 @@
 // The two ways a conversion reaches its files: the disk through the platform layer, and a set
 // of files held in memory.
-#include "driver/FileAccess.h"
+#include "files/FileAccess.h"
 
 #include <algorithm>
 #include <cstring>

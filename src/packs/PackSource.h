@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "driver/FileAccess.h"
+#include "files/FileAccess.h"
 #include "platform/ZipArchive.h"
 #include "xml/XMLDocument.h"
 

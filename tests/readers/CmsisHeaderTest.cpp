@@ -1,6 +1,6 @@
 // The device-header scan: which enumeration lines give interrupt names, how the list is laid
 // out, and how the core macros are read.
-#include "driver/CmsisHeader.h"
+#include "readers/CmsisHeader.h"
 
 #include <gtest/gtest.h>
 

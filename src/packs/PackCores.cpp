@@ -1,6 +1,6 @@
 // The table of a pack's Dcore names and what each means for the core register groups, and
-// the core numbers and features read from it.
-#include "cortexm/PackCores.h"
+// the core numbers and features read from it, joined with the command line's core options.
+#include "packs/PackCores.h"
 
 #include "text/ByteText.h"
 
@@ -45,6 +45,19 @@ PackCore packCoreOf(std::string_view dcore, std::string_view dfpu, std::string_v
     break;
   }
   return core;
+}
+
+// A core the command line names wins: the pack's is what a user overrides.
+CoreSettings coreSettings(const Options& options, const PackCore& pack) {
+  CoreSettings settings = coreSettings(options);
+  if (!settings.coreNamed && pack.coreType) {
+    settings.core = *pack.coreType;
+    settings.coreNamed = true;
+  }
+  settings.mpu = settings.mpu || pack.mpu;
+  settings.fpu = settings.fpu || pack.fpu;
+  settings.noSecurity = settings.noSecurity || pack.noSecurity;
+  return settings;
 }
 
 }  // namespace regforge

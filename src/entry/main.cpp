@@ -1,5 +1,5 @@
 // regforge: converts one device description into one memory-map file.
-#include "driver/Driver.h"
+#include "entry/Entry.h"
 
 int main(int argc, char** argv) {
   return regforge::runRegforge(argc, argv);

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string_view>
 
+#include "driver/CoreSettings.h"
+
 namespace regforge {
 
 /// What "-core", "-fpu", "-mpu" and "-nocmse" would say for one processor of a pack.
@@ -20,5 +22,9 @@ struct PackCore {
 /// The core data for the pack's Dcore, Dfpu, Dmpu and Dtz values (empty when absent).
 PackCore packCoreOf(std::string_view dcore, std::string_view dfpu, std::string_view dmpu,
                     std::string_view dtz);
+
+/// The command line's core options; a pack processor's core type where "-core" isn't given,
+/// and its features added to those the command line gives.
+CoreSettings coreSettings(const Options& options, const PackCore& pack);
 
 }  // namespace regforge

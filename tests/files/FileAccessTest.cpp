@@ -1,7 +1,7 @@
 // The files a run reaches through FileAccess, on disk and in memory alike: regular files and
 // folders told apart, names found whatever their letter case, folders made and listed; and the
 // steps a long run reports there.
-#include "driver/FileAccess.h"
+#include "files/FileAccess.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 
 #include "Process.h"
 #include "ScratchFolder.h"
-#include "driver/Driver.h"
+#include "entry/Entry.h"
 
 namespace regforge {
 namespace {

@@ -3,8 +3,9 @@
 
 #include <string>
 
-#include "driver/Driver.h"
 #include "driver/Options.h"
+#include "driver/RunOutcome.h"
+#include "files/FileAccess.h"
 #include "memorymap/Diagnostics.h"
 
 namespace regforge {

@@ -1,18 +1,18 @@
 // The pack run: reads the pack description, finds the devices that the command line names and
 // converts the SVD file of each, with the pack's core data in place of the core options the
 // command line left out.
-#include "driver/PackRun.h"
+#include "packs/PackRun.h"
 
 #include <cstdarg>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "cortexm/PackCores.h"
 #include "driver/Conversion.h"
 #include "driver/CoreSettings.h"
-#include "driver/PackSource.h"
-#include "readers/PackDescription.h"
+#include "packs/PackCores.h"
+#include "packs/PackDescription.h"
+#include "packs/PackSource.h"
 #include "text/ByteText.h"
 #include "text/FileNames.h"
 #include "text/NamePatterns.h"

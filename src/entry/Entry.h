@@ -1,18 +1,11 @@
-// The program: scans the command line, runs one conversion and gives the exit status.
+// The program's entry: scans the command line and runs one conversion, or a pack's, giving
+// the exit status.
 #pragma once
 
-#include <string>
-
-#include "driver/FileAccess.h"
+#include "driver/RunOutcome.h"
+#include "files/FileAccess.h"
 
 namespace regforge {
-
-/// What a run printed and its exit status.
-struct RunOutcome {
-  int status = 0;   ///< 0 after a complete run, 1 after any error or a usage error
-  std::string out;  ///< standard output
-  std::string err;  ///< standard error
-};
 
 /// Runs regforge with the command line argv over files, collecting what it would print.
 RunOutcome runRegforge(int argc, const char* const* argv, FileAccess& files);

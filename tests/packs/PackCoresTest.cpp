@@ -1,6 +1,6 @@
 // What a pack's processor attributes make of the core: the core groups to write, and whether
 // the user is told that they belong to a core of the same kind rather than to the core itself.
-#include "cortexm/PackCores.h"
+#include "packs/PackCores.h"
 
 #include <gtest/gtest.h>
 
