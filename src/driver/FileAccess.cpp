@@ -45,13 +45,12 @@ File DiskFiles::openText(const std::string& path) {
 namespace {
 
 // A file that is complete or not there: see OutputFile.
-class OutputFileSink : public ByteSink {
+class OutputFileSink : public OutputSink {
  public:
   void write(std::string_view bytes) override {
     std::fwrite(bytes.data(), 1, bytes.size(), file_.stream());  // errors stay in the stream
   }
-  std::FILE* file() override { return file_.stream(); }
-  bool close() override {
+  bool commit() override {
     if (file_.commit()) return true;
     *problem_ = file_.problem();
     return false;
@@ -62,7 +61,7 @@ class OutputFileSink : public ByteSink {
 
 }  // namespace
 
-std::unique_ptr<ByteSink> DiskFiles::create(const std::string& path, bool text) {
+std::unique_ptr<OutputSink> DiskFiles::create(const std::string& path, bool text) {
   auto sink = std::make_unique<OutputFileSink>();
   sink->problem_ = &closeProblems_[path];
   if (!sink->file_.open(path, text ? OutputFile::Mode::Text : OutputFile::Mode::Binary)) {
@@ -124,10 +123,25 @@ std::optional<FileIdentity> MemoryFiles::identify(const std::string& path) {
   return identity;
 }
 
-std::unique_ptr<ByteSink> MemoryFiles::create(const std::string& path, bool) {
+namespace {
+
+// A file in memory is complete as soon as it is written.
+class MemoryFileSink : public OutputSink {
+ public:
+  explicit MemoryFileSink(std::string& text) : text_(text) {}
+  void write(std::string_view bytes) override { text_.append(bytes.data(), bytes.size()); }
+  bool commit() override { return true; }
+
+ private:
+  std::string& text_;
+};
+
+}  // namespace
+
+std::unique_ptr<OutputSink> MemoryFiles::create(const std::string& path, bool) {
   std::string& text = files[path];
   text.clear();
-  return std::make_unique<StringSink>(text);
+  return std::make_unique<MemoryFileSink>(text);
 }
 
 }  // namespace regforge

@@ -13,6 +13,14 @@
 
 namespace regforge {
 
+/// An output file being written: bytes go in as to any sink; commit() completes the file.
+class OutputSink : public ByteSink {
+ public:
+  /// Completes the file; false when any byte could not be kept (a write or the close
+  /// failed). Without a commit the file is left out, and an existing one keeps its content.
+  virtual bool commit() = 0;
+};
+
 class FileAccess {
  public:
   virtual ~FileAccess() = default;
@@ -21,9 +29,9 @@ class FileAccess {
   /// The file at path open for reading lines in text mode; null when it can't be read.
   virtual File openText(const std::string& path) = 0;
   /// A sink that writes the file at path; null when it can't be made. A text file takes the
-  /// system's line ends. The file is complete once the sink's close() succeeds; before, an
+  /// system's line ends. The file is complete once the sink's commit() succeeds; before, an
   /// existing file may keep its old content.
-  virtual std::unique_ptr<ByteSink> create(const std::string& path, bool text) = 0;
+  virtual std::unique_ptr<OutputSink> create(const std::string& path, bool text) = 0;
   /// Why path cannot be read, or created as a file, in the system's words; empty when no
   /// reason shows.
   virtual std::string readProblem(const std::string& path) = 0;
@@ -38,7 +46,7 @@ class DiskFiles : public FileAccess {
  public:
   WholeFile read(const std::string& path) override;
   File openText(const std::string& path) override;
-  std::unique_ptr<ByteSink> create(const std::string& path, bool text) override;
+  std::unique_ptr<OutputSink> create(const std::string& path, bool text) override;
   std::string readProblem(const std::string& path) override;
   std::string writeProblem(const std::string& path) override;
   std::optional<FileIdentity> identify(const std::string& path) override;
@@ -55,7 +63,7 @@ class MemoryFiles : public FileAccess {
   WholeFile read(const std::string& path) override;
   /// A temporary file filled with the text, since line readers take an open file.
   File openText(const std::string& path) override;
-  std::unique_ptr<ByteSink> create(const std::string& path, bool text) override;
+  std::unique_ptr<OutputSink> create(const std::string& path, bool text) override;
   std::string readProblem(const std::string& path) override;
   std::string writeProblem(const std::string&) override { return {}; }
   /// A path is its own identity.

@@ -77,14 +77,8 @@ bool TextSpill::appendTo(std::string& out, std::uint64_t offset, std::uint64_t s
 }
 
 bool TextSpill::copyTo(ByteSink& sink, std::uint64_t offset, std::uint64_t size) const {
-  // The system copies from file to file where it can; the part still pending, and a copy
-  // the system refuses, go through memory.
-  if (offset < flushed_ && sink.file()) {
-    const std::uint64_t copied =
-        file_.copyTo(sink.file(), offset, std::min(size, flushed_ - offset));
-    offset += copied;
-    size -= copied;
-  }
+  // The file is read back in large pieces, through one buffer; the part still pending is
+  // written from memory.
   std::string piece;
   while (size > 0 && offset < flushed_) {
     const std::uint64_t length = std::min({size, flushed_ - offset, std::uint64_t{kPiece}});
