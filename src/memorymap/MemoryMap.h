@@ -19,7 +19,8 @@ namespace regforge {
 
 class MemoryMap : public MapDocument {
  public:
-  MemoryMap() = default;
+  /// The content of groups refers to the texts of the input the map shares, as the map does.
+  MemoryMap() { content_.useSourcesOf(*this); }
   ~MemoryMap() override;
 
   /// Creates an element in parent's document, sets each attribute that is not none and

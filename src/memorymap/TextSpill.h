@@ -34,8 +34,6 @@ class TextSpill {
   /// finishAppend sends the buffer to the file once it holds a large piece.
   std::string* startAppend();
   void finishAppend();
-  /// Appends the size bytes at offset to out; false on a read error.
-  bool appendTo(std::string& out, std::uint64_t offset, std::uint64_t size) const;
   bool flush();
 
   TempFile file_;

@@ -68,9 +68,12 @@ void XMLDocument::clear() {
   root_ = nullptr;
   doctype_.reset();
   arena_.reset();
-  // The names lay in the arena or the buffers.
-  names_.clear();
-  nameSlots_.fill({});
+  // Names stay stored, in an arena of their own, for the tree built next; those that lay in
+  // the parsed buffers go with them.
+  if (!sources_.empty()) {
+    names_.clear();
+    nameSlots_.fill({});
+  }
   sources_.clear();
   parsedBuffers_.clear();
   textPieces_.clear();
@@ -86,6 +89,7 @@ XMLData* XMLDocument::createData(std::string_view text) {
 }
 
 bool XMLDocument::ownsText(std::string_view text) const {
+  if (textOwner_ && textOwner_->ownsText(text)) return true;
   for (const Source& source : sources_) {
     if (text.data() >= source.buffer.data() && text.data() + text.size() <= source.end) return true;
   }
@@ -110,7 +114,7 @@ std::string_view XMLDocument::storeName(std::string_view name) {
   for (const std::string_view stored : names_) {
     if (stored == name) return slot = stored;
   }
-  const std::string_view stored = ownsText(name) ? name : arena_.copy(name);
+  const std::string_view stored = ownsText(name) ? name : nameArena_.copy(name);
   if (names_.size() < kRemembered) names_.push_back(stored);
   return slot = stored;
 }

@@ -44,7 +44,7 @@ class XMLDocument {
   XMLData* createData(std::string_view text);
 
   /// Ends the life of every node and text of the document, and of the buffers it parsed; the
-  /// memory is kept for what is built or parsed next.
+  /// memory, and the names stored, are kept for what is built or parsed next.
   void clear();
 
   /// Makes element (or nothing) the root, in place of any root there was.
@@ -84,9 +84,9 @@ class XMLDocument {
   void writeTo(std::string& out) const;
 
   /// Whether the system refused memory while this document was built.
-  bool exhausted() const { return arena_.exhausted(); }
+  bool exhausted() const { return arena_.exhausted() || nameArena_.exhausted(); }
   /// Bytes the document holds from the system for its nodes and texts.
-  std::size_t storage() const { return arena_.capacity(); }
+  std::size_t storage() const { return arena_.capacity() + nameArena_.capacity(); }
 
   /// Message of the last failed read, parse or write (at most 1023 bytes).
   const char* errorText() const { return errorText_; }
@@ -104,6 +104,9 @@ class XMLDocument {
   /// Takes over the buffers other's tree points into (other's tree stays valid while this
   /// document lives), so that texts copied from other need no copy of their own.
   void shareSources(XMLDocument& other);
+  /// Texts that lie in owner's buffers, now or later, are kept as they are rather than
+  /// copied: owner must outlive this document's tree.
+  void useSourcesOf(const XMLDocument& owner) { textOwner_ = &owner; }
   /// One piece of an element's own text as the parser found it in the buffer parsed last.
   struct ParsedText {
     std::string_view text;  // as written
@@ -119,6 +122,8 @@ class XMLDocument {
  private:
   bool ownsText(std::string_view text) const;
   Arena arena_;
+  Arena nameArena_;  // names outlive clear()
+  const XMLDocument* textOwner_ = nullptr;
   struct Source {
     PageBlock buffer;
     const char* end;  // of the parsed bytes
