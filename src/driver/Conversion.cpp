@@ -330,18 +330,18 @@ void Conversion::addInclude() {
 // (its folder missing) leaves the memory map unwritten too: a run writes all or none.
 bool Conversion::writeOutputs() {
   map_.setDoctype("Register_Definition_File");
-  // Without a close a file is left out and an existing one keeps its content.
-  const std::unique_ptr<ByteSink> mapFile = files_.create(output_, false);
+  // Without a commit a file is left out and an existing one keeps its content.
+  const std::unique_ptr<OutputSink> mapFile = files_.create(output_, false);
   if (!mapFile) return reportWriteFailure(output_);
   const std::string vectorName =
       options_.irqTable ? vectorFileName(options_.irqTable->c_str()) : "";
-  std::unique_ptr<ByteSink> vectorFile;
+  std::unique_ptr<OutputSink> vectorFile;
   if (options_.irqTable && !(vectorFile = files_.create(vectorName, true)))
     return reportWriteFailure(vectorName);
-  if (!map_.write(*mapFile) || !mapFile->close()) return reportWriteFailure(output_);
+  if (!map_.write(*mapFile) || !mapFile->commit()) return reportWriteFailure(output_);
   if (!vectorFile) return true;
   regforge::writeVectorTable(*vectorFile, static_cast<std::int32_t>(options_.irqStart), map_);
-  if (!vectorFile->close()) return reportWriteFailure(vectorName);
+  if (!vectorFile->commit()) return reportWriteFailure(vectorName);
   return true;
 }
 

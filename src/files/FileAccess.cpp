@@ -25,13 +25,12 @@ WholeFile DiskFiles::readText(const std::string& path) {
 namespace {
 
 // A file that is complete or not there: see OutputFile.
-class OutputFileSink : public ByteSink {
+class OutputFileSink : public OutputSink {
  public:
   void write(std::string_view bytes) override {
     std::fwrite(bytes.data(), 1, bytes.size(), file_.stream());  // errors stay in the stream
   }
-  std::FILE* file() override { return file_.stream(); }
-  bool close() override {
+  bool commit() override {
     if (file_.commit()) return true;
     *problem_ = file_.problem();
     return false;
@@ -42,7 +41,7 @@ class OutputFileSink : public ByteSink {
 
 }  // namespace
 
-std::unique_ptr<ByteSink> DiskFiles::create(const std::string& path, bool text) {
+std::unique_ptr<OutputSink> DiskFiles::create(const std::string& path, bool text) {
   auto sink = std::make_unique<OutputFileSink>();
   sink->problem_ = &closeProblems_[path];
   if (!sink->file_.open(path, text ? OutputFile::Mode::Text : OutputFile::Mode::Binary)) {
@@ -126,13 +125,13 @@ bool startsWith(std::string_view text, std::string_view prefix) {
 }
 
 // A file in memory that is complete or not there, as on disk: it appears, or replaces the
-// earlier one, when it is closed.
-class MemoryFileSink : public ByteSink {
+// earlier one, when it is committed.
+class MemoryFileSink : public OutputSink {
  public:
   MemoryFileSink(std::map<std::string, std::string>& files, std::string key)
       : files_(files), key_(std::move(key)) {}
   void write(std::string_view bytes) override { bytes_.append(bytes); }
-  bool close() override {
+  bool commit() override {
     files_[key_] = std::move(bytes_);
     return true;
   }
@@ -198,7 +197,7 @@ std::optional<FileIdentity> MemoryFiles::identify(const std::string& path) {
 }
 
 // As on a disk, a file is made only in a folder that is there.
-std::unique_ptr<ByteSink> MemoryFiles::create(const std::string& path, bool) {
+std::unique_ptr<OutputSink> MemoryFiles::create(const std::string& path, bool) {
   if (!writeProblem(path).empty()) return nullptr;
   return std::make_unique<MemoryFileSink>(files, keyOf(path));
 }

@@ -21,6 +21,14 @@
 
 namespace regforge {
 
+/// An output file being written: bytes go in as to any sink; commit() completes the file.
+class OutputSink : public ByteSink {
+ public:
+  /// Completes the file; false when any byte could not be kept (a write or the close
+  /// failed). Without a commit the file is left out, and an existing one keeps its content.
+  virtual bool commit() = 0;
+};
+
 /// How far a long run got: step (from 1) of total has begun, or has ended with a conversion
 /// made or failed; a step with nothing to convert doesn't end.
 struct ProgressStep {
@@ -37,9 +45,9 @@ class FileAccess {
   /// As read, for a reader of lines: on a system with a text mode the file is read in it.
   virtual WholeFile readText(const std::string& path) = 0;
   /// A sink that writes the file at path; null when it can't be made. A text file takes the
-  /// system's line ends. The file is complete once the sink's close() succeeds; before, an
+  /// system's line ends. The file is complete once the sink's commit() succeeds; before, an
   /// existing file may keep its old content.
-  virtual std::unique_ptr<ByteSink> create(const std::string& path, bool text) = 0;
+  virtual std::unique_ptr<OutputSink> create(const std::string& path, bool text) = 0;
   /// Why path cannot be read, or created as a file, in the system's words; empty when no
   /// reason shows.
   virtual std::string readProblem(const std::string& path) = 0;
@@ -83,7 +91,7 @@ class DiskFiles : public FileAccess {
 
   WholeFile read(const std::string& path) override;
   WholeFile readText(const std::string& path) override;
-  std::unique_ptr<ByteSink> create(const std::string& path, bool text) override;
+  std::unique_ptr<OutputSink> create(const std::string& path, bool text) override;
   std::string readProblem(const std::string& path) override;
   std::string writeProblem(const std::string& path) override;
   std::optional<FileIdentity> identify(const std::string& path) override;
@@ -116,7 +124,7 @@ class MemoryFiles : public FileAccess {
   WholeFile read(const std::string& path) override;
   /// Memory has no text mode: the bytes as they are.
   WholeFile readText(const std::string& path) override { return read(path); }
-  std::unique_ptr<ByteSink> create(const std::string& path, bool text) override;
+  std::unique_ptr<OutputSink> create(const std::string& path, bool text) override;
   std::string readProblem(const std::string& path) override;
   std::string writeProblem(const std::string& path) override;
   /// A path, in any of its spellings, is its own identity.

@@ -1,5 +1,5 @@
-// Building the memory map: elements with their kinds, the search and removal of groups, and
-// the content of one group at a time in scratch storage.
+// Building the memory map: elements with their kinds, the search and removal of groups, the
+// content of one group at a time in a document of its own, and the stored groups read again.
 #include "memorymap/MemoryMap.h"
 
 #include <cassert>
@@ -22,15 +22,13 @@ bool matches(const MemoryMapElement& element, ElementKind kind,
 
 }  // namespace
 
-XMLElement* MemoryMap::createElement(std::string_view tagName) {
-  return makeNode<MemoryMapElement>(*this, storeName(tagName));
-}
+MemoryMap::~MemoryMap() = default;
 
 MemoryMapElement* MemoryMap::addElement(XMLElement* parent, std::string_view tagName,
                                         const AttributeText& start, const AttributeText& size,
                                         const AttributeText& access, const AttributeText& name,
                                         const AttributeText& description) {
-  MemoryMapElement* element = createMapElement(tagName);
+  auto* element = static_cast<MemoryMapElement*>(parent->document().createElement(tagName));
   if (name.value()) element->setAttribute("name", name.value());
   if (start.value()) element->setAttribute("start", start.value());
   if (size.value()) element->setAttribute("size", size.value());
@@ -54,32 +52,54 @@ MemoryMapElement* MemoryMap::findElementByAttribute(MemoryMapElement* from, Elem
   return nullptr;
 }
 
-void MemoryMap::startGroupContent(const XMLElement& group) {
-  assert(!inGroup_ && "one group's content at a time");
-  inGroup_ = true;
-  lendArena(&scratch_, &group);
+std::uint64_t MemoryMap::storageCapacity() const {
+  if (exhausted()) return UINT64_MAX;
+  return storage() + content_.storage() + writer_.storedSize();
 }
 
-void MemoryMap::finishGroupContent(XMLElement& group) {
-  lendArena(nullptr, nullptr);
-  inGroup_ = false;
+bool MemoryMap::exhausted() const {
+  return XMLDocument::exhausted() || content_.exhausted();
+}
+
+MemoryMapElement& MemoryMap::startGroupContent(const XMLElement& group) {
+  assert(!inGroup_ && "one group's content at a time");
+  inGroup_ = true;
+  MemoryMapElement* copy = content_.createMapElement(group.tagName());
+  for (const XMLAttribute& attribute : group.attributes()) {
+    copy->setAttribute(attribute.name(),
+                       attribute.hasValue() ? std::optional(attribute.value()) : std::nullopt);
+  }
+  content_.setRoot(copy);
+  return *copy;
+}
+
+void MemoryMap::finishGroupContent(MemoryMapElement& group) {
   int level = 0;
   for (const XMLNode* above = group.parent(); above; above = above->parent())
     ++level;
-  // The group itself is written too, so that finished groups lie one after the other and
-  // are copied to the file together.
-  const std::uint32_t number = written_.keep(group, level);
-  while (XMLNode* child = group.firstChild())
-    group.removeChild(child);
-  static_cast<MemoryMapElement&>(group).setWrittenForm(number);
-  scratch_.reset();
+  // The whole group is stored, tags included, so that finished groups lie one after the
+  // other and are copied to the file together.
+  group.setStoredText(writer_.store(*content_.root(), level));
+  content_.clear();
+  inGroup_ = false;
 }
 
-bool MemoryMap::writeInstead(const XMLElement& element, int, XMLWriter& writer) const {
-  const std::uint32_t form = static_cast<const MemoryMapElement&>(element).writtenForm();
-  if (form == 0) return false;
-  written_.writeKept(form - 1, writer);
-  return true;
+bool MemoryMap::write(ByteSink& sink) const {
+  return writer_.write(*this, sink);
+}
+
+void MemoryMap::writeTo(std::string& out) const {
+  StringSink sink(out);
+  write(sink);
+}
+
+std::unique_ptr<MapDocument> MemoryMap::storedGroup(const MemoryMapElement& group) const {
+  if (group.storedText() == 0) return nullptr;
+  std::string text;
+  if (!writer_.appendStored(text, group.storedText() - 1)) return nullptr;
+  auto document = std::make_unique<MapDocument>();
+  if (!document->parse(text.c_str())) return nullptr;
+  return document;
 }
 
 void MemoryMap::removeGroups(const std::vector<std::string>& names) {

@@ -2,6 +2,8 @@
 // tag name gives; readers and generators build it with the operations below.
 #pragma once
 
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,37 +12,19 @@
 #include "memorymap/AttributeText.h"
 #include "memorymap/Diagnostics.h"
 #include "memorymap/ElementKind.h"
-#include "memorymap/WrittenGroups.h"
-#include "xml/XMLDocument.h"
+#include "memorymap/MapDocument.h"
+#include "memorymap/MemoryMapWriter.h"
 
 namespace regforge {
 
-class MemoryMapElement : public XMLElement {
+class MemoryMap : public MapDocument {
  public:
-  MemoryMapElement(XMLDocument& document, std::string_view tagName)
-      : XMLElement(document, tagName), kind_(elementKindOf(tagName)) {}
-  ElementKind kind() const { return kind_; }
-  /// The number under which the map keeps this finished group's written form, plus one; 0
-  /// for any other element.
-  std::uint32_t writtenForm() const { return writtenForm_; }
-  void setWrittenForm(std::uint32_t number) { writtenForm_ = number + 1; }
+  /// The content of groups refers to the texts of the input the map shares, as the map does.
+  MemoryMap() { content_.useSourcesOf(*this); }
+  ~MemoryMap() override;
 
- private:
-  ElementKind kind_;
-  std::uint32_t writtenForm_ = 0;
-};
-
-class MemoryMap : public XMLDocument {
- public:
-  MemoryMap() : XMLDocument(Content::Dropped) {}
-
-  /// A new MemoryMapElement with the kind of tagName, owned by this document.
-  XMLElement* createElement(std::string_view tagName) override;
-  MemoryMapElement* createMapElement(std::string_view tagName) {
-    return static_cast<MemoryMapElement*>(createElement(tagName));
-  }
-
-  /// Creates an element, sets each attribute that is not none and appends it to parent.
+  /// Creates an element in parent's document, sets each attribute that is not none and
+  /// appends it to parent.
   MemoryMapElement* addElement(XMLElement* parent, std::string_view tagName,
                                const AttributeText& start, const AttributeText& size,
                                const AttributeText& access, const AttributeText& name,
@@ -72,15 +56,22 @@ class MemoryMap : public XMLDocument {
                                                   std::optional<std::string_view> value,
                                                   bool caseSensitive);
 
-  /// Bytes of storage the document holds, in memory or set aside in its spill file.
-  /// All there is once the system refused memory, so that a reader stops at its next check.
-  std::uint64_t storageCapacity() {
-    if (exhausted() || scratch_.exhausted()) return UINT64_MAX;
-    return ownArena().capacity() + scratch_.capacity() + written_.size();
-  }
+  /// Bytes of storage the map holds: its tree, the group being filled, the stored groups in
+  /// memory or in their temporary file. All there is once the system refused memory, so
+  /// that a reader stops at its next check.
+  std::uint64_t storageCapacity() const;
+  /// Whether the system refused memory while the map or any group's content was built.
+  bool exhausted() const;
 
-  /// A finished group is written by its kept text.
-  bool writeInstead(const XMLElement& element, int level, XMLWriter& writer) const override;
+  /// Writes the map to sink, each finished group as its stored text; false when a stored
+  /// text can't be read back.
+  bool write(ByteSink& sink) const;
+  /// Appends the written form of the map to out.
+  void writeTo(std::string& out) const;
+  /// The tree of a finished group, parsed again from its stored text: a document whose root
+  /// is a copy of group with all its content. Null for an element that is no finished group,
+  /// or when its text can't be read back.
+  std::unique_ptr<MapDocument> storedGroup(const MemoryMapElement& group) const;
 
   /// Unlinks the root's direct children (up to the first non-element) whose "name" is in
   /// names; an element without a name counts as named "". Deeper elements are not looked at.
@@ -93,34 +84,41 @@ class MemoryMap : public XMLDocument {
 
  private:
   friend class GroupContent;
-  void startGroupContent(const XMLElement& group);
-  void finishGroupContent(XMLElement& group);
+  MemoryMapElement& startGroupContent(const XMLElement& group);
+  void finishGroupContent(MemoryMapElement& group);
 
-  Arena scratch_;
+  MapDocument content_;  // the document of the group being filled, cleared for each
   bool inGroup_ = false;
   Diagnostics silent_;
   Diagnostics* diagnostics_ = &silent_;
-  WrittenGroups written_;
+  MemoryMapWriter writer_;
 };
 
-/// Brackets the content of one group: while it lives, new elements and texts of the map go
-/// to scratch storage; when it ends, the group's children are replaced by the group's written
-/// form, exactly as the file will hold it, and the scratch storage is released. A finished
-/// group thus costs its text only, however large the device; it keeps its attributes, and
-/// must not change any more. One group at a time. Elements made meanwhile may be linked only
-/// below the group; an element made before keeps all it is given in the map's own storage.
+/// Brackets the content of one group: while it lives, the content is built below group(), the
+/// root of a small document of the map's own that starts as a copy of the group with its
+/// attributes; when it ends, that tree is written and stored as the group's text, exactly as
+/// the file will hold it, and the document is cleared (its memory serves the next group). A
+/// finished group thus costs its text only, however large the device; it keeps its
+/// attributes, and must not change any more (storedGroup gives its tree back). One group at a
+/// time. Elements of the content are made in its document (MemoryMap::addElement makes each
+/// in its parent's), and an element links only elements of its own document.
 class GroupContent {
  public:
-  GroupContent(MemoryMap& map, XMLElement& group) : map_(map), group_(group) {
-    map_.startGroupContent(group);
-  }
+  GroupContent(MemoryMap& map, XMLElement& group)
+      : map_(map),
+        group_(static_cast<MemoryMapElement&>(group)),
+        content_(map.startGroupContent(group)) {}
   ~GroupContent() { map_.finishGroupContent(group_); }
   GroupContent(const GroupContent&) = delete;
   GroupContent& operator=(const GroupContent&) = delete;
 
+  /// The element the content goes below.
+  MemoryMapElement& group() const { return content_; }
+
  private:
   MemoryMap& map_;
-  XMLElement& group_;
+  MemoryMapElement& group_;
+  MemoryMapElement& content_;
 };
 
 }  // namespace regforge

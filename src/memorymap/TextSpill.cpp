@@ -2,7 +2,7 @@
 #include "memorymap/TextSpill.h"
 
 #include <algorithm>
-#include <cstring>
+#include <memory>
 
 namespace regforge {
 namespace {
@@ -60,37 +60,16 @@ bool TextSpill::flush() {
   return true;
 }
 
-bool TextSpill::appendTo(std::string& out, std::uint64_t offset, std::uint64_t size) const {
-  const std::size_t at = out.size();
-  out.resize(at + size);
-  // The part still pending comes from memory, the rest from the file.
-  const std::uint64_t fromFile = offset < flushed_ ? std::min(size, flushed_ - offset) : 0;
-  if (fromFile > 0 && !file_.readAt(&out[at], offset, static_cast<std::size_t>(fromFile))) {
-    out.resize(at);
-    return false;
-  }
-  if (size > fromFile) {
-    std::memcpy(&out[at + fromFile], pending_.data() + (offset + fromFile - flushed_),
-                size - fromFile);
-  }
-  return true;
-}
-
 bool TextSpill::copyTo(ByteSink& sink, std::uint64_t offset, std::uint64_t size) const {
-  // The system copies from file to file where it can; the part still pending, and a copy
-  // the system refuses, go through memory.
-  if (offset < flushed_ && sink.file()) {
-    const std::uint64_t copied =
-        file_.copyTo(sink.file(), offset, std::min(size, flushed_ - offset));
-    offset += copied;
-    size -= copied;
-  }
-  std::string piece;
+  // The file is read back in large pieces, through one buffer that is never cleared; the part
+  // still pending is written from memory.
+  std::unique_ptr<char[]> piece;
   while (size > 0 && offset < flushed_) {
-    const std::uint64_t length = std::min({size, flushed_ - offset, std::uint64_t{kPiece}});
-    piece.clear();
-    if (!appendTo(piece, offset, length)) return false;
-    sink.write(piece);
+    const auto length =
+        static_cast<std::size_t>(std::min({size, flushed_ - offset, std::uint64_t{kPiece}}));
+    if (!piece) piece.reset(new char[kPiece]);
+    if (!file_.readAt(piece.get(), offset, length)) return false;
+    sink.write(std::string_view(piece.get(), length));
     offset += length;
     size -= length;
   }

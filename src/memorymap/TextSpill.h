@@ -8,11 +8,11 @@
 #include <string_view>
 
 #include "platform/TempFile.h"
-#include "xml/XMLWriter.h"
+#include "xml/ByteSink.h"
 
 namespace regforge {
 
-class TextSpill : public ByteSource {
+class TextSpill {
  public:
   TextSpill() = default;
   TextSpill(const TextSpill&) = delete;
@@ -25,7 +25,7 @@ class TextSpill : public ByteSource {
   std::optional<std::uint64_t> append(std::string_view text);
 
   /// Writes the size bytes at offset to sink; false on a read error.
-  bool copyTo(ByteSink& sink, std::uint64_t offset, std::uint64_t size) const override;
+  bool copyTo(ByteSink& sink, std::uint64_t offset, std::uint64_t size) const;
   /// Bytes set aside so far.
   std::uint64_t size() const { return flushed_ + pending_.size(); }
 
@@ -34,8 +34,6 @@ class TextSpill : public ByteSource {
   /// finishAppend sends the buffer to the file once it holds a large piece.
   std::string* startAppend();
   void finishAppend();
-  /// Appends the size bytes at offset to out; false on a read error.
-  bool appendTo(std::string& out, std::uint64_t offset, std::uint64_t size) const;
   bool flush();
 
   TempFile file_;

@@ -40,7 +40,7 @@ class PackSource::ZippedFiles : public FileAccess {
     return archive_.read(path.substr(prefix_.size()), XMLDocument::kLargestInput);
   }
   WholeFile readText(const std::string& path) override { return others_.readText(path); }
-  std::unique_ptr<ByteSink> create(const std::string& path, bool text) override {
+  std::unique_ptr<OutputSink> create(const std::string& path, bool text) override {
     return others_.create(path, text);
   }
   std::string readProblem(const std::string& path) override {

@@ -1,10 +1,8 @@
-// An unnamed temporary file: written in sequence, read at any offset, copied into another
-// file, and gone when closed.
+// An unnamed temporary file: written in sequence, read at any offset, and gone when closed.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
 
 namespace regforge {
 
@@ -23,9 +21,6 @@ class TempFile {
   bool write(const char* bytes, std::size_t size);
   /// Reads size bytes at offset into out; false on a read error.
   bool readAt(char* out, std::uint64_t offset, std::size_t size) const;
-  /// Has the system copy up to size bytes at offset to the end of file (after flushing it),
-  /// where it can copy between files itself; gives the bytes copied, which may be none.
-  std::uint64_t copyTo(std::FILE* file, std::uint64_t offset, std::uint64_t size) const;
 
  private:
   std::int64_t handle_ = -1;  // the system's handle, or -1

@@ -231,7 +231,7 @@ bool SVDReader::readAlternateClusters(const XMLElement& registers, XMLElement& g
            child = child->nextSibling()) {
         const XMLElement* reg = child->toElement();
         if (reg && reg->tagName() == "register") {
-          read = readRegister(*cluster, *group, *reg, context, names, 0);
+          read = readRegister(*cluster, content.group(), *reg, context, names, 0);
         }
       }
     }

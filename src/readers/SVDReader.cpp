@@ -138,7 +138,7 @@ bool SVDReader::readPeripheral(const XMLElement& peripherals, const XMLElement& 
       bool read = false;
       {
         const GroupContent content(file_, *group);
-        read = readRegisters(*registers, *group, context, names);
+        read = readRegisters(*registers, content.group(), context, names);
       }
       if (!read) return false;
     }

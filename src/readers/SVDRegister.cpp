@@ -248,7 +248,8 @@ bool SVDReader::writeRegisterCopies(XMLElement& group, const SVDRegisterPlan& pl
 
 void SVDReader::writeRegister(XMLElement& group, const SVDRegisterPlan& plan, const SVDNames& names,
                               std::uint32_t copy, std::uint32_t offset) {
-  XMLElement* reg = file_.createElement("Register");
+  // Each element is made by the document of its parent: a group's content has one of its own.
+  XMLElement* reg = group.document().createElement("Register");
   group.appendChild(reg);
   reg->setAttribute("start", offsetText(offset + plan.addressOffset));
   reg->setAttribute("size", plan.size);
@@ -261,7 +262,7 @@ void SVDReader::writeRegister(XMLElement& group, const SVDRegisterPlan& plan, co
   // Only the first field's lsb is compared: a field at or below it goes in front.
   std::optional<std::int32_t> firstLsb;
   for (const SVDFieldPlan& field : plan.fields) {
-    XMLElement* bitField = file_.createElement("BitField");
+    XMLElement* bitField = reg->document().createElement("BitField");
     if (!firstLsb) {
       reg->appendChild(bitField);
       firstLsb = field.lsb;
@@ -299,7 +300,7 @@ void SVDReader::writeField(XMLElement& bitField, const SVDFieldPlan& plan) {
   bitField.setAttribute("name", plan.name);
   if (plan.description) bitField.setAttribute("description", *plan.description);
   for (const SVDEnumPlan& value : plan.enums) {
-    XMLElement* item = file_.createElement("Enum");
+    XMLElement* item = bitField.document().createElement("Enum");
     bitField.appendChild(item);
     item->setAttribute("name", value.name);
     if (value.binary) {

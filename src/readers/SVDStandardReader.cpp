@@ -121,7 +121,7 @@ bool SVDStandardReader::writeGroups(const XMLElement& peripheral, const SVDChain
       XMLElement* group = reader_.addGroup(groupParent, groupName, start, description);
       const GroupContent content(reader_.file_, *group);
       prefix.assign(prepend);
-      if (!writeMembers(*group, members, prefix, 0, 0)) return false;
+      if (!writeMembers(content.group(), members, prefix, 0, 0)) return false;
       continue;
     }
     for (const Member& member : members) {
@@ -130,7 +130,8 @@ bool SVDStandardReader::writeGroups(const XMLElement& peripheral, const SVDChain
       XMLElement* group = reader_.addGroup(groupParent, alternateName, start, description);
       const GroupContent content(reader_.file_, *group);
       prefix.assign(prepend);
-      if (!writeCluster(*group, *member.cluster, prefix, 0, member.cluster->array.given, 0)) {
+      if (!writeCluster(content.group(), *member.cluster, prefix, 0, member.cluster->array.given,
+                        0)) {
         return false;
       }
     }

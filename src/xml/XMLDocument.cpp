@@ -1,4 +1,4 @@
-// The document: its arenas and stored texts, element texts, parsing and loading, and the
+// The document: its arena and stored texts, element texts, parsing and loading, and the
 // tag search.
 #include "xml/XMLDocument.h"
 
@@ -64,31 +64,40 @@ void XMLDocument::setElementText(XMLElement& element, const ParsedText* first, s
 
 XMLDocument::~XMLDocument() = default;
 
+void XMLDocument::clear() {
+  root_ = nullptr;
+  doctype_.reset();
+  arena_.reset();
+  // Names stay stored, in an arena of their own, for the tree built next; those that lay in
+  // the parsed buffers go with them.
+  if (!sources_.empty()) {
+    names_.clear();
+    nameSlots_.fill({});
+  }
+  sources_.clear();
+  parsedBuffers_.clear();
+  textPieces_.clear();
+  unclosed_.clear();
+}
+
 XMLElement* XMLDocument::createElement(std::string_view tagName) {
   return makeNode<XMLElement>(*this, storeName(tagName));
 }
 
 XMLData* XMLDocument::createData(std::string_view text) {
-  return makeNode<XMLData>(storeText(text, *active_));
-}
-
-void XMLDocument::lendArena(Arena* arena, const XMLElement* holder) {
-  active_ = arena ? arena : &arena_;
-  holder_ = arena ? holder : nullptr;
-  // Leases count round from 1; a node of an ended lease is no longer taken for the active one.
-  if (arena) lastLease_ = static_cast<std::uint8_t>(lastLease_ % 255 + 1);
-  lease_ = arena ? lastLease_ : 0;
+  return makeNode<XMLData>(storeText(text));
 }
 
 bool XMLDocument::ownsText(std::string_view text) const {
+  if (textOwner_ && textOwner_->ownsText(text)) return true;
   for (const Source& source : sources_) {
     if (text.data() >= source.buffer.data() && text.data() + text.size() <= source.end) return true;
   }
   return false;
 }
 
-std::string_view XMLDocument::storeText(std::string_view text, Arena& arena) {
-  return ownsText(text) ? text : arena.copy(text);
+std::string_view XMLDocument::storeText(std::string_view text) {
+  return ownsText(text) ? text : arena_.copy(text);
 }
 
 std::string_view XMLDocument::storeName(std::string_view name) {
@@ -105,7 +114,7 @@ std::string_view XMLDocument::storeName(std::string_view name) {
   for (const std::string_view stored : names_) {
     if (stored == name) return slot = stored;
   }
-  const std::string_view stored = ownsText(name) ? name : arena_.copy(name);
+  const std::string_view stored = ownsText(name) ? name : nameArena_.copy(name);
   if (names_.size() < kRemembered) names_.push_back(stored);
   return slot = stored;
 }

@@ -17,7 +17,6 @@
 #include "xml/ByteSink.h"
 #include "xml/XMLElement.h"
 #include "xml/XMLNode.h"
-#include "xml/XMLWriter.h"
 
 namespace regforge {
 
@@ -36,22 +35,24 @@ class XMLDocument {
   /// A new element with a copy of tagName and no attributes, owned by this document.
   /// Subclasses decide the element class; the parser creates every element through here.
   virtual XMLElement* createElement(std::string_view tagName);
-  /// Makes a node of class T where new nodes go: the document's own arena, or the one lent.
+  /// Makes a node of class T in the document's arena.
   template <class T, class... Args>
   T* makeNode(Args&&... args) {
-    T* node = active_->make<T>(std::forward<Args>(args)...);
-    node->lease_ = lease_;
-    return node;
+    return arena_.make<T>(std::forward<Args>(args)...);
   }
 
   XMLData* createData(std::string_view text);
+
+  /// Ends the life of every node and text of the document, and of the buffers it parsed; the
+  /// memory, and the names stored, are kept for what is built or parsed next.
+  void clear();
 
   /// Makes element (or nothing) the root, in place of any root there was.
   void setRoot(XMLElement* element) { root_ = element; }
   XMLElement* root() const { return root_; }
 
   std::optional<std::string_view> doctype() const { return doctype_; }
-  void setDoctype(std::string_view name) { doctype_ = storeText(name, arena_); }
+  void setDoctype(std::string_view name) { doctype_ = storeText(name); }
 
   Content content() const { return content_; }
 
@@ -77,14 +78,15 @@ class XMLDocument {
   /// Reads and parses the file at the 8-bit path.
   bool load(const char* path) { return load(readWholeFile(path, kLargestInput), path); }
 
-  /// Writes the document to sink; false when bytes its owner kept elsewhere can't be read
-  /// back.
-  bool write(ByteSink& sink) const;
+  /// Writes the document to sink.
+  void write(ByteSink& sink) const;
   /// Appends the written form of the document to out: the writer without the file.
   void writeTo(std::string& out) const;
 
   /// Whether the system refused memory while this document was built.
-  bool exhausted() const { return arena_.exhausted() || active_->exhausted(); }
+  bool exhausted() const { return arena_.exhausted() || nameArena_.exhausted(); }
+  /// Bytes the document holds from the system for its nodes and texts.
+  std::size_t storage() const { return arena_.capacity() + nameArena_.capacity(); }
 
   /// Message of the last failed read, parse or write (at most 1023 bytes).
   const char* errorText() const { return errorText_; }
@@ -95,14 +97,16 @@ class XMLDocument {
   /// that element and the line it opened on, in words; empty otherwise.
   const std::string& unclosed() const { return unclosed_; }
 
-  /// text itself when it lies in a buffer this document owns, else a copy in arena.
-  std::string_view storeText(std::string_view text, Arena& arena);
-  /// storeText for tag and attribute names, which repeat: each name is stored once, and
-  /// always in the document's own arena.
+  /// text itself when it lies in a buffer this document owns, else a copy in its arena.
+  std::string_view storeText(std::string_view text);
+  /// storeText for tag and attribute names, which repeat: each name is stored once.
   std::string_view storeName(std::string_view name);
   /// Takes over the buffers other's tree points into (other's tree stays valid while this
   /// document lives), so that texts copied from other need no copy of their own.
   void shareSources(XMLDocument& other);
+  /// Texts that lie in owner's buffers, now or later, are kept as they are rather than
+  /// copied: owner must outlive this document's tree.
+  void useSourcesOf(const XMLDocument& owner) { textOwner_ = &owner; }
   /// One piece of an element's own text as the parser found it in the buffer parsed last.
   struct ParsedText {
     std::string_view text;  // as written
@@ -112,41 +116,14 @@ class XMLDocument {
   /// own text at first.
   void setElementText(XMLElement& element, const ParsedText* first, std::size_t count);
 
-  /// Writes element, an element without children, itself and gives true; or gives false to
-  /// have writer write it as usual. A subclass that keeps the written form of some elements
-  /// (the memory map's finished groups) gives it here.
-  virtual bool writeInstead(const XMLElement& element, int level, XMLWriter& writer) const {
-    (void)element, (void)level, (void)writer;
-    return false;
-  }
-
-  /// The arena node lives in. Whatever node is given (attributes, texts) is stored there
-  /// too, so that it lives exactly as long as the node.
-  Arena& arenaOf(const XMLNode& node) {
-    return node.lease_ != 0 && node.lease_ == lease_ ? *active_ : arena_;
-  }
-  /// Whether parent may hold child: nodes of one arena hold each other, and the element an
-  /// arena is lent for holds nodes of that arena.
-  bool mayHold(const XMLElement& parent, const XMLNode& child) const {
-    return child.lease_ == parent.lease_ || (child.lease_ == lease_ && &parent == holder_);
-  }
-
  protected:
-  /// Makes new nodes, and all that is given to them, go to arena until lendArena(nullptr,
-  /// nullptr). They may be linked only below holder and each other, and they end when
-  /// the lease does.
-  void lendArena(Arena* arena, const XMLElement* holder);
-  Arena& ownArena() { return arena_; }
-
   void setError(int line, const char* format, ...) REGFORGE_PRINTF(3, 4);
 
  private:
   bool ownsText(std::string_view text) const;
   Arena arena_;
-  Arena* active_ = &arena_;
-  const XMLElement* holder_ = nullptr;  // the element the active arena is lent for
-  std::uint8_t lease_ = 0;              // the lease of the active arena; 0 for the own arena
-  std::uint8_t lastLease_ = 0;
+  Arena nameArena_;  // names outlive clear()
+  const XMLDocument* textOwner_ = nullptr;
   struct Source {
     PageBlock buffer;
     const char* end;  // of the parsed bytes

@@ -28,7 +28,7 @@ void XMLElement::setOrderedAttributes(const std::pair<std::string_view, std::str
                                       std::size_t count) {
   XMLAttribute** link = &firstAttribute_;
   for (std::size_t i = 0; i < count; ++i) {
-    *link = document_->arenaOf(*this).make<XMLAttribute>(first[i].first, first[i].second);
+    *link = document_->makeNode<XMLAttribute>(first[i].first, first[i].second);
     link = &(*link)->next_;
   }
 }
@@ -41,15 +41,14 @@ void XMLElement::setAttribute(std::string_view name, std::optional<std::string_v
   if (found && found->name() == name) {
     if (value && found->hasValue() && found->value() == *value) return;
     if (!value) return;  // callers never clear a value that is set
-    const std::string_view stored = document_->storeText(*value, document_->arenaOf(*this));
+    const std::string_view stored = document_->storeText(*value);
     found->value_ = stored.data();
     found->valueSize_ = static_cast<std::uint32_t>(stored.size());
     return;
   }
-  Arena& arena = document_->arenaOf(*this);
   std::optional<std::string_view> storedValue;
-  if (value) storedValue = document_->storeText(*value, arena);
-  XMLAttribute* added = arena.make<XMLAttribute>(document_->storeName(name), storedValue);
+  if (value) storedValue = document_->storeText(*value);
+  XMLAttribute* added = document_->makeNode<XMLAttribute>(document_->storeName(name), storedValue);
   added->next_ = found;
   *link = added;
 }

@@ -31,8 +31,19 @@ const XMLNode* nextInPreOrder(const XMLNode* node, const XMLNode* top, bool desc
   return node == top ? nullptr : node->nextSibling();
 }
 
+namespace {
+
+// Each document owns the memory of its elements: an element linked into another document would
+// outlive it there.
+[[maybe_unused]] bool sameDocument(const XMLElement& parent, const XMLNode& child) {
+  const XMLElement* element = child.toElement();
+  return !element || &element->document() == &parent.document();
+}
+
+}  // namespace
+
 void XMLElement::appendChild(XMLNode* child) {
-  assert(document_->mayHold(*this, *child) && "a node linked where its arena ends before it");
+  assert(sameDocument(*this, *child) && "an element linked into another document");
   child->parent_ = this;
   child->nextSibling_ = nullptr;
   if (lastChild_) {
@@ -44,7 +55,7 @@ void XMLElement::appendChild(XMLNode* child) {
 }
 
 void XMLElement::prependChild(XMLNode* child) {
-  assert(document_->mayHold(*this, *child) && "a node linked where its arena ends before it");
+  assert(sameDocument(*this, *child) && "an element linked into another document");
   child->parent_ = this;
   child->nextSibling_ = firstChild_;
   firstChild_ = child;

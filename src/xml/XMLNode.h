@@ -11,7 +11,7 @@ class XMLElement;
 
 /// A node of a document tree; elements hold the child lists. Nodes live in their document's arena:
 /// a node removed from its parent stays valid, and belongs to nobody else, until the document is
-/// destroyed. A node made in an arena the document was lent lives until that lease ends.
+/// destroyed. Elements are linked only within their document.
 class XMLNode {
  public:
   enum class Type : std::uint8_t { Element, Data, Comment, CDATASection };
@@ -42,7 +42,6 @@ class XMLNode {
   XMLNode* nextSibling_ = nullptr;
   std::int32_t line_ = -1;
   Type type_;
-  std::uint8_t lease_ = 0;  // 0: in the document's own arena; else the lease it was made under
 };
 
 /// The node after node in document order that stays below top: node's first child when

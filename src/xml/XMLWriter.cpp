@@ -24,53 +24,12 @@ constexpr EscapeTable kEscapes;
 
 }  // namespace
 
-// Collects the written text and hands it to the sink in large pieces; bytes kept elsewhere, and
-// text written already, wait until anything else is put, so that neighbours go together and
-// written text goes to the sink without a copy.
+// Collects the written text and hands it to the sink in large pieces.
 class XMLWriter::Output {
  public:
   Output(ByteSink& sink, std::size_t chunk) : sink_(sink), chunk_(chunk) {
     // The buffer grows only for a line longer than half a chunk.
     text_.reserve(chunk_ + chunk_ / 2);
-  }
-
-  void copied(const ByteSource& source, std::uint64_t offset, std::uint64_t size) {
-    if (copySize_ > 0 && copySource_ == &source && copyOffset_ + copySize_ == offset) {
-      copySize_ += size;
-      return;
-    }
-    settle();
-    copySource_ = &source;
-    copyOffset_ = offset;
-    copySize_ = size;
-  }
-  void written(std::string_view bytes) {
-    if (!waiting_.empty() && waiting_.data() + waiting_.size() == bytes.data()) {
-      waiting_ = std::string_view(waiting_.data(), waiting_.size() + bytes.size());
-      return;
-    }
-    settle();
-    waiting_ = bytes;
-  }
-  /// Puts the bytes that wait; called before anything else is put. A failure to copy makes
-  /// the output incomplete.
-  void settle() {
-    if (!waiting_.empty()) {
-      flush();
-      sink_.write(waiting_);
-      waiting_ = {};
-    }
-    if (copySize_ == 0) return;
-    flush();
-    failed_ |= !copySource_->copyTo(sink_, copyOffset_, copySize_);
-    copySize_ = 0;
-  }
-  bool finish() {
-    settle();
-    flush();
-    const bool failed = failed_;
-    failed_ = false;
-    return !failed;
   }
 
   void put(std::string_view bytes) { text_.append(bytes.data(), bytes.size()); }
@@ -80,22 +39,16 @@ class XMLWriter::Output {
   void lineDone() {
     if (text_.size() >= chunk_) flush();
   }
-
- private:
   void flush() {
     if (text_.empty()) return;
     sink_.write(text_);
     text_.clear();
   }
 
+ private:
   ByteSink& sink_;
   const std::size_t chunk_;
   std::string text_;
-  bool failed_ = false;
-  const ByteSource* copySource_ = nullptr;
-  std::uint64_t copyOffset_ = 0;
-  std::uint64_t copySize_ = 0;
-  std::string_view waiting_;  // written text, left where it is until settle()
 };
 
 namespace {
@@ -222,9 +175,8 @@ void writeStartTag(Output& out, const XMLElement& element, int level) {
   }
 }
 
-// The start of any node but an element that its document writes itself.
+// The start of any node.
 void writeStart(Output& out, const XMLNode& node, int level) {
-  out.settle();
   if (const XMLElement* element = node.toElement()) {
     writeStartTag(out, *element, level);
     return;
@@ -252,7 +204,6 @@ void writeStart(Output& out, const XMLNode& node, int level) {
 }
 
 void writeEnd(Output& out, const XMLElement& element, int level) {
-  out.settle();
   out.indent(level);
   out.put("</");
   out.put(element.tagName());
@@ -265,11 +216,10 @@ XMLWriter::XMLWriter(ByteSink& sink, std::size_t chunk)
     : out_(std::make_unique<Output>(sink, chunk)) {}
 
 XMLWriter::~XMLWriter() {
-  out_->finish();
+  out_->flush();
 }
 
 void XMLWriter::doctype(std::string_view name) {
-  out_->settle();
   out_->put("<!DOCTYPE ");
   out_->put(name);
   out_->put(">\n");
@@ -281,12 +231,8 @@ void XMLWriter::tree(const XMLNode& root, int rootLevel) {
   const XMLNode* node = &root;
   int level = rootLevel;
   for (;;) {
-    // An element without children may be one whose document keeps its written form.
-    const XMLElement* element = node->toElement();
     const bool leaf = !node->firstChild();
-    if (!(leaf && element && element->document().writeInstead(*element, level, *this))) {
-      writeStart(out, *node, level);
-    }
+    writeStart(out, *node, level);
     out.lineDone();
     if (!leaf) {
       node = node->firstChild();
@@ -303,26 +249,25 @@ void XMLWriter::tree(const XMLNode& root, int rootLevel) {
   }
 }
 
-void XMLWriter::written(std::string_view bytes) {
-  out_->written(bytes);
+void XMLWriter::startTag(const XMLElement& element, int level) {
+  writeStartTag(*out_, element, level);
+  out_->lineDone();
 }
 
-void XMLWriter::copied(const ByteSource& source, std::uint64_t offset, std::uint64_t size) {
-  out_->copied(source, offset, size);
+void XMLWriter::endTag(const XMLElement& element, int level) {
+  writeEnd(*out_, element, level);
+  out_->lineDone();
 }
 
-bool XMLWriter::finish() {
-  return out_->finish();
+void XMLWriter::flush() {
+  out_->flush();
 }
 
-bool XMLDocument::write(ByteSink& sink) const {
+void XMLDocument::write(ByteSink& sink) const {
   XMLWriter writer(sink);
   if (doctype_) writer.doctype(*doctype_);
   if (root_) writer.tree(*root_, 0);
-  // Only bytes kept elsewhere that can't be read back are reported: they would leave a gap.
-  return writer.finish();
 }
-
 void XMLDocument::writeTo(std::string& out) const {
   StringSink sink(out);
   write(sink);

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <cstdint>
 #include <memory>
 #include <string_view>
 
@@ -10,20 +9,12 @@
 
 namespace regforge {
 
+class XMLElement;
 class XMLNode;
-
-/// Bytes kept elsewhere (a temporary file, say) that a writer copies into its sink when it
-/// gets to them.
-class ByteSource {
- public:
-  virtual ~ByteSource() = default;
-  /// Writes the size bytes at offset to sink; false when they can't be read back.
-  virtual bool copyTo(ByteSink& sink, std::uint64_t offset, std::uint64_t size) const = 0;
-};
 
 class XMLWriter {
  public:
-  /// What the sink gets at once, but for text already written elsewhere.
+  /// What the sink gets at once.
   static constexpr std::size_t kChunk = 64 << 10;
 
   /// sink must outlive the writer, which hands it pieces of about chunk bytes.
@@ -35,17 +26,16 @@ class XMLWriter {
 
   /// The doctype line.
   void doctype(std::string_view name);
-  /// node and its subtree at indentation level. An element without children that its
-  /// document writes itself (XMLDocument::writeInstead) is written by the document.
+  /// node and its subtree at indentation level.
   void tree(const XMLNode& node, int level);
-  /// Lines written already, indentation included, as they are. The bytes are read where they
-  /// lie, up to the next call or finish(), and must stay there until then.
-  void written(std::string_view bytes);
-  /// size bytes at offset of source; neighbours in the same source are copied together.
-  void copied(const ByteSource& source, std::uint64_t offset, std::uint64_t size);
-  /// Hands everything written so far to the sink; false when bytes kept elsewhere could not
-  /// be read back since the last finish.
-  bool finish();
+  /// The start tag of element alone, on its line; an element without children is written
+  /// whole, as a tag that closes itself. For a writer that walks a tree of its own.
+  void startTag(const XMLElement& element, int level);
+  /// The end tag of an element with children.
+  void endTag(const XMLElement& element, int level);
+  /// Hands everything written so far to the sink, so that the sink can take bytes of its
+  /// owner's next.
+  void flush();
 
   class Output;
 

@@ -77,6 +77,25 @@ TEST(XMLWriterTest, WritesDeepTreesWithoutRecursion) {
   EXPECT_EQ(written(document).size(), 2u * 2999 * 3000 + 9u * 3000 + 2 * 3000 + 5);
 }
 
+// A writer's owner walking a tree of its own: tags as tree writes them, and bytes of the
+// owner's between them in order once the writer is flushed.
+TEST(XMLWriterTest, WritesTagsForAWalkOfItsOwner) {
+  XMLDocument document(XMLDocument::Content::Dropped);
+  ASSERT_TRUE(document.parse("<a><b x='1'/></a>"));
+  const XMLElement& a = *document.root();
+  std::string text;
+  StringSink sink(text);
+  {
+    XMLWriter writer(sink);
+    writer.startTag(a, 0);
+    writer.flush();
+    sink.write("  <kept/>\n");
+    writer.startTag(*a.firstChild()->toElement(), 1);
+    writer.endTag(a, 0);
+  }
+  EXPECT_EQ(text, "<a>\n  <kept/>\n  <b x=\"1\" />\n</a>\n");
+}
+
 // Text, comments and CDATA sections are written so that parsing the output gives them back;
 // the empty texts the parser keeps around markup come out as indented empty lines.
 TEST(XMLWriterTest, WritesTextCommentsAndCDATAOnLinesOfTheirOwn) {

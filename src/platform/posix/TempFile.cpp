@@ -1,12 +1,11 @@
-// The temporary file on POSIX systems: the C library's tmpfile, which has no name; copied out
-// with sendfile, which spares the copy through user memory.
+// The temporary file on POSIX systems: the C library's tmpfile, which has no name, used through
+// its descriptor.
 #include "platform/TempFile.h"
 
-#include <sys/sendfile.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 
 namespace regforge {
 
@@ -44,21 +43,6 @@ bool TempFile::readAt(char* out, std::uint64_t offset, std::size_t size) const {
     done += static_cast<std::size_t>(read);
   }
   return true;
-}
-
-std::uint64_t TempFile::copyTo(std::FILE* file, std::uint64_t offset, std::uint64_t size) const {
-  std::fflush(file);
-  const int out = fileno(file);
-  std::uint64_t copied = 0;
-  while (copied < size) {
-    auto position = static_cast<off_t>(offset + copied);
-    const ssize_t step = sendfile(out, static_cast<int>(handle_), &position,
-                                  static_cast<std::size_t>(size - copied));
-    if (step < 0 && errno == EINTR) continue;
-    if (step <= 0) break;
-    copied += static_cast<std::uint64_t>(step);
-  }
-  return copied;
 }
 
 }  // namespace regforge

@@ -1,6 +1,5 @@
 // The temporary file on Windows: made in the folder GetTempPath names and opened to be deleted
 // when closed, so it never outlives the run.
-// There is no file-to-file copy: copyTo leaves every byte to the caller's buffered copy.
 #include "platform/TempFile.h"
 
 #include <windows.h>
@@ -73,10 +72,6 @@ bool TempFile::readAt(char* out, std::uint64_t offset, std::size_t size) const {
     done += read;
   }
   return true;
-}
-
-std::uint64_t TempFile::copyTo(std::FILE*, std::uint64_t, std::uint64_t) const {
-  return 0;
 }
 
 }  // namespace regforge
