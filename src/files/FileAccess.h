@@ -129,7 +129,7 @@ class MemoryFiles : public FileAccess {
   std::string writeProblem(const std::string& path) override;
   /// A path, in any of its spellings, is its own identity.
   std::optional<FileIdentity> identify(const std::string& path) override;
-  /// A temporary file filled with the bytes.
+  /// The archive read in place from the bytes held.
   std::optional<ZipArchive> openArchive(const std::string& path) override;
   bool isFile(const std::string& path) override;
   bool isFolder(const std::string& path) override;

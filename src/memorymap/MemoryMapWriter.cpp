@@ -50,32 +50,20 @@ class MapOutput {
   bool copied_ = true;
 };
 
-// Iterative, so that the depth of a tree never exhausts the stack.
 void writeTree(const XMLNode& root, MapOutput& out) {
-  const XMLNode* node = &root;
-  int level = 0;
-  for (;;) {
-    const auto* element = static_cast<const MemoryMapElement*>(node->toElement());
-    if (element && element->storedText() != 0) {
-      out.stored(element->storedText() - 1);
-    } else if (element) {
-      out.writer().startTag(*element, level);
-    } else {
-      out.writer().tree(*node, level);
-    }
-    if (node->firstChild()) {
-      node = node->firstChild();
-      ++level;
-      continue;
-    }
-    while (node != &root && !node->nextSibling()) {
-      node = node->parent();
-      --level;
-      out.writer().endTag(*node->toElement(), level);
-    }
-    if (node == &root) return;
-    node = node->nextSibling();
-  }
+  walkTree(
+      root, 0,
+      [&out](const XMLNode& node, int level) {
+        const auto* element = static_cast<const MemoryMapElement*>(node.toElement());
+        if (element && element->storedText() != 0) {
+          out.stored(element->storedText() - 1);
+        } else if (element) {
+          out.writer().startTag(*element, level);
+        } else {
+          out.writer().tree(node, level);
+        }
+      },
+      [&out](const XMLElement& element, int level) { out.writer().endTag(element, level); });
 }
 
 }  // namespace

@@ -225,28 +225,15 @@ void XMLWriter::doctype(std::string_view name) {
   out_->put(">\n");
 }
 
-// Iterative, so that the depth of a tree never exhausts the stack.
 void XMLWriter::tree(const XMLNode& root, int rootLevel) {
   Output& out = *out_;
-  const XMLNode* node = &root;
-  int level = rootLevel;
-  for (;;) {
-    const bool leaf = !node->firstChild();
-    writeStart(out, *node, level);
-    out.lineDone();
-    if (!leaf) {
-      node = node->firstChild();
-      ++level;
-      continue;
-    }
-    while (node != &root && !node->nextSibling()) {
-      node = node->parent();
-      --level;
-      writeEnd(out, *node->toElement(), level);
-    }
-    if (node == &root) return;
-    node = node->nextSibling();
-  }
+  walkTree(
+      root, rootLevel,
+      [&out](const XMLNode& node, int level) {
+        writeStart(out, node, level);
+        out.lineDone();
+      },
+      [&out](const XMLElement& element, int level) { writeEnd(out, element, level); });
 }
 
 void XMLWriter::startTag(const XMLElement& element, int level) {
