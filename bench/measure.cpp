@@ -1,5 +1,6 @@
-// Runs one command and prints its wall time in seconds and its peak resident memory in KiB,
-// with nothing of the shell or of a timing tool in the figures.
+// Runs one command and prints its wall time in seconds, its peak resident memory in KiB and
+// its user plus system CPU time in seconds, with nothing of the shell or of a timing tool in
+// the figures.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -25,6 +26,10 @@ int main(int argc, char** argv) {
   clock_gettime(CLOCK_MONOTONIC, &end);
   const double seconds = static_cast<double>(end.tv_sec - start.tv_sec) +
                          static_cast<double>(end.tv_nsec - start.tv_nsec) / 1e9;
-  std::printf("%.6f %ld\n", seconds, usage.ru_maxrss);
+  const auto cpu = [](const timeval& t) {
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_usec) / 1e6;
+  };
+  std::printf("%.6f %ld %.6f\n", seconds, usage.ru_maxrss,
+              cpu(usage.ru_utime) + cpu(usage.ru_stime));
   return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
 }
