@@ -53,30 +53,6 @@ inline XMLNode* nextInPreOrder(XMLNode* node, const XMLNode* top, bool descend =
   return const_cast<XMLNode*>(nextInPreOrder(static_cast<const XMLNode*>(node), top, descend));
 }
 
-/// Visits root and its subtree in document order, without recursion, so that the depth of a
-/// tree never exhausts the stack: start(node, level) as a node is reached, end(element, level)
-/// once the children of an element that has some are done. root is at rootLevel.
-template <typename Start, typename End>
-void walkTree(const XMLNode& root, int rootLevel, Start start, End end) {
-  const XMLNode* node = &root;
-  int level = rootLevel;
-  for (;;) {
-    start(*node, level);
-    if (node->firstChild()) {
-      node = node->firstChild();
-      ++level;
-      continue;
-    }
-    while (node != &root && !node->nextSibling()) {
-      node = node->parent();
-      --level;
-      end(*node->toElement(), level);
-    }
-    if (node == &root) return;
-    node = node->nextSibling();
-  }
-}
-
 /// Common part of the node kinds that hold a text.
 class XMLTextNode : public XMLNode {
  public:
