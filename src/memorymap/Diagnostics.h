@@ -1,5 +1,5 @@
 // Warnings about what a conversion did to its input: a number read as 0, a base that names
-// nothing, a group that -pp left out. Readers and generators report here; only the driver
+// nothing, a group that -pp left out. Readers and generators report here; only the entry
 // prints. A run that does not ask for warnings pays one test of enabled() per check.
 #pragma once
 
