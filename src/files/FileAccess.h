@@ -77,7 +77,7 @@ class FileAccess {
   /// one), its links followed too.
   virtual bool isInsideFolder(const std::string& folder, const std::string& path) = 0;
 
-  /// A long run's progress, shown or not as the program's entry decides; it is no output of the run.
+  /// A long run's progress, shown or not as the program's entry decides; no output of the run.
   virtual void progress(const ProgressStep& step) = 0;
 };
 
