@@ -36,6 +36,10 @@ TEST(WarningChoiceTest, AnUnknownNameIsRefusedWithTheNames) {
   ASSERT_TRUE(message);
   EXPECT_EQ(message->rfind("error: -warn-only: no check \"Number\"; the checks are number, ", 0),
             0u);
+  options.warnOnly = "number,,q";  // an empty entry names nothing; one letter is a name
+  EXPECT_EQ(
+      chooseChecks(options, diagnostics).value_or("").rfind("error: -warn-only: no check \"q\"", 0),
+      0u);
 }
 
 TEST(WarningChoiceTest, HelpListsEveryCheckOnALineOfItsOwn) {

@@ -29,6 +29,19 @@ TEST(DiagnosticsTest, BeyondTenOfOneCheckInOneFileOnlyANoteCountsTheRest) {
   EXPECT_EQ(text.find("a.svd:11:"), std::string::npos);
 }
 
+TEST(DiagnosticsTest, TenOfOneCheckNeedNoNoteAndALongTextIsCutAfterAThousandBytes) {
+  Diagnostics diagnostics;
+  diagnostics.enable();
+  diagnostics.setFile("a.svd");
+  for (int i = 0; i < 10; ++i)
+    diagnostics.warn("number", i + 1, std::string(1001, 'x'));
+  const std::string text = diagnostics.takeText();
+  EXPECT_EQ(text.find("note"), std::string::npos);
+  EXPECT_NE(
+      text.find("a.svd:10: warning: " + std::string(1000, 'x') + "... (1001 bytes) [number]\n"),
+      std::string::npos);
+}
+
 TEST(DiagnosticsTest, TextsOfWarningsThatAreOnlyCountedAreNeverMade) {
   Diagnostics diagnostics;
   int made = 0;

@@ -49,15 +49,50 @@ TEST_P(ZipArchiveTest, AFileIsReadUpToItsLimitAndNoFurther) {
 
 TEST_P(ZipArchiveTest, FilesStoredOrDeflatedAreFoundByNameInArchiveOrder) {
   const std::optional<ZipArchive> archive =
-      open(testsupport::zipBytes({{"b", "stored", false}, {"a", "deflated"}}));
+      open(testsupport::zipBytes({{"b", "stored", false}, {"a", "deflated"}, {"1", "1", false}}));
   ASSERT_TRUE(archive);
-  EXPECT_EQ(archive->names(), (std::vector<std::string>{"b", "a"}));
+  EXPECT_EQ(archive->names(), (std::vector<std::string>{"b", "a", "1"}));
   EXPECT_EQ(text(archive->read("b", 100)), "stored");
+  EXPECT_EQ(text(archive->read("1", 100)), "1");
   EXPECT_EQ(text(archive->read("a", 100)), "deflated");
   EXPECT_EQ(archive->size("a"), 8u);
   EXPECT_FALSE(archive->size("c"));
   EXPECT_EQ(archive->read("c", 100).status, WholeFile::Status::Unreadable);
   EXPECT_FALSE(open("not a zip archive"));
+}
+
+// The end record is found by its signature alone: a comment may follow it, and its disk
+// numbers are not read. An archive of no files is the end record alone.
+TEST_P(ZipArchiveTest, TheEndRecordIsFoundBeforeACommentWhateverItsDiskNumber) {
+  std::string bytes = testsupport::zipBytes({{"a", "text"}});
+  bytes[bytes.size() - 18] = 1;  // this disk's number
+  bytes[bytes.size() - 2] = 7;   // the comment's length
+  const std::optional<ZipArchive> archive = open(bytes + "comment");
+  ASSERT_TRUE(archive);
+  EXPECT_EQ(text(archive->read("a", 100)), "text");
+  const std::optional<ZipArchive> empty = open(testsupport::zipBytes({}));
+  ASSERT_TRUE(empty);
+  EXPECT_TRUE(empty->names().empty());
+}
+
+// Nothing makes the directory come last: here it and the end record come first, and the
+// local header of an empty file, with no data, ends the archive.
+TEST_P(ZipArchiveTest, AFileWhoseDataEndsTheArchiveIsRead) {
+  const std::string zip = testsupport::zipBytes({{"a", "", false}});
+  const std::size_t local = 31;  // the local header with its one-letter name
+  const std::size_t directorySize = zip.size() - local - 22;
+  const auto put = [](std::string bytes, std::size_t at, std::size_t value) {
+    for (std::size_t i = 0; i < 4; ++i)
+      bytes[at + i] = static_cast<char>(value >> (8 * i) & 0xff);
+    return bytes;
+  };
+  const std::optional<ZipArchive> archive =
+      open(put(zip.substr(local, directorySize), 42, directorySize + 22) +
+           put(zip.substr(local + directorySize), 16, 0) + zip.substr(0, local));
+  ASSERT_TRUE(archive);
+  const WholeFile whole = archive->read("a", 100);
+  EXPECT_EQ(whole.status, WholeFile::Status::Read);
+  EXPECT_EQ(whole.size, 0u);
 }
 
 // A few kilobytes that claim gigabytes get no buffer.
