@@ -192,6 +192,14 @@ TEST_F(SVDReaderTest, OnlyEnumeratedValueElementsMakeValues) {
   EXPECT_EQ(text.find("name=\"U\""), std::string::npos) << text;
 }
 
+TEST_F(SVDReaderTest, ABareUpperCaseHexPrefixOfABaseAddressIsWrittenInLowerCase) {
+  ASSERT_TRUE(
+      read("<device><name>D</name><peripherals><peripheral><name>P</name>"
+           "<baseAddress>0X</baseAddress><registers/></peripheral></peripherals></device>"));
+  const std::string text = written();
+  EXPECT_NE(text.find("start=\"0x\""), std::string::npos) << text;
+}
+
 TEST_F(SVDReaderTest, NumbersThatSayOtherThanTheyAreReadAreTold) {
   map_.diagnostics().enable();
   ASSERT_TRUE(read(

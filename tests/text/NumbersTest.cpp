@@ -13,6 +13,7 @@ TEST(CStrtoul, TakesTheBaseFromThePrefix) {
   EXPECT_EQ(cNumber("  42abc"), 42u);
   EXPECT_EQ(cNumber("\t\n\v\f\r 9"), 9u);  // all of C's white space leads
   EXPECT_EQ(cNumber("4U"), 4u);
+  EXPECT_EQ(cStrtoul("zZ", nullptr, 36), 35u * 36 + 35);  // letters run up to z
 }
 
 TEST(CStrtoul, TruncatesAndNegatesLikeC) {

@@ -101,6 +101,20 @@ TEST(XMLDocumentTest, SharedSourcesOutliveTheirParser) {
   EXPECT_EQ(copy->attribute("name"), "shared text");
 }
 
+TEST(XMLDocumentTest, ClearingForgetsTheTreeButKeepsItsMemory) {
+  XMLDocument document(XMLDocument::Content::Nodes);
+  std::string wide = "<a>";
+  for (int i = 0; i < 2000; ++i)
+    wide += "<b/>";
+  wide += "</a>";
+  ASSERT_TRUE(document.parse(("<!DOCTYPE d>" + wide).c_str()));
+  const std::size_t storage = document.storage();
+  document.clear();
+  ASSERT_TRUE(document.parse(wide.c_str()));
+  EXPECT_FALSE(document.doctype());
+  EXPECT_EQ(document.storage(), storage);  // the memory of the first tree is used again
+}
+
 TEST(XMLDocumentTest, AnInputThatEndsInsideAnElementSaysWhereItOpened) {
   XMLDocument document(XMLDocument::Content::Dropped);
   ASSERT_TRUE(document.parse("<device>\n  <a></a>\n  <peripheral>\n    <name>"));

@@ -40,8 +40,9 @@ TEST(XMLParserTest, BuildsElementsWithAttributesAndText) {
 
 TEST(XMLParserTest, TheLastOfRepeatedAttributesWins) {
   XMLDocument document(XMLDocument::Content::Dropped);
-  ASSERT_TRUE(document.parse("<a x=\"1\" y=\"0\" x=\"2\"/>"));
+  ASSERT_TRUE(document.parse("<a x=\"1\" y=\"0\" x=\"2\" y=\"3\"/>"));
   EXPECT_EQ(document.root()->attribute("x"), "2");
+  EXPECT_EQ(document.root()->attribute("y"), "3");
   int count = 0;
   for (const XMLAttribute& attribute : document.root()->attributes()) {
     (void)attribute;
@@ -61,10 +62,11 @@ TEST(XMLParserTest, DropsAttributesWithoutValueAndReadsUnquotedValuesAsNames) {
 
 TEST(XMLParserTest, DecodesReferencesToSingleBytes) {
   XMLDocument document(XMLDocument::Content::Dropped);
-  ASSERT_TRUE(
-      document.parse("<a v='&lt;&amp;&amp;&gt;&quot;&apos;' d='&#65;&#x41;&#x4a;&#x4A;&#321;'/>"));
+  ASSERT_TRUE(document.parse(
+      "<a v='&lt;&amp;&amp;&gt;&quot;&apos;' d='&#65;&#x41;&#x4a;&#x4A;&#321;' t='&#9;'/>"));
   EXPECT_EQ(document.root()->attribute("v"), "<&&>\"'");
   EXPECT_EQ(document.root()->attribute("d"), "AAJJA");
+  EXPECT_EQ(document.root()->attribute("t"), "\t");  // the shortest reference ends the value
 }
 
 TEST(XMLParserTest, LeavesUnknownAndUnfinishedReferencesAsWritten) {
@@ -108,6 +110,8 @@ TEST(XMLParserTest, ReportsABadAttributeNameOnItsLine) {
   EXPECT_FALSE(document.parse("<a>\n<b>\n<c 1x='2'/></b></a>"));
   EXPECT_STREQ(document.errorText(), "bad tagName");
   EXPECT_EQ(document.errorLine(), 2);
+  EXPECT_FALSE(document.parse("<c \x01='2'/>"));
+  EXPECT_EQ(document.errorDetail(), "<c>: an attribute name cannot begin with byte 1");
 }
 
 TEST(XMLParserTest, CountsLinesForNodes) {
@@ -116,6 +120,7 @@ TEST(XMLParserTest, CountsLinesForNodes) {
   const XMLElement* b = findElementsByTag(document.root(), "b", true).at(0);
   const XMLElement* c = findElementsByTag(document.root(), "c", true).at(0);
   EXPECT_EQ(document.root()->line(), 0);
+  EXPECT_EQ(document.root()->firstChild()->line(), 1);  // the text after the start tag
   EXPECT_EQ(b->line(), 2);
   EXPECT_EQ(c->line(), 4);
 }
@@ -139,6 +144,16 @@ TEST(XMLParserTest, SkipsDeclarationCommentsAndInstructionsBeforeTheRoot) {
   // A CDATA section outside every element has no parent to land in: it is dropped.
   ASSERT_TRUE(document.parse("<![CDATA[x]]><r/><![CDATA[y]]>"));
   EXPECT_EQ(document.root()->firstChild(), nullptr);
+}
+
+TEST(XMLParserTest, ReadsTheTextOfAnotherDeclarationAsContent) {
+  XMLDocument document(XMLDocument::Content::Nodes);
+  ASSERT_TRUE(document.parse("<r><!ELEMENT x><b/></r>"));
+  ASSERT_NE(document.root(), nullptr);
+  const XMLNode* declaration = document.root()->firstChild()->nextSibling();
+  EXPECT_EQ(text(declaration), "ELEMENT x>");
+  EXPECT_EQ(declaration->nextSibling()->toElement()->tagName(), "b");
+  EXPECT_EQ(text(document.root()->lastChild()), "");  // the empty text between "/>" and "</r>"
 }
 
 TEST(XMLParserTest, AnUnquotedDeclarationValueStopsWithoutRoot) {
