@@ -120,10 +120,6 @@ std::string joined(const std::string& folder, std::string_view name) {
   return folder.empty() ? std::string(name) : folder + "/" + std::string(name);
 }
 
-bool startsWith(std::string_view text, std::string_view prefix) {
-  return text.substr(0, prefix.size()) == prefix;
-}
-
 // A file in memory that is complete or not there, as on disk: it appears, or replaces the
 // earlier one, when it is committed.
 class MemoryFileSink : public OutputSink {

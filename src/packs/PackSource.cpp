@@ -36,7 +36,7 @@ class PackSource::ZippedFiles : public FileAccess {
       : archive_(archive), prefix_(std::move(prefix)), others_(others) {}
 
   WholeFile read(const std::string& path) override {
-    if (path.compare(0, prefix_.size(), prefix_) != 0) return others_.read(path);
+    if (!startsWith(path, prefix_)) return others_.read(path);
     return archive_.read(path.substr(prefix_.size()), XMLDocument::kLargestInput);
   }
   WholeFile readText(const std::string& path) override { return others_.readText(path); }
@@ -44,7 +44,7 @@ class PackSource::ZippedFiles : public FileAccess {
     return others_.create(path, text);
   }
   std::string readProblem(const std::string& path) override {
-    if (path.compare(0, prefix_.size(), prefix_) != 0) return others_.readProblem(path);
+    if (!startsWith(path, prefix_)) return others_.readProblem(path);
     const std::optional<std::uint64_t> size = archive_.size(path.substr(prefix_.size()));
     if (!size) return "not in the archive";
     if (*size > XMLDocument::kLargestInput) {

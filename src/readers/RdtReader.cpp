@@ -17,7 +17,7 @@ bool isCpu(const XMLElement& element, std::string_view identifier) {
 // The register id without the instance prefix, and without one "_" right after it. An id
 // that does not begin with the prefix keeps its whole text.
 std::string_view registerName(std::string_view id, std::string_view prefix) {
-  if (id.compare(0, prefix.size(), prefix) != 0) return id;
+  if (!startsWith(id, prefix)) return id;
   id.remove_prefix(prefix.size());
   if (!id.empty() && id.front() == '_') id.remove_prefix(1);
   return id;

@@ -3,6 +3,7 @@
 
 #include "readers/InputRoot.h"
 #include "readers/SVDStandardReader.h"
+#include "text/ByteText.h"
 #include "text/Numbers.h"
 
 namespace regforge {
@@ -16,7 +17,7 @@ const XMLNode* firstChildOf(const XMLElement* element) {
 std::string_view trimInterruptName(std::string_view name) {
   constexpr std::string_view kPrefix = "INT_";
   constexpr std::string_view kSuffix = "_IRQ";
-  if (name.substr(0, kPrefix.size()) == kPrefix) return name.substr(kPrefix.size());
+  if (startsWith(name, kPrefix)) return name.substr(kPrefix.size());
   if (name.size() >= kSuffix.size() && name.substr(name.size() - kSuffix.size()) == kSuffix) {
     return name.substr(0, name.size() - kSuffix.size());
   }

@@ -33,6 +33,11 @@ inline bool contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;
 }
 
+/// Whether text begins with prefix, byte for byte.
+constexpr bool startsWith(std::string_view text, std::string_view prefix) {
+  return text.substr(0, prefix.size()) == prefix;
+}
+
 /// The text, or an empty one for none: an attribute a source lacks is written empty.
 inline std::string_view orEmpty(std::optional<std::string_view> text) {
   return text.value_or(std::string_view());
