@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "text/ByteText.h"
 #include "xml/XMLDocument.h"
 
 namespace regforge {
@@ -10,7 +11,7 @@ namespace regforge {
 const XMLElement* ElementTexts::findElement(const XMLNode* first, std::string_view tag) {
   for (const XMLNode* node = first; node; node = node->nextSibling()) {
     const XMLElement* element = node->toElement();
-    if (element && element->tagName() == tag) return element;
+    if (element && equalsShort(element->tagName(), tag)) return element;
   }
   return nullptr;
 }

@@ -28,6 +28,27 @@ constexpr bool equalsIgnoreAsciiCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+/// Byte-wise order of two texts as memcmp gives it: negative, zero or positive. For names,
+/// which are short: a loop costs less there than the library call.
+constexpr int compareShort(std::string_view a, std::string_view b) {
+  const std::size_t common = a.size() < b.size() ? a.size() : b.size();
+  for (std::size_t i = 0; i < common; ++i) {
+    const auto x = static_cast<unsigned char>(a[i]);
+    const auto y = static_cast<unsigned char>(b[i]);
+    if (x != y) return x < y ? -1 : 1;
+  }
+  return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+/// Byte-wise equality of two short texts, such as names.
+constexpr bool equalsShort(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i] != b[i]) return false;
+  }
+  return true;
+}
+
 /// Whether part occurs in text.
 inline bool contains(std::string_view text, std::string_view part) {
   return text.find(part) != std::string_view::npos;

@@ -17,28 +17,26 @@ std::uintptr_t alignUp(const char* at, std::size_t align) {
 
 }  // namespace
 
-void* Arena::allocate(std::size_t size, std::size_t align) {
-  std::uintptr_t aligned = alignUp(cursor_, align);
-  if (!cursor_ || aligned + size > reinterpret_cast<std::uintptr_t>(end_)) {
-    // Blocks kept by reset() are used again, in order, before new ones are made.
-    for (;;) {
-      if (current_ + 1 < blocks_.size()) {
-        enterBlock(current_ + 1);
-      } else {
-        // A request larger than a block gets a block of its own size.
-        const std::size_t blockSize = size + align > nextBlock_ ? size + align : nextBlock_;
-        if (exhausted_) return fromHeap(size, align);
-        addBlock(blockSize);
-        if (exhausted_) return fromHeap(size, align);
-        if (blockSize == nextBlock_ && nextBlock_ < kLargestBlock) nextBlock_ *= 2;
-        enterBlock(blocks_.size() - 1);
-      }
-      aligned = alignUp(cursor_, align);
-      if (aligned + size <= reinterpret_cast<std::uintptr_t>(end_)) break;
+void* Arena::allocateInNewBlock(std::size_t size, std::size_t align) {
+  // Blocks kept by reset() are used again, in order, before new ones are made.
+  for (;;) {
+    if (current_ + 1 < blocks_.size()) {
+      enterBlock(current_ + 1);
+    } else {
+      // A request larger than a block gets a block of its own size.
+      const std::size_t blockSize = size + align > nextBlock_ ? size + align : nextBlock_;
+      if (exhausted_) return fromHeap(size, align);
+      addBlock(blockSize);
+      if (exhausted_) return fromHeap(size, align);
+      if (blockSize == nextBlock_ && nextBlock_ < kLargestBlock) nextBlock_ *= 2;
+      enterBlock(blocks_.size() - 1);
+    }
+    const std::uintptr_t aligned = alignUp(cursor_, align);
+    if (aligned + size <= reinterpret_cast<std::uintptr_t>(end_)) {
+      cursor_ = reinterpret_cast<char*>(aligned + size);
+      return reinterpret_cast<void*>(aligned);
     }
   }
-  cursor_ = reinterpret_cast<char*>(aligned + size);
-  return reinterpret_cast<void*>(aligned);
 }
 
 void Arena::addBlock(std::size_t size) {

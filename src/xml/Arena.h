@@ -22,7 +22,15 @@ class Arena {
 
   /// Uninitialised storage of size bytes aligned to align (a power of two up to 16). When the
   /// system refuses pages, the arena turns exhausted and takes the rest from the heap.
-  void* allocate(std::size_t size, std::size_t align);
+  void* allocate(std::size_t size, std::size_t align) {
+    // The bump stays inline: nodes are made by the million, and a new block is rare.
+    const std::size_t aligned = (address(cursor_) + align - 1) & ~(align - 1);
+    if (cursor_ && aligned + size <= address(end_)) {
+      cursor_ = reinterpret_cast<char*>(aligned + size);
+      return reinterpret_cast<void*>(aligned);
+    }
+    return allocateInNewBlock(size, align);
+  }
   /// Whether the system refused pages: the owner should give up on what it was making.
   bool exhausted() const { return exhausted_; }
 
@@ -48,6 +56,8 @@ class Arena {
   static constexpr std::size_t kFirstBlock = 4096;
   static constexpr std::size_t kLargestBlock = 2 << 20;
 
+  static std::size_t address(const char* at) { return reinterpret_cast<std::size_t>(at); }
+  void* allocateInNewBlock(std::size_t size, std::size_t align);
   void enterBlock(std::size_t index);
   void addBlock(std::size_t size);
   void* fromHeap(std::size_t size, std::size_t align);

@@ -100,16 +100,8 @@ std::string_view XMLDocument::storeText(std::string_view text) {
   return ownsText(text) ? text : arena_.copy(text);
 }
 
-std::string_view XMLDocument::storeName(std::string_view name) {
-  // Most names are found in one slot of a small table, picked by a few of their bytes.
-  std::size_t pick = name.size();
-  if (!name.empty()) {
-    pick = pick * 31 + static_cast<unsigned char>(name.front()) * 7 +
-           static_cast<unsigned char>(name.back()) * 3 +
-           static_cast<unsigned char>(name[name.size() / 2]);
-  }
-  std::string_view& slot = nameSlots_[pick % nameSlots_.size()];
-  if (slot.data() && slot == name) return slot;
+// A name not in its slot: one of the few stored so far, or a new one.
+std::string_view XMLDocument::storeNewName(std::string_view name, std::string_view& slot) {
   constexpr std::size_t kRemembered = 64;  // a memory map uses about twenty names
   for (const std::string_view stored : names_) {
     if (stored == name) return slot = stored;

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/Files.h"
+#include "text/ByteText.h"
 #include "text/PrintfText.h"
 #include "xml/Arena.h"
 #include "xml/ByteSink.h"
@@ -100,7 +101,13 @@ class XMLDocument {
   /// text itself when it lies in a buffer this document owns, else a copy in its arena.
   std::string_view storeText(std::string_view text);
   /// storeText for tag and attribute names, which repeat: each name is stored once.
-  std::string_view storeName(std::string_view name);
+  std::string_view storeName(std::string_view name) {
+    // Inline, as every element and attribute made asks: most names are found in one slot
+    // of a small table, picked by a few of their bytes, and compared there byte by byte.
+    std::string_view& slot = nameSlots_[namePick(name)];
+    if (slot.data() && equalsShort(slot, name)) return slot;
+    return storeNewName(name, slot);
+  }
   /// Takes over the buffers other's tree points into (other's tree stays valid while this
   /// document lives), so that texts copied from other need no copy of their own.
   void shareSources(XMLDocument& other);
@@ -121,6 +128,13 @@ class XMLDocument {
 
  private:
   bool ownsText(std::string_view text) const;
+  static std::size_t namePick(std::string_view name) {
+    if (name.empty()) return 0;
+    const auto byte = [&](std::size_t at) { return static_cast<unsigned char>(name[at]); };
+    return (name.size() * 31 + byte(0) * 7 + byte(name.size() - 1) * 3 + byte(name.size() / 2)) %
+           kNameSlots;
+  }
+  std::string_view storeNewName(std::string_view name, std::string_view& slot);
   Arena arena_;
   Arena nameArena_;  // names outlive clear()
   const XMLDocument* textOwner_ = nullptr;
@@ -128,9 +142,10 @@ class XMLDocument {
     PageBlock buffer;
     const char* end;  // of the parsed bytes
   };
-  std::vector<Source> sources_;                    // parsed buffers that the tree points into
-  std::vector<std::string_view> names_;            // the names stored so far (up to a few dozen)
-  std::array<std::string_view, 256> nameSlots_{};  // recently stored names, by a few bytes
+  std::vector<Source> sources_;          // parsed buffers that the tree points into
+  std::vector<std::string_view> names_;  // the names stored so far (up to a few dozen)
+  static constexpr std::size_t kNameSlots = 256;
+  std::array<std::string_view, kNameSlots> nameSlots_{};  // recently stored names, by a few bytes
   Content content_;
   // Element texts that came in several pieces: each run is led by an entry holding the index
   // of the parsed buffer the pieces lie in and their count.

@@ -1,6 +1,7 @@
 // Elements and their attributes, kept in byte-wise name order.
 #include "xml/XMLElement.h"
 
+#include "text/ByteText.h"
 #include "xml/XMLDocument.h"
 
 namespace regforge {
@@ -35,10 +36,11 @@ void XMLElement::setOrderedAttributes(const std::pair<std::string_view, std::str
 
 void XMLElement::setAttribute(std::string_view name, std::optional<std::string_view> value) {
   XMLAttribute** link = &firstAttribute_;
-  while (*link && (*link)->name() < name)
+  int order = 1;
+  while (*link && (order = compareShort((*link)->name(), name)) < 0)
     link = &(*link)->next_;
   XMLAttribute* found = *link;
-  if (found && found->name() == name) {
+  if (found && order == 0) {
     if (value && found->hasValue() && found->value() == *value) return;
     if (!value) return;  // callers never clear a value that is set
     const std::string_view stored = document_->storeText(*value);
