@@ -10,7 +10,7 @@ namespace regforge {
 class SVDFile2 : public CortexMSVDFile {
  public:
   /// Leading and trailing white space removed, inner runs collapsed to one blank.
-  void formatDescription(std::string& text) override { text = simplified(text); }
+  void formatDescription(std::string& text) override { simplify(text); }
 };
 
 }  // namespace regforge

@@ -46,19 +46,25 @@ std::string_view trimmed(std::string_view text) {
 }
 
 std::string simplified(std::string_view text) {
-  std::string result;
-  result.reserve(text.size());
+  std::string result(text);
+  simplify(result);
+  return result;
+}
+
+// What is kept is never longer than what was read, so the text is rewritten over itself.
+void simplify(std::string& text) {
+  std::size_t kept = 0;
   bool pendingSpace = false;
-  for (char c : text) {
+  for (const char c : text) {
     if (isTextSpace(static_cast<unsigned char>(c))) {
-      pendingSpace = !result.empty();
+      pendingSpace = kept != 0;
       continue;
     }
-    if (pendingSpace) result.push_back(' ');
+    if (pendingSpace) text[kept++] = ' ';
     pendingSpace = false;
-    result.push_back(c);
+    text[kept++] = c;
   }
-  return result;
+  text.resize(kept);
 }
 
 }  // namespace regforge

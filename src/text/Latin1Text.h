@@ -47,5 +47,7 @@ std::string_view trimmed(std::string_view text);
 /// Leading and trailing white space removed, every inner run of white space replaced by one
 /// blank.
 std::string simplified(std::string_view text);
+/// simplified, in place.
+void simplify(std::string& text);
 
 }  // namespace regforge
