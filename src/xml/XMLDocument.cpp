@@ -32,22 +32,22 @@ void XMLDocument::appendElementText(const XMLElement& element, std::string& out)
   const char* buffer = parsedBuffers_[run.offset];
   for (std::size_t i = first; i < first + run.size; ++i) {
     const char* piece = buffer + textPieces_[i].offset;
-    const std::size_t size = textPieces_[i].size & ~kDecode;
-    if ((textPieces_[i].size & kDecode) == 0) {
-      out.append(piece, size);
-      continue;
-    }
+    const char* end = piece + textPieces_[i].size;
+    const char* toDecode = firstToDecode(piece, end, true);
+    out.append(piece, toDecode);
+    if (toDecode == end) continue;
     const std::size_t at = out.size();
-    out.resize(at + size);
-    out.resize(
-        static_cast<std::size_t>(decodeText(piece, piece + size, &out[at], true) - out.data()));
+    out.resize(at + static_cast<std::size_t>(end - toDecode));
+    out.resize(static_cast<std::size_t>(decodeText(toDecode, end, &out[at], true) - out.data()));
   }
 }
 
-void XMLDocument::setElementText(XMLElement& element, const ParsedText* first, std::size_t count) {
-  if (count == 1 && !first->decode) {
-    element.text_ = first->text.data();
-    element.textSize_ = static_cast<std::uint32_t>(first->text.size());
+void XMLDocument::setElementText(XMLElement& element, const std::string_view* first,
+                                 std::size_t count) {
+  if (count == 1 && firstToDecode(first->data(), first->data() + first->size(), true) ==
+                        first->data() + first->size()) {
+    element.text_ = first->data();
+    element.textSize_ = static_cast<std::uint32_t>(first->size());
     return;
   }
   if (count == 0) return;
@@ -55,10 +55,9 @@ void XMLDocument::setElementText(XMLElement& element, const ParsedText* first, s
   textPieces_.push_back(
       {static_cast<std::uint32_t>(parsedBuffers_.size() - 1), static_cast<std::uint32_t>(count)});
   element.textSize_ = static_cast<std::uint32_t>(textPieces_.size());
-  for (const ParsedText* piece = first; piece != first + count; ++piece) {
-    const std::size_t size = piece->text.size();
-    textPieces_.push_back({static_cast<std::uint32_t>(piece->text.data() - buffer),
-                           static_cast<std::uint32_t>(size | (piece->decode ? kDecode : 0))});
+  for (const std::string_view* piece = first; piece != first + count; ++piece) {
+    textPieces_.push_back({static_cast<std::uint32_t>(piece->data() - buffer),
+                           static_cast<std::uint32_t>(piece->size())});
   }
 }
 

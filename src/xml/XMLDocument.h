@@ -114,14 +114,9 @@ class XMLDocument {
   /// Texts that lie in owner's buffers, now or later, are kept as they are rather than
   /// copied: owner must outlive this document's tree.
   void useSourcesOf(const XMLDocument& owner) { textOwner_ = &owner; }
-  /// One piece of an element's own text as the parser found it in the buffer parsed last.
-  struct ParsedText {
-    std::string_view text;  // as written
-    bool decode;            // holds references or carriage returns
-  };
   /// Gives element, in a document parsed with Content::ElementText, the count pieces of its
-  /// own text at first.
-  void setElementText(XMLElement& element, const ParsedText* first, std::size_t count);
+  /// own text at first: each as written, in the buffer parsed last.
+  void setElementText(XMLElement& element, const std::string_view* first, std::size_t count);
 
  protected:
   void setError(int line, const char* format, ...) REGFORGE_PRINTF(3, 4);
@@ -147,13 +142,14 @@ class XMLDocument {
   static constexpr std::size_t kNameSlots = 256;
   std::array<std::string_view, kNameSlots> nameSlots_{};  // recently stored names, by a few bytes
   Content content_;
-  // Element texts that came in several pieces: each run is led by an entry holding the index
-  // of the parsed buffer the pieces lie in and their count.
+  // Element texts that came in several pieces, or that hold something to decode: each run
+  // is led by an entry holding the index of the parsed buffer the pieces lie in and their
+  // count. The pieces are decoded when read: most are the line ends and indentation between
+  // tags, which nothing reads.
   struct TextPiece {
     std::uint32_t offset;  // or, leading a run: the index in parsedBuffers_
-    std::uint32_t size;    // with kDecode for text to decode; or, leading a run: the count
+    std::uint32_t size;    // or, leading a run: the count
   };
-  static constexpr std::uint32_t kDecode = 0x80000000;  // parsed buffers are below 2 GiB
   std::vector<TextPiece> textPieces_;
   std::vector<const char*> parsedBuffers_;  // every buffer parsed, shared with another or not
   XMLElement* root_ = nullptr;

@@ -119,10 +119,7 @@ void XMLParser::readContent() {
       // Kept as written and decoded only when asked for: most such texts (the line ends
       // and indentation between tags) never are, and the buffer stays unwritten. Empty
       // pieces add nothing to an element's text.
-      if (start != p_) {
-        pieces_.push_back({std::string_view(start, static_cast<std::size_t>(p_ - start)),
-                           firstToDecode(start, p_, true) != p_});
-      }
+      if (start != p_) pieces_.emplace_back(start, static_cast<std::size_t>(p_ - start));
       return;
     case XMLDocument::Content::Nodes:
       break;
@@ -134,16 +131,14 @@ void XMLParser::readContent() {
 }
 
 bool XMLParser::readMarkup() {
+  if (p_[1] == '/') return readEndTag();
   if (p_[1] == '?') return readProcessingInstruction();
+  if (p_[1] != '!') return readStartTag();
   if (at("<!--")) return readComment();
   if (at("<![CDATA[")) return readCDATASection();
   if (at("<!DOCTYPE")) return readDoctype();
-  if (p_[1] == '!') {  // another declaration: its text is read as content
-    p_ += 2;
-    return true;
-  }
-  if (p_[1] == '/') return readEndTag();
-  return readStartTag();
+  p_ += 2;  // another declaration: its text is read as content
+  return true;
 }
 
 bool XMLParser::readProcessingInstruction() {

@@ -73,8 +73,7 @@ class XMLParser {
     std::size_t firstPiece;  // its text pieces so far are pieces_[firstPiece...]
   };
   std::vector<OpenElement> open_;
-  std::vector<XMLDocument::ParsedText>
-      pieces_;  // texts of the open elements, when kept per element
+  std::vector<std::string_view> pieces_;  // texts of the open elements, when kept per element
   std::vector<std::pair<std::string_view, std::string_view>> attributes_;
 };
 

@@ -219,6 +219,7 @@ TEST(ElementTextTest, JoinsThePiecesAroundCommentsAndChildren) {
 
 TEST(ElementTextTest, DecodesReferencesAndDropsCarriageReturnsPerPiece) {
   EXPECT_EQ(elementText("<a>x\r\ny<!---->&lt;&#x41;\r</a>"), "x\ny<A");
+  EXPECT_EQ(elementText("<a>p&amp;q\r\n</a>"), "p&q\n");  // in one piece
 }
 
 TEST(ElementTextTest, LeavesCDATASectionsOut) {
