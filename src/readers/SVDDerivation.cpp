@@ -39,7 +39,14 @@ void walkScope(const XMLNode* first, bool recursive, Visit visit) {
 
 SVDDerivation::Scope& SVDDerivation::scope(const XMLNode* scopeFirst, std::string_view tag,
                                            bool recursive) {
+  // Look-ups come in runs within one scope (the registers of one peripheral): the scope
+  // found last is tried before the map.
+  if (last_ && std::get<0>(last_->first) == scopeFirst && std::get<2>(last_->first) == recursive &&
+      std::get<1>(last_->first) == tag) {
+    return last_->second;
+  }
   auto [entry, added] = scopes_.try_emplace(ScopeKey(scopeFirst, tag, recursive));
+  last_ = &*entry;
   Scope& found = entry->second;
   if (added && scopeFirst) {
     walkScope(scopeFirst, recursive, [&](const XMLNode& node) { addCandidate(found, node, tag); });

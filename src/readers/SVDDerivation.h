@@ -35,7 +35,10 @@ class SVDDerivation {
                                        bool recursive, const XMLElement& element);
 
   /// Forgets every index; needed before the input document goes away.
-  void clear() { scopes_.clear(); }
+  void clear() {
+    scopes_.clear();
+    last_ = nullptr;
+  }
   /// Where a reference that names nothing, or a chain that comes back, is reported.
   void setDiagnostics(Diagnostics& diagnostics) { diagnostics_ = &diagnostics; }
 
@@ -56,7 +59,8 @@ class SVDDerivation {
   ElementTexts& texts_;
   Diagnostics* diagnostics_ = nullptr;
   std::map<ScopeKey, Scope> scopes_;
-  std::vector<const XMLElement*> path_;  // the chain being resolved
+  std::pair<const ScopeKey, Scope>* last_ = nullptr;  // the scope looked up last
+  std::vector<const XMLElement*> path_;               // the chain being resolved
 };
 
 }  // namespace regforge
