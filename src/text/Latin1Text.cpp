@@ -51,20 +51,30 @@ std::string simplified(std::string_view text) {
   return result;
 }
 
-// What is kept is never longer than what was read, so the text is rewritten over itself.
+// What is kept is never longer than what was read, so the text is rewritten over itself;
+// descriptions are long, so a byte is told by one look-up.
 void simplify(std::string& text) {
-  std::size_t kept = 0;
+  static constexpr struct SpaceTable {
+    bool space[256] = {};
+    constexpr SpaceTable() {
+      for (int c = 0; c < 256; ++c)
+        space[c] = isTextSpace(static_cast<unsigned char>(c));
+    }
+  } kSpaces;
+  char* const begin = text.data();
+  char* kept = begin;
   bool pendingSpace = false;
-  for (const char c : text) {
-    if (isTextSpace(static_cast<unsigned char>(c))) {
-      pendingSpace = kept != 0;
+  for (const char* at = begin; at != begin + text.size(); ++at) {
+    const char c = *at;
+    if (kSpaces.space[static_cast<unsigned char>(c)]) {
+      pendingSpace = kept != begin;
       continue;
     }
-    if (pendingSpace) text[kept++] = ' ';
+    if (pendingSpace) *kept++ = ' ';
     pendingSpace = false;
-    text[kept++] = c;
+    *kept++ = c;
   }
-  text.resize(kept);
+  text.resize(static_cast<std::size_t>(kept - begin));
 }
 
 }  // namespace regforge
