@@ -50,6 +50,10 @@ TEST(Latin1Characters, SimplifiedAndNumbersUseTheSameWhiteSpace) {
   EXPECT_EQ(simplified("a\xA0"), "a");
   EXPECT_EQ(simplified("page\xC2\xA0\x85 499"), "page\xC2 499");
   EXPECT_EQ(simplified("caf\xC3\xA9"), "caf\xC3\xA9");  // other bytes of UTF-8 stay
+  for (int c = 0; c < 256; ++c) {
+    const std::string text = std::string("a") + static_cast<char>(c) + "b";
+    EXPECT_EQ(simplified(text), isTextSpace(static_cast<unsigned char>(c)) ? "a b" : text) << c;
+  }
   EXPECT_EQ(toUnsigned("\xA0\x34\x85", 0), 4u);
   EXPECT_EQ(toSigned("\x85-0x10\xA0", 0), -16);
   // C strtoul knows only C-locale white space.
