@@ -118,7 +118,8 @@ void setImmutable(const fs::path& folder, bool immutable) {
   }
   if (fd >= 0) ::close(fd);
 #else
-  (void)folder, (void)immutable;
+  (void)folder;
+  (void)immutable;
 #endif
 }
 
