@@ -37,9 +37,11 @@ TEST_F(CoreDescriptionTest, OnlyTheM0PlusNamesMakeAnM0Plus) {
   EXPECT_FALSE(map_.cm0Plus());
   readCpu("<cpu><name>CM0PLUS</name></cpu>");
   EXPECT_TRUE(map_.cm0Plus());
-  readCpu("<cpu><name>CM4</name></cpu>");  // other cores leave the flag as it was
-  EXPECT_EQ(map_.coreType(), 4);
-  EXPECT_TRUE(map_.cm0Plus());
+  for (const char* core : {"CM3", "CM4", "CM7", "CM23", "CM33", "CM55"}) {
+    readCpu(("<cpu><name>" + std::string(core) + "</name></cpu>").c_str());
+    EXPECT_TRUE(map_.cm0Plus()) << core;  // other cores leave the flag as it was
+  }
+  EXPECT_EQ(map_.coreType(), 55);
 }
 
 TEST_F(CoreDescriptionTest, FpuIsReadOnlyAboveCoreTypeThree) {
