@@ -107,37 +107,36 @@ TEST_F(HostileInputTest, AFileOver2GiBIsRefusedUnread) {
   expectRefused({"-ddf", "big.svd", "out.xml"}, "error: read of big.svd failed\n");
 }
 
+// Sets or clears the immutable flag of a folder, where the system has one.
+void setImmutable(const fs::path& folder, bool immutable) {
+#if defined(__linux__)
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  int flags = 0;
+  if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
+    flags = immutable ? flags | FS_IMMUTABLE_FL : flags & ~FS_IMMUTABLE_FL;
+    ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
+  }
+  if (fd >= 0) ::close(fd);
+#else
+  (void)folder;
+  (void)immutable;
+#endif
+}
+
 // Permissions bind no superuser: then the folder is made immutable, where the system can.
 bool makeReadOnly(const fs::path& folder) {
-  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
   const auto refusesFiles = [&] {
     const bool made = static_cast<bool>(std::ofstream(folder / "probe"));
     fs::remove(folder / "probe");
     return !made;
   };
-  if (refusesFiles()) return true;
-#if defined(__linux__)
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  int flags = 0;
-  if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0) {
-    flags |= FS_IMMUTABLE_FL;
-    ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
-  }
-  if (fd >= 0) ::close(fd);
-#endif
+  fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+  if (!refusesFiles()) setImmutable(folder, true);
   return refusesFiles();
 }
 
 void makeWritable(const fs::path& folder) {
-#if defined(__linux__)
-  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-  int flags = 0;
-  if (fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0 && (flags & FS_IMMUTABLE_FL)) {
-    flags &= ~FS_IMMUTABLE_FL;
-    ::ioctl(fd, FS_IOC_SETFLAGS, &flags);
-  }
-  if (fd >= 0) ::close(fd);
-#endif
+  setImmutable(folder, false);
   fs::permissions(folder, fs::perms::owner_all);
 }
 

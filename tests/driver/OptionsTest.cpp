@@ -1,4 +1,5 @@
-// The argument scan: exact names, arguments taken whatever they look like, file names.
+// The options a pack run keeps, and the core and NVIC numbers that pass without a warning; the
+// case driver/option-numbers shows how numbers are read and repeated options overwrite.
 #include "driver/Options.h"
 #include "driver/RunChecks.h"
 #include "memorymap/Diagnostics.h"
@@ -28,21 +29,6 @@ TEST(OptionsTest, TheOptionsOutliveTheWords) {
   EXPECT_EQ(result.options.irqTable, "vec");
   EXPECT_EQ(result.options.coreText, "4");
   EXPECT_EQ(result.options.files, (std::vector<std::string>{"in", "out"}));
-}
-
-TEST(OptionsTest, ConvertsNumbersLikeStrtoul) {
-  const ScanResult result =
-      scan({"-nvic", "0x3", "-core", "033", "-irq-start", "junk", "in", "out"});
-  EXPECT_EQ(result.options.nvicPrioBits, 3u);
-  EXPECT_EQ(result.options.core, 27u);
-  EXPECT_EQ(result.options.irqStart, 0u);
-  EXPECT_EQ(scan({"-irq-start", "4294967295", "a", "b"}).options.irqStart, 0xFFFFFFFFu);
-}
-
-TEST(OptionsTest, RepeatedOptionsOverwrite) {
-  const ScanResult result = scan({"-core", "4", "-core", "7", "-pp", "-pp", "a", "b"});
-  EXPECT_EQ(result.options.core, 7u);
-  EXPECT_TRUE(result.options.ppb);
 }
 
 // What checkOptions says of the core and NVIC numbers given.

@@ -57,6 +57,7 @@ TYPED_TEST(FileAccessTest, FilesAndFoldersAreToldApart) {
 
 TYPED_TEST(FileAccessTest, AFileIsFoundWhateverTheLetterCaseOfItsPath) {
   this->place_.write("Sub/File.TXT");
+  this->place_.write("abcdFILE.txt");  // no entry of Sub/, though its tail looks like one
   const std::string& root = this->root_;
   EXPECT_EQ(this->files_.findFileIgnoringCase(root, "Sub/File.TXT"), root + "Sub/File.TXT");
   EXPECT_EQ(this->files_.findFileIgnoringCase(root, "sub/file.txt"), root + "Sub/File.TXT");

@@ -25,7 +25,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <set>
 #include <sstream>
@@ -48,28 +47,17 @@ void writeFile(const fs::path& path, const std::string& bytes) {
   std::ofstream(path, std::ios::binary) << bytes;
 }
 
-std::vector<std::string> findCases() {
+// The cases that run in memory (all of them), or as a process.
+std::vector<std::string> casesToRun(bool asProcess) {
   std::vector<std::string> cases;
   if (!fs::exists(kCasesDir)) return cases;
   for (const auto& entry : fs::recursive_directory_iterator(kCasesDir)) {
-    if (entry.is_regular_file() && entry.path().filename() == "args") {
-      cases.push_back(fs::relative(entry.path().parent_path(), kCasesDir).string());
-    }
+    const fs::path caseDir = entry.path().parent_path();
+    if (entry.is_regular_file() && entry.path().filename() == "args" &&
+        (!asProcess || fs::exists(caseDir / "process")))
+      cases.push_back(fs::relative(caseDir, kCasesDir).string());
   }
   std::sort(cases.begin(), cases.end());
-  return cases;
-}
-
-// The cases that run in memory (all of them), or as a process.
-std::vector<std::string> casesToRun(bool asProcess) {
-  std::vector<std::string> cases = findCases();
-  if (asProcess) {
-    cases.erase(std::remove_if(cases.begin(), cases.end(),
-                               [](const std::string& name) {
-                                 return !fs::exists(kCasesDir / name / "process");
-                               }),
-                cases.end());
-  }
   return cases;
 }
 
@@ -88,14 +76,15 @@ std::string firstDifference(const std::string& expected, const std::string& actu
   }
 }
 
-// The expected bytes of an output file of the case.
-std::string expectedOutput(const fs::path& caseDir, const std::string& file) {
-  if (kWindows && fs::exists(caseDir / "out-windows" / file))
+// The expected bytes of an output file of the case; a process run on Windows writes the vector
+// table in text mode.
+std::string expectedOutput(const fs::path& caseDir, const std::string& file, bool process) {
+  if (process && kWindows && fs::exists(caseDir / "out-windows" / file))
     return readFile(caseDir / "out-windows" / file);
   const std::string bytes = readFile(caseDir / "out" / file);
   // An input the run must leave alone is expected as it is.
   const bool written = bytes != readFile(caseDir / "in" / file);
-  return written && fs::path(file).extension() == ".vec" ? asTextFile(bytes) : bytes;
+  return process && written && fs::path(file).extension() == ".vec" ? asTextFile(bytes) : bytes;
 }
 
 // A file of the case ("status", "stdout", "stderr"), or what its absence stands for.
@@ -103,11 +92,30 @@ std::string expectedText(const fs::path& caseDir, const char* name, const char* 
   return fs::exists(caseDir / name) ? readFile(caseDir / name) : std::string(otherwise);
 }
 
-// With REGFORGE_GOLDEN_UPDATE set, what a failing run gave becomes the case's expectation. The
-// cases hold the Linux outputs, from which the Windows ones follow.
-void updateCase(const fs::path& caseDir, const std::map<std::string, std::string>& files,
-                int status, const std::string& out, const std::string& err) {
-  if (kWindows || !std::getenv("REGFORGE_GOLDEN_UPDATE")) return;
+// Compares a run with the case: status, streams (text-mode files in a process run), and the
+// files after the run, which must be in/ and out/ exactly. With REGFORGE_GOLDEN_UPDATE set, what
+// a failing run gave becomes the case's expectation; the cases hold the Linux outputs, from
+// which the Windows ones follow.
+void expectCase(const fs::path& caseDir, bool process, int status, const std::string& out,
+                const std::string& err, std::map<std::string, std::string> files) {
+  const auto stream = [&](const char* name) {
+    const std::string text = expectedText(caseDir, name, "");
+    return process ? asTextFile(text) : text;
+  };
+  EXPECT_EQ(std::stoi(expectedText(caseDir, "status", "0\n")), status);
+  EXPECT_EQ(stream("stdout"), out);
+  EXPECT_EQ(stream("stderr"), err);
+  std::set<std::string> expectedFiles = filesBelow(caseDir / "in"), actualFiles;
+  for (const auto& [name, bytes] : files)
+    actualFiles.insert(name);
+  for (const std::string& file : filesBelow(caseDir / "out")) {
+    expectedFiles.insert(file);
+    const std::string expected = expectedOutput(caseDir, file, process);
+    EXPECT_TRUE(files[file] == expected)
+        << "out/" << file << " differs at " << firstDifference(expected, files[file]);
+  }
+  EXPECT_EQ(expectedFiles, actualFiles) << "the files after the run differ from in/ and out/";
+  if (!testing::Test::HasFailure() || kWindows || !std::getenv("REGFORGE_GOLDEN_UPDATE")) return;
   for (const auto& [file, bytes] : files) {
     const fs::path input = caseDir / "in" / file;
     if (!fs::exists(input) || bytes != readFile(input)) writeFile(caseDir / "out" / file, bytes);
@@ -133,35 +141,17 @@ TEST_P(GoldenProcessRun, OutputMatches) {
     fs::copy_file(caseDir / "in" / file, workDir / file);
   }
   const ProgramRun run = runRegforge(workDir, readArguments(caseDir / "args"));
-
-  EXPECT_EQ(std::stoi(expectedText(caseDir, "status", "0\n")), run.status);
-  EXPECT_EQ(asTextFile(expectedText(caseDir, "stdout", "")), run.out);
-  EXPECT_EQ(asTextFile(expectedText(caseDir, "stderr", "")), run.err);
-
-  std::set<std::string> expectedFiles = filesBelow(caseDir / "in");
-  for (const std::string& file : filesBelow(caseDir / "out")) {
-    expectedFiles.insert(file);
-    const std::string expected = expectedOutput(caseDir, file);
-    const std::string actual = readFile(workDir / file);
-    EXPECT_TRUE(expected == actual)
-        << "out/" << file << " differs at " << firstDifference(expected, actual);
-  }
-  const std::set<std::string> actualFiles = filesBelow(workDir);
-  EXPECT_EQ(expectedFiles, actualFiles) << "the files after the run differ from in/ and out/";
+  std::map<std::string, std::string> files;
+  for (const std::string& file : filesBelow(workDir))
+    files[file] = readFile(workDir / file);
   // Nothing beside the working directory either: a name that climbs out of it lands here.
   std::set<std::string> outside;
   for (const std::string& file : filesBelow(scratch)) {
-    if (!actualFiles.count(fs::path(file).lexically_relative("work").generic_string()))
+    if (!files.count(fs::path(file).lexically_relative("work").generic_string()))
       outside.insert(file);
   }
   EXPECT_TRUE(outside.empty()) << "the run wrote " << *outside.begin() << " outside its folder";
-
-  if (HasFailure()) {
-    std::map<std::string, std::string> files;
-    for (const std::string& file : actualFiles)
-      files[file] = readFile(workDir / file);
-    updateCase(caseDir, files, run.status, run.out, run.err);
-  }
+  expectCase(caseDir, true, run.status, run.out, run.err, files);
   fs::remove_all(scratch);
 }
 
@@ -181,22 +171,7 @@ TEST_P(GoldenRunInMemory, OutputMatches) {
     argv.push_back(argument.c_str());
   const regforge::RunOutcome run =
       regforge::runRegforge(static_cast<int>(argv.size()), argv.data(), files);
-
-  EXPECT_EQ(std::stoi(expectedText(caseDir, "status", "0\n")), run.status);
-  EXPECT_EQ(expectedText(caseDir, "stdout", ""), run.out);
-  EXPECT_EQ(expectedText(caseDir, "stderr", ""), run.err);
-  std::set<std::string> actualFiles;
-  for (const auto& [name, bytes] : files.files)
-    actualFiles.insert(name);
-  std::set<std::string> expectedFiles = filesBelow(caseDir / "in");
-  for (const std::string& file : filesBelow(caseDir / "out")) {
-    expectedFiles.insert(file);
-    const std::string expected = readFile(caseDir / "out" / file);
-    EXPECT_TRUE(files.files[file] == expected)
-        << "out/" << file << " differs at " << firstDifference(expected, files.files[file]);
-  }
-  EXPECT_EQ(expectedFiles, actualFiles) << "the files after the run differ from in/ and out/";
-  if (HasFailure()) updateCase(caseDir, files.files, run.status, run.out, run.err);
+  expectCase(caseDir, false, run.status, run.out, run.err, files.files);
 }
 
 std::string caseName(const testing::TestParamInfo<std::string>& info) {

@@ -80,20 +80,6 @@ TEST(DiagnosticsTest, NotesComeByFileThenCheckAndTheCountsStartAfresh) {
   EXPECT_EQ(diagnostics.count(), 45u);
 }
 
-TEST(DiagnosticsTest, ASourceUsedInManyPlacesIsOneWarningWithTheirCount) {
-  Diagnostics diagnostics;
-  diagnostics.enable();
-  diagnostics.setFile("a.svd");
-  const int size = 0, other = 0;  // two elements of the input
-  for (int i = 0; i < 873; ++i)
-    diagnostics.warnFrom(&size, "number", 71, [] { return "size"; });
-  diagnostics.warnFrom(&other, "number", 9, [] { return "other"; });
-  EXPECT_EQ(diagnostics.count(), 2u);
-  EXPECT_EQ(diagnostics.takeText(),
-            "a.svd:9: warning: other [number]\n"
-            "a.svd:71: warning: size (in 873 places) [number]\n");
-}
-
 TEST(DiagnosticsTest, LineOrderHoldsWithinEachRunOfOneFile) {
   Diagnostics diagnostics;
   diagnostics.enable();

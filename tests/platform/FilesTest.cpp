@@ -23,10 +23,6 @@ namespace {
 
 using testsupport::ScratchFolder;
 
-std::string text(const WholeFile& whole) {
-  return std::string(whole.buffer.data(), whole.size);
-}
-
 TEST(FilesTest, APieceIsReadAtItsOffsetAndNothingPastTheEnd) {
   const ScratchFolder folder("files-piece");
   const File file = openFile(folder.write("a", "0123456789").c_str(), "rb");
@@ -46,7 +42,7 @@ TEST(FilesTest, AWholeFileIsItsBytesAndANul) {
   const std::string path = folder.write("a", std::string("a\0b\r\n", 5));
   const WholeFile whole = readWholeFile(path.c_str(), 5);
   ASSERT_EQ(whole.status, WholeFile::Status::Read);
-  EXPECT_EQ(text(whole), std::string("a\0b\r\n", 5));
+  EXPECT_EQ(whole.text(), std::string("a\0b\r\n", 5));
   EXPECT_EQ(whole.buffer.data()[5], '\0');
   EXPECT_EQ(readWholeFile(path.c_str(), 4).status, WholeFile::Status::Unreadable);
   EXPECT_EQ(readWholeFile((folder / "absent").c_str(), 5).status, WholeFile::Status::Unreadable);
@@ -77,7 +73,7 @@ TEST(FilesTest, APipeIsReadWholeThroughGrowingBuffers) {
   const WholeFile whole = readWholeFile(fifo.c_str(), std::size_t{1} << 30);
   writer.join();
   ASSERT_EQ(whole.status, WholeFile::Status::Read);
-  EXPECT_TRUE(text(whole) == bytes);
+  EXPECT_TRUE(whole.text() == bytes);
 #endif
 }
 

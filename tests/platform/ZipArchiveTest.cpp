@@ -13,10 +13,6 @@
 namespace regforge {
 namespace {
 
-std::string text(const WholeFile& whole) {
-  return std::string(whole.buffer.data(), whole.size);
-}
-
 // Bytes that differ from one position to the next, so that a piece out of place shows.
 std::string pattern(std::size_t size) {
   std::string bytes(size, '\0');
@@ -43,7 +39,7 @@ TEST_P(ZipArchiveTest, AFileIsReadUpToItsLimitAndNoFurther) {
   EXPECT_EQ(archive->names(), std::vector<std::string>{"dir/a.svd"});
   const WholeFile whole = archive->read("dir/a.svd", bytes.size());
   EXPECT_EQ(whole.status, WholeFile::Status::Read);
-  EXPECT_TRUE(text(whole) == bytes);
+  EXPECT_TRUE(whole.text() == bytes);
   EXPECT_NE(archive->read("dir/a.svd", bytes.size() - 1).status, WholeFile::Status::Read);
 }
 
@@ -52,9 +48,9 @@ TEST_P(ZipArchiveTest, FilesStoredOrDeflatedAreFoundByNameInArchiveOrder) {
       open(testsupport::zipBytes({{"b", "stored", false}, {"a", "deflated"}, {"1", "1", false}}));
   ASSERT_TRUE(archive);
   EXPECT_EQ(archive->names(), (std::vector<std::string>{"b", "a", "1"}));
-  EXPECT_EQ(text(archive->read("b", 100)), "stored");
-  EXPECT_EQ(text(archive->read("1", 100)), "1");
-  EXPECT_EQ(text(archive->read("a", 100)), "deflated");
+  EXPECT_EQ(archive->read("b", 100).text(), "stored");
+  EXPECT_EQ(archive->read("1", 100).text(), "1");
+  EXPECT_EQ(archive->read("a", 100).text(), "deflated");
   EXPECT_EQ(archive->size("a"), 8u);
   EXPECT_FALSE(archive->size("c"));
   EXPECT_EQ(archive->read("c", 100).status, WholeFile::Status::Unreadable);
@@ -69,7 +65,7 @@ TEST_P(ZipArchiveTest, TheEndRecordIsFoundBeforeACommentWhateverItsDiskNumber) {
   bytes[bytes.size() - 2] = 7;   // the comment's length
   const std::optional<ZipArchive> archive = open(bytes + "comment");
   ASSERT_TRUE(archive);
-  EXPECT_EQ(text(archive->read("a", 100)), "text");
+  EXPECT_EQ(archive->read("a", 100).text(), "text");
   const std::optional<ZipArchive> empty = open(testsupport::zipBytes({}));
   ASSERT_TRUE(empty);
   EXPECT_TRUE(empty->names().empty());

@@ -1,10 +1,9 @@
-// The device-header scan: which enumeration lines give interrupt names, how the list is laid
-// out, and how the core macros are read.
+// How the device-header scan reads the core macros; the case interrupts/irqs2-enum-numbers
+// shows how it lays out the interrupt list.
 #include "readers/CmsisHeader.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 namespace regforge {
@@ -14,42 +13,6 @@ namespace {
 CmsisHeader scan(const std::string& text, std::uint32_t core = 0, bool mpu = false,
                  bool fpu = false) {
   return scanCmsisHeader(text, core, mpu, fpu);
-}
-
-constexpr char kEnumHead[] =
-    "typedef enum {\n"
-    "  NonMaskableInt_IRQn = -14, /* the core's own exceptions */\n"
-    "  HardFault_IRQn = -13,\n"
-    "  SysTick_IRQn = -1,\n";
-
-TEST(CmsisHeaderTest, EntriesBelowTheRunningPositionTakeThatPosition) {
-  const CmsisHeader header =
-      scan(std::string(kEnumHead) + "  E_IRQn = 5,\n  C_IRQn = 2,\n  D_IRQn = 3,\n  J_IRQn = 9,\n");
-  EXPECT_EQ(header.interrupts,
-            (std::vector<std::string>{"", "", "", "", "", "E", "C", "D", "", "J"}));
-}
-
-TEST(CmsisHeaderTest, NumbersBeyondTheTableMakeNoHugeList) {
-  const CmsisHeader header =
-      scan(std::string(kEnumHead) + "  A_IRQn = 1,\n  HUGE_IRQn = 0xFFFFFFFF,\n  B_IRQn = 2,\n");
-  ASSERT_EQ(header.interrupts.size(), 512);
-  EXPECT_EQ(header.interrupts[1], "A");
-  EXPECT_EQ(std::count(header.interrupts.begin(), header.interrupts.end(), ""),
-            511);  // B follows HUGE, far beyond the table
-}
-
-TEST(CmsisHeaderTest, NumbersFollowTheCRules) {
-  const CmsisHeader header =
-      scan(std::string(kEnumHead) + "  H_IRQn = 0x2,\n  O_IRQn =010,\n  X_IRQn = none,\n");
-  EXPECT_EQ(header.interrupts,
-            (std::vector<std::string>{"", "", "H", "", "", "", "", "", "O", "X"}));
-}
-
-TEST(CmsisHeaderTest, LongLinesArriveInPiecesOfAtMost1023Bytes) {
-  // The first piece ends inside the name; the second piece is a line of its own.
-  const CmsisHeader header =
-      scan(std::string(kEnumHead) + std::string(1019, ' ') + "UARTX_IRQn = 3,\n");
-  EXPECT_EQ(header.interrupts, (std::vector<std::string>{"", "", "", "X"}));
 }
 
 TEST(CmsisHeaderTest, MacroValueIsOneDigitAfterOneSkippedCharacter) {

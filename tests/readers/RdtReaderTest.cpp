@@ -1,5 +1,5 @@
-// Finding the CPU element of an RDT file, and reading its instances' register files through
-// a loader, within the bounds of one conversion.
+// Reading the register files of an RDT file's instances through a loader: what a failed load
+// tells, and the bounds of one conversion. The rdt/ cases show how the CPU is found.
 #include "readers/RdtReader.h"
 
 #include <gtest/gtest.h>
@@ -10,36 +10,6 @@
 
 namespace regforge {
 namespace {
-
-class FindCpuTest : public testing::Test {
- protected:
-  const XMLElement* find(const char* text, std::string_view identifier) {
-    EXPECT_TRUE(document_.parse(text));
-    return findCpu(document_.root(), identifier);
-  }
-  static std::string_view mark(const XMLElement* cpu) {
-    return cpu ? cpu->attribute("n").value_or("") : "none";
-  }
-  XMLDocument document_{XMLDocument::Content::Dropped};
-};
-
-TEST_F(FindCpuTest, SearchesDepthFirstInPreOrder) {
-  EXPECT_EQ(mark(find("<d><a><b><cpu id='X' n='1'/></b></a><cpu id='X' n='2'/></d>", "X")), "1");
-  EXPECT_EQ(mark(find("<cpu id='X' n='0'><cpu id='X' n='1'/></cpu>", "X")), "0");
-  EXPECT_EQ(mark(find("<d><cpu id='x' n='1'/><cpu id='X' n='2'/></d>", "X")), "2");
-}
-
-TEST_F(FindCpuTest, ANodeThatIsNoElementEndsItsLevel) {
-  EXPECT_EQ(mark(find("<d><a><![CDATA[x]]><cpu id='X' n='1'/></a><cpu id='X' n='2'/></d>", "X")),
-            "2");
-  EXPECT_EQ(mark(find("<d><a/><![CDATA[x]]><cpu id='X' n='1'/></d>", "X")), "none");
-}
-
-TEST_F(FindCpuTest, OnlyTheStartAndItsDescendantsAreSearched) {
-  ASSERT_TRUE(document_.parse("<d><a/><cpu id='X'/></d>"));
-  EXPECT_EQ(findCpu(document_.root()->firstChild(), "X"), nullptr);
-  EXPECT_EQ(findCpu(nullptr, "X"), nullptr);
-}
 
 // Register files served from memory, by path; every load is recorded.
 class RdtLoaderTest : public testing::Test {
@@ -67,25 +37,6 @@ class RdtLoaderTest : public testing::Test {
   XMLDocument cpu_{XMLDocument::Content::Dropped};
   MemoryMap map_;
 };
-
-TEST_F(RdtLoaderTest, EachInstanceLoadsItsRegisterFileAnew) {
-  files_["d/r.xml"] = "<m><register id='A_X' offset='4'/></m>";
-  EXPECT_FALSE(
-      read("<cpu><instance id='A' xml='r.xml' xmlpath='d'/>"
-           "<instance id='B' xml='r.xml' xmlpath='d'/></cpu>"));
-  EXPECT_EQ(loads_, (std::vector<std::string>{"d/r.xml", "d/r.xml"}));
-  std::string text;
-  map_.writeTo(text);
-  EXPECT_EQ(text,
-            "<Root>\n"
-            "  <RegisterGroup name=\"A\" start=\"\">\n"
-            "    <Register name=\"X\" start=\"+4\" />\n"
-            "  </RegisterGroup>\n"
-            "  <RegisterGroup name=\"B\" start=\"\">\n"
-            "    <Register name=\"A_X\" start=\"+4\" />\n"
-            "  </RegisterGroup>\n"
-            "</Root>\n");
-}
 
 TEST_F(RdtLoaderTest, AFailedLoadGivesThePathAndTheParsersMessage) {
   files_["r.xml"] = "<m>\n<register></reg></m>";

@@ -87,13 +87,5 @@ TEST_F(SVDDerivationTest, ALoopStopsBeforeComingBackToAVisitedElement) {
   EXPECT_EQ(baseOf("toself"), "self");
 }
 
-TEST_F(SVDDerivationTest, RecursiveChainsLookThroughTheWholeDocument) {
-  load(
-      "<r><p><field id='use' derivedFrom='F'><name>U</name></field></p>"
-      "<p><g><field id='deep'><name>F</name></field></g></p>"
-      "<field id='later'><name>F</name></field></r>");
-  EXPECT_EQ(baseOf("use", true), "deep");
-}
-
 }  // namespace
 }  // namespace regforge

@@ -135,22 +135,5 @@ TEST_F(SVDStandardBasesTest, AChainIsCutAtItsLongestLength) {
   EXPECT_EQ(bases_.chain(byId("p10")).size(), 11u);
 }
 
-TEST(SVDChainTest, AChildComesFromTheNearestLinkThatHasIt) {
-  XMLDocument input{XMLDocument::Content::ElementText};
-  ASSERT_TRUE(input.parse("<r><e><size/></e><b><access/><fields/></b><c><size/><fields/></c></r>"));
-  const XMLElement* e = input.root()->firstChild()->toElement();
-  const XMLElement* b = e->nextSibling()->toElement();
-  const XMLElement* c = b->nextSibling()->toElement();
-  SVDChain chain(e);
-  chain.add(b);
-  chain.add(c);
-  EXPECT_EQ(chain.child("size")->parent(), e);
-  EXPECT_EQ(chain.child("access")->parent(), b);
-  EXPECT_EQ(chain.child("fields")->parent(), b);
-  EXPECT_EQ(chain.child("name"), nullptr);
-  EXPECT_EQ(chain.firstWithChild({"name", "fields"}), b);
-  EXPECT_EQ(chain.firstWithChild({"name"}), nullptr);
-}
-
 }  // namespace
 }  // namespace regforge

@@ -54,10 +54,5 @@ TEST_F(TcfReaderTest, AMemoryMapBeyondTheBoundStopsTheRead) {
   EXPECT_LT(map_.storageCapacity(), 256u << 10);
 }
 
-TEST_F(TcfReaderTest, ABoardOfAnotherShapeIsNoFailure) {
-  EXPECT_TRUE(read("<board/>", {}));
-  EXPECT_EQ(map_.root(), nullptr);
-}
-
 }  // namespace
 }  // namespace regforge

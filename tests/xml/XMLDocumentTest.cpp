@@ -81,12 +81,6 @@ TEST(NextInPreOrderTest, StaysBelowTop) {
   EXPECT_EQ(nextInPreOrder(a->nextSibling(), root, false), nullptr);
 }
 
-}  // namespace
-}  // namespace regforge
-
-namespace regforge {
-namespace {
-
 TEST(XMLDocumentTest, SharedSourcesOutliveTheirParser) {
   XMLDocument output(XMLDocument::Content::Dropped);
   XMLElement* copy = output.createElement("copy");
