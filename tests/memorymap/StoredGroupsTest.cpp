@@ -94,5 +94,24 @@ TEST(StoredGroupsTest, AnElementChangedDuringAGroupKeepsWhatItWasGiven) {
   EXPECT_EQ(text.substr(0, text.find('\n')), "<Processor name=\"set while A was filled\">");
 }
 
+// An element of a group's content linked outside the group would outlive its document. The
+// sanitizer build keeps assertions on and runs this; the others skip it.
+TEST(StoredGroupsDeathTest, ContentLinkedOutsideItsGroupIsCaught) {
+#ifdef NDEBUG
+  GTEST_SKIP() << "assertions are off in this build";
+#else
+  MemoryMap map;
+  MemoryMapElement* root = map.createMapElement("Processor");
+  map.setRoot(root);
+  MemoryMapElement* group = map.addRegisterGroup(root, "0x0", nullptr, "A", nullptr);
+  EXPECT_DEATH(
+      {
+        const GroupContent content(map, *group);
+        root->appendChild(content.group().document().createElement("Register"));
+      },
+      "another document");
+#endif
+}
+
 }  // namespace
 }  // namespace regforge
