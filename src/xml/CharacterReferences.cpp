@@ -51,7 +51,11 @@ std::size_t matchReference(const char* r, const char* end, unsigned char& byte) 
 // byte over the texts of a whole file.
 struct StopBytes {
   bool stops[2][256] = {};
-  constexpr StopBytes() { stops[0]['&'] = stops[1]['&'] = stops[1]['\r'] = true; }
+  constexpr StopBytes() {
+    constexpr auto amp = static_cast<unsigned char>('&');
+    constexpr auto cr = static_cast<unsigned char>('\r');
+    stops[0][amp] = stops[1][amp] = stops[1][cr] = true;
+  }
 };
 constexpr StopBytes kStopBytes;
 
