@@ -92,7 +92,7 @@ fuzz:
 bench:
 	@$(MAKE) --no-print-directory deps EXTRA_PACKAGES="$(BENCH_PACKAGES)"
 	@[ -f $(BENCH_DIR)/build.ninja ] || cmake -S . -B $(BENCH_DIR) -G Ninja \
-	  -DCMAKE_BUILD_TYPE=Release -DREGFORGE_BENCH=ON -DREGFORGE_TESTS=OFF
+	  -DCMAKE_BUILD_TYPE=Release -DREGFORGE_BENCH=ON -DREGFORGE_TESTS=OFF -DREGFORGE_LTO=ON
 	cmake --build $(BENCH_DIR) -j $(JOBS)
 	bench/run $(BENCH_DIR) $(RUNS) $(if $(CHECK),--check)
 
