@@ -2,20 +2,10 @@
 // system refuses pages.
 #include "xml/Arena.h"
 
-#include <cstdint>
 #include <cstring>
 #include <new>
 
 namespace regforge {
-
-namespace {
-
-std::uintptr_t alignUp(const char* at, std::size_t align) {
-  const auto address = reinterpret_cast<std::uintptr_t>(at);
-  return (address + align - 1) & ~static_cast<std::uintptr_t>(align - 1);
-}
-
-}  // namespace
 
 void* Arena::allocateInNewBlock(std::size_t size, std::size_t align) {
   // Blocks kept by reset() are used again, in order, before new ones are made.
@@ -31,11 +21,7 @@ void* Arena::allocateInNewBlock(std::size_t size, std::size_t align) {
       if (blockSize == nextBlock_ && nextBlock_ < kLargestBlock) nextBlock_ *= 2;
       enterBlock(blocks_.size() - 1);
     }
-    const std::uintptr_t aligned = alignUp(cursor_, align);
-    if (aligned + size <= reinterpret_cast<std::uintptr_t>(end_)) {
-      cursor_ = reinterpret_cast<char*>(aligned + size);
-      return reinterpret_cast<void*>(aligned);
-    }
+    if (void* bumped = bump(size, align)) return bumped;
   }
 }
 

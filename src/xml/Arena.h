@@ -24,11 +24,7 @@ class Arena {
   /// system refuses pages, the arena turns exhausted and takes the rest from the heap.
   void* allocate(std::size_t size, std::size_t align) {
     // The bump stays inline: nodes are made by the million, and a new block is rare.
-    const std::size_t aligned = (address(cursor_) + align - 1) & ~(align - 1);
-    if (cursor_ && aligned + size <= address(end_)) {
-      cursor_ = reinterpret_cast<char*>(aligned + size);
-      return reinterpret_cast<void*>(aligned);
-    }
+    if (void* bumped = bump(size, align)) return bumped;
     return allocateInNewBlock(size, align);
   }
   /// Whether the system refused pages: the owner should give up on what it was making.
@@ -56,7 +52,16 @@ class Arena {
   static constexpr std::size_t kFirstBlock = 4096;
   static constexpr std::size_t kLargestBlock = 2 << 20;
 
-  static std::size_t address(const char* at) { return reinterpret_cast<std::size_t>(at); }
+  static std::size_t alignUp(const char* at, std::size_t align) {
+    return (reinterpret_cast<std::size_t>(at) + align - 1) & ~(align - 1);
+  }
+  // Room in the current block, or null when it has none.
+  void* bump(std::size_t size, std::size_t align) {
+    const std::size_t aligned = alignUp(cursor_, align);
+    if (!cursor_ || aligned + size > reinterpret_cast<std::size_t>(end_)) return nullptr;
+    cursor_ = reinterpret_cast<char*>(aligned + size);
+    return reinterpret_cast<void*>(aligned);
+  }
   void* allocateInNewBlock(std::size_t size, std::size_t align);
   void enterBlock(std::size_t index);
   void addBlock(std::size_t size);
