@@ -22,19 +22,20 @@ struct HeaderEntry {
   std::uint32_t number;
 };
 
+// A revision macro either names the core type or, for the two kinds of core type 0, only
+// says whether it is the M0+.
 struct CoreRevision {
   const char* macro;
-  bool setsCoreType;  ///< else it sets cm0Plus
-  std::uint32_t coreType;
-  bool cm0Plus;
+  std::optional<std::uint32_t> coreType;
+  bool cm0Plus = false;
 };
 
-// The first of these that a line holds decides. Cortex-M0 and M0+ are both core type 0.
+// The first of these that a line holds decides.
 constexpr CoreRevision kCoreRevisions[] = {
-    {"__CM0_REV", false, 0, false},  {"__CM0PLUS_REV", false, 0, true},
-    {"__CM3_REV", true, 3, false},   {"__CM4_REV", true, 4, false},
-    {"__CM7_REV", true, 7, false},   {"__CM23_REV", true, 23, false},
-    {"__CM33_REV", true, 33, false},
+    {"__CM0_REV", std::nullopt}, {"__CM0PLUS_REV", std::nullopt, true},
+    {"__CM3_REV", 3},            {"__CM4_REV", 4},
+    {"__CM7_REV", 7},            {"__CM23_REV", 23},
+    {"__CM33_REV", 33},
 };
 
 // The enumeration lines after "SysTick_IRQn": "  NAME_IRQn = number, ...".
@@ -83,8 +84,8 @@ void readCoreData(std::string_view text, CmsisHeader& header) {
     readDigit(line, "__FPU_PRESENT", header.fpu);
     for (const CoreRevision& row : kCoreRevisions) {
       if (!std::strstr(line, row.macro)) continue;
-      if (row.setsCoreType)
-        header.coreType = row.coreType;
+      if (row.coreType)
+        header.coreType = *row.coreType;
       else
         header.cm0Plus = row.cm0Plus;
       break;

@@ -21,6 +21,17 @@ std::string pattern(std::size_t size) {
   return bytes;
 }
 
+// Bytes that deflate hardly compresses, so that the packed data spans several read chunks.
+std::string noise(std::size_t size) {
+  std::string bytes(size, '\0');
+  std::uint32_t state = 12345;
+  for (char& byte : bytes) {
+    state = state * 1103515245 + 12345;
+    byte = static_cast<char>(state >> 24);
+  }
+  return bytes;
+}
+
 // Each test reads the archive from a file and, read in place, from bytes in memory.
 class ZipArchiveTest : public testing::TestWithParam<bool> {
  protected:
@@ -33,7 +44,7 @@ class ZipArchiveTest : public testing::TestWithParam<bool> {
 };
 
 TEST_P(ZipArchiveTest, AFileIsReadUpToItsLimitAndNoFurther) {
-  const std::string bytes = pattern(5000);
+  const std::string bytes = noise(200000);
   const std::optional<ZipArchive> archive = open(testsupport::zipBytes({{"dir\\a.svd", bytes}}));
   ASSERT_TRUE(archive);
   EXPECT_EQ(archive->names(), std::vector<std::string>{"dir/a.svd"});
@@ -89,6 +100,51 @@ TEST_P(ZipArchiveTest, AFileWhoseDataEndsTheArchiveIsRead) {
   const WholeFile whole = archive->read("a", 100);
   EXPECT_EQ(whole.status, WholeFile::Status::Read);
   EXPECT_EQ(whole.size, 0u);
+}
+
+// Sizes and offsets that don't fit 32 bits are in zip64 records, and the reader finds them
+// whatever extra field comes before.
+TEST_P(ZipArchiveTest, Zip64RecordsGiveTheSizesAndOffsets) {
+  const std::optional<ZipArchive> archive = open(testsupport::zipBytes(
+      {{"a", pattern(3000), false}, {"b", noise(70000)}}, testsupport::ZipLayout{true}));
+  ASSERT_TRUE(archive);
+  EXPECT_EQ(archive->names(), (std::vector<std::string>{"a", "b"}));
+  EXPECT_EQ(archive->size("b"), 70000u);
+  EXPECT_TRUE(archive->read("a", 3000).text() == pattern(3000));
+  EXPECT_TRUE(archive->read("b", 70000).text() == noise(70000));
+}
+
+// A zip64 field too short for the values it stands for, or a zip64 end record that isn't
+// one, makes no archive.
+TEST_P(ZipArchiveTest, ADamagedZip64RecordIsNoArchive) {
+  const std::string zip = testsupport::zipBytes({{"a", "text"}}, testsupport::ZipLayout{true});
+  std::string shortField = zip;
+  const std::size_t field = shortField.find(std::string("\x01\x00\x18\x00", 4));
+  ASSERT_NE(field, std::string::npos);
+  shortField[field + 2] = 16;
+  EXPECT_FALSE(open(shortField));
+  std::string noRecord = zip;
+  const std::size_t record = noRecord.find("PK\x06\x06");
+  ASSERT_NE(record, std::string::npos);
+  noRecord[record + 3] = 7;
+  EXPECT_FALSE(open(noRecord));
+}
+
+// What this reader can't unpack is unreadable, the rest of the archive still is.
+TEST_P(ZipArchiveTest, EncryptedFilesOtherMethodsAndMissingHeadersAreUnreadable) {
+  testsupport::ZipEntry encrypted("locked", "text");
+  encrypted.flags = 1;
+  testsupport::ZipEntry bzip2("bzip2", "text", false);
+  bzip2.method = 12;
+  std::string zip =
+      testsupport::zipBytes({encrypted, bzip2, {"lost", "text", false}, {"ok", "text"}});
+  zip[zip.find("lost") - 30] = 'X';  // the first name is the local header's, 30 bytes in
+  const std::optional<ZipArchive> archive = open(zip);
+  ASSERT_TRUE(archive);
+  EXPECT_EQ(archive->read("locked", 100).status, WholeFile::Status::Unreadable);
+  EXPECT_EQ(archive->read("bzip2", 100).status, WholeFile::Status::Unreadable);
+  EXPECT_EQ(archive->read("lost", 100).status, WholeFile::Status::Unreadable);
+  EXPECT_EQ(archive->read("ok", 100).text(), "text");
 }
 
 // A few kilobytes that claim gigabytes get no buffer.

@@ -41,8 +41,13 @@ TEST(CmsisHeaderTest, CommandLineValuesStandUntilAMacroSaysOtherwise) {
 }
 
 TEST(CmsisHeaderTest, RevisionMacrosSetTheCore) {
-  EXPECT_EQ(scan("#define __CM4_REV 0x0001U\n").coreType, 4u);
-  EXPECT_EQ(scan("#define __CM33_REV 0x0000U\n", 3).coreType, 33u);
+  const std::pair<const char*, std::uint32_t> cores[] = {
+      {"__CM3_REV", 3}, {"__CM4_REV", 4}, {"__CM7_REV", 7}, {"__CM23_REV", 23}, {"__CM33_REV", 33}};
+  for (const auto& [macro, core] : cores) {
+    const CmsisHeader header = scan(std::string("#define ") + macro + " 0x0001U\n", 1);
+    EXPECT_EQ(header.coreType, core) << macro;
+    EXPECT_FALSE(header.cm0Plus) << macro;
+  }
   EXPECT_EQ(scan("#define __CM55_REV 0x0000U\n", 3).coreType, 3u);
 
   CmsisHeader header = scan("#define __CM0PLUS_REV 0\n", 7);

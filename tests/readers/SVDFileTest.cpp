@@ -80,6 +80,30 @@ TEST_F(SVDReaderTest, BoundsGivenByTheCallerReplaceTheProgramsOwn) {
   EXPECT_FALSE(read(device(cluster + "</cluster></registers>")));
 }
 
+// Wherever a read passes its bound, in either reading, it fails: it never succeeds with part
+// of the map.
+TEST_F(SVDReaderTest, AReadThatPassesItsBoundAnywhereFails) {
+  const std::string text =
+      "<device><name>D</name><peripherals><peripheral><dim>3</dim><dimIncrement>0x100"
+      "</dimIncrement><name>P%s</name><baseAddress>0</baseAddress><registers><register>"
+      "<name>R%s</name><dim>4</dim><dimIncrement>4</dimIncrement></register><cluster><name>C"
+      "</name><register><name>S</name></register></cluster></registers></peripheral>"
+      "</peripherals></device>";
+  for (const unsigned options : {0u, static_cast<unsigned>(kStandard)}) {
+    map_.setReadLimits({});
+    ASSERT_TRUE(read(text, options));
+    const std::string whole = written();
+    for (std::uint64_t steps = 1; steps < 100; ++steps) {
+      ReadBudget::Limits limits;
+      limits.steps = steps;
+      map_.setReadLimits(limits);
+      if (read(text, options)) {
+        EXPECT_EQ(written(), whole) << steps << " steps";
+      }
+    }
+  }
+}
+
 // Clusters that each hold two copies of the one before double the registers at every level:
 // 40 levels would be 2^40 registers. The read stops at its bound and names no array.
 TEST_F(SVDReaderTest, ClustersThatDeriveTwiceFromTheLevelBelowStopAtTheBound) {

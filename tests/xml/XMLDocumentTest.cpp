@@ -115,6 +115,9 @@ TEST(XMLDocumentTest, AnInputThatEndsInsideAnElementSaysWhereItOpened) {
   EXPECT_EQ(document.root(), nullptr);
   EXPECT_EQ(document.unclosed(),
             "the file ends inside <name>, which opened on line 4, within <device> of line 1");
+  ASSERT_TRUE(document.parse("<device>\n<peripheral>"));
+  EXPECT_EQ(document.unclosed(),
+            "the file ends inside <peripheral>, which opened on line 2, within <device> of line 1");
   ASSERT_TRUE(document.parse("<device>"));
   EXPECT_EQ(document.unclosed(), "the file ends inside <device>, which opened on line 1");
   ASSERT_TRUE(document.parse("<device></device>"));
