@@ -251,13 +251,14 @@ void SVDReader::writeRegister(XMLElement& group, const SVDRegisterPlan& plan, co
   // Each element is made by the document of its parent: a group's content has one of its own.
   XMLElement* reg = group.document().createElement("Register");
   group.appendChild(reg);
+  // Attributes are kept in name order: set from the last name down, each goes in front.
   reg->setAttribute("start", offsetText(offset + plan.addressOffset));
   reg->setAttribute("size", plan.size);
-  reg->setAttribute("name", registerName(plan, names, copy));
-  reg->setAttribute("access", plan.access);
-  if (plan.description) reg->setAttribute("description", *plan.description);
   if (!plan.resetValue.empty()) reg->setAttribute("reset_value", plan.resetValue);
   if (!plan.resetMask.empty()) reg->setAttribute("reset_mask", plan.resetMask);
+  reg->setAttribute("name", registerName(plan, names, copy));
+  if (plan.description) reg->setAttribute("description", *plan.description);
+  reg->setAttribute("access", plan.access);
 
   // Only the first field's lsb is compared: a field at or below it goes in front.
   std::optional<std::int32_t> firstLsb;
@@ -302,7 +303,6 @@ void SVDReader::writeField(XMLElement& bitField, const SVDFieldPlan& plan) {
   for (const SVDEnumPlan& value : plan.enums) {
     XMLElement* item = bitField.document().createElement("Enum");
     bitField.appendChild(item);
-    item->setAttribute("name", value.name);
     if (value.binary) {
       nameText_.assign("0b");
       nameText_ += value.value;
@@ -310,6 +310,7 @@ void SVDReader::writeField(XMLElement& bitField, const SVDFieldPlan& plan) {
     } else {
       item->setAttribute("start", value.value);
     }
+    item->setAttribute("name", value.name);
     if (value.description) item->setAttribute("description", *value.description);
   }
 }

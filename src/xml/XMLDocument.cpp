@@ -146,7 +146,10 @@ bool XMLDocument::parseOwned(PageBlock buffer, std::size_t size) {
   // Room for as many text pieces as a dense file can have, reserved and not touched, so
   // that growing never copies the table into fresh pages.
   if (content_ == Content::ElementText) textPieces_.reserve(textPieces_.size() + size / 16);
-  if (end - begin >= 3 && std::memcmp(begin, "\xEF\xBB\xBF", 3) == 0) begin += 3;
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (startsWith(std::string_view(begin, static_cast<std::size_t>(end - begin)), kByteOrderMark)) {
+    begin += kByteOrderMark.size();
+  }
 
   XMLParser parser(*this, begin, end);
   const XMLParser::Error error = parser.run();
