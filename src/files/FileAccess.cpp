@@ -205,14 +205,11 @@ bool MemoryFiles::isFile(const std::string& path) {
 std::set<std::string> MemoryFiles::entries(const std::string& folder) const {
   const std::string prefix = folder.empty() ? "" : folder + "/";
   std::set<std::string> names;
-  const auto add = [&](const std::string& path) {
+  for (const auto& entry : files) {
+    const std::string& path = entry.first;
     if (startsWith(path, prefix) && path.size() > prefix.size())
       names.insert(path.substr(prefix.size(), path.find('/', prefix.size()) - prefix.size()));
-  };
-  for (const std::string& path : folders)
-    add(path);
-  for (const auto& entry : files)
-    add(entry.first);
+  }
   return names;
 }
 

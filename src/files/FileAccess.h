@@ -144,7 +144,8 @@ class MemoryFiles : public FileAccess {
  private:
   /// The bytes of the file at path; null when there is none.
   const std::string* bytesAt(const std::string& path) const;
-  /// The names directly in folder ("" for the working folder), files and folders, in order.
+  /// The names directly in folder ("" for the working folder) that lead to a file, in order:
+  /// a made folder that holds none leads a look-up nowhere.
   std::set<std::string> entries(const std::string& folder) const;
 };
 

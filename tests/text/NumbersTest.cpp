@@ -14,6 +14,8 @@ TEST(CStrtoul, TakesTheBaseFromThePrefix) {
   EXPECT_EQ(cNumber("\t\n\v\f\r 9"), 9u);  // all of C's white space leads
   EXPECT_EQ(cNumber("4U"), 4u);
   EXPECT_EQ(cStrtoul("zZ", nullptr, 36), 35u * 36 + 35);  // letters run up to z
+  EXPECT_EQ(cStrtoul("0x1F", nullptr, 16), 31u);           // base 16 allows the prefix
+  EXPECT_EQ(cStrtoul("0x1F", nullptr, 10), 0u);
 }
 
 TEST(CStrtoul, TruncatesAndNegatesLikeC) {
