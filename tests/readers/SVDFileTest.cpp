@@ -86,14 +86,16 @@ TEST_F(SVDReaderTest, AReadThatPassesItsBoundAnywhereFails) {
   const std::string text =
       "<device><name>D</name><peripherals><peripheral><dim>3</dim><dimIncrement>0x100"
       "</dimIncrement><name>P%s</name><baseAddress>0</baseAddress><registers><register>"
-      "<name>R%s</name><dim>4</dim><dimIncrement>4</dimIncrement></register><cluster><name>C"
+      "<name>R%s</name><dim>4</dim><dimIncrement>4</dimIncrement><fields><field><name>F</name>"
+      "<bitRange>[1:0]</bitRange><enumeratedValues><enumeratedValue><name>E</name><value>1"
+      "</value></enumeratedValue></enumeratedValues></field></fields></register><cluster><name>C"
       "</name><register><name>S</name></register></cluster></registers></peripheral>"
       "</peripherals></device>";
   for (const unsigned options : {0u, static_cast<unsigned>(kStandard)}) {
     map_.setReadLimits({});
     ASSERT_TRUE(read(text, options));
     const std::string whole = written();
-    for (std::uint64_t steps = 1; steps < 100; ++steps) {
+    for (std::uint64_t steps = 1; steps < 150; ++steps) {
       ReadBudget::Limits limits;
       limits.steps = steps;
       map_.setReadLimits(limits);

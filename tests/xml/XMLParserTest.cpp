@@ -24,12 +24,14 @@ int childCount(const XMLNode* node) {
 
 TEST(XMLParserTest, BuildsElementsWithAttributesAndText) {
   XMLDocument document(XMLDocument::Content::Nodes);
-  ASSERT_TRUE(document.parse("<device a=\"1\" b='2'><name>X</name> </device>"));
+  ASSERT_TRUE(document.parse("<device c=\"3\" a=\"1\" b='2'><name>X</name> </device>"));
   const XMLElement* root = document.root();
   ASSERT_NE(root, nullptr);
   EXPECT_EQ(root->tagName(), "device");
-  EXPECT_EQ(root->attribute("a"), "1");
-  EXPECT_EQ(root->attribute("b"), "2");
+  std::string names;  // kept in name order
+  for (const XMLAttribute& attribute : root->attributes())
+    names += std::string(attribute.name()) + "=" + std::string(attribute.value()) + " ";
+  EXPECT_EQ(names, "a=1 b=2 c=3 ");
   EXPECT_EQ(text(root->firstChild()), "");
   const XMLElement* name = root->firstChild()->nextSibling()->toElement();
   ASSERT_NE(name, nullptr);
