@@ -148,12 +148,14 @@ TEST(XMLParserTest, ReadsTheTextOfAnotherDeclarationAsContent) {
   EXPECT_EQ(text(document.root()->lastChild()), "");  // the empty text between "/>" and "</r>"
 }
 
-// Input that doesn't start with a tag, an unquoted declaration value, and elements, comments
-// or CDATA sections never closed leave no root; elements after a finished root are dropped.
+// Input that doesn't start with a tag, an unquoted declaration value (even after the root), and
+// elements, comments or CDATA sections never closed leave no root; elements after a finished
+// root are dropped.
 TEST(XMLParserTest, InputWithoutAFinishedRootHasNoRoot) {
   XMLDocument document(XMLDocument::Content::Nodes);
   for (const char* text : {"  plain text <a/>", "", "<?xml version=1.0?><a/>",
-                           "<a><!-- never closed", "<a><![CDATA[ never closed"}) {
+                           "<a/><?xml version=1.0?>", "<a><!-- never closed",
+                           "<a><![CDATA[ never closed"}) {
     EXPECT_TRUE(document.parse(text)) << text;
     EXPECT_EQ(document.root(), nullptr) << text;
   }
