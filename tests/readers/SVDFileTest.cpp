@@ -83,7 +83,7 @@ TEST_F(SVDReaderTest, BoundsGivenByTheCallerReplaceTheProgramsOwn) {
 // Wherever a read passes its bound, in either reading, it fails: it never succeeds with part
 // of the map.
 TEST_F(SVDReaderTest, AReadThatPassesItsBoundAnywhereFails) {
-  const std::string text =
+  const std::string arrays =
       "<device><name>D</name><peripherals><peripheral><dim>3</dim><dimIncrement>0x100"
       "</dimIncrement><name>P%s</name><baseAddress>0</baseAddress><registers><register>"
       "<name>R%s</name><dim>4</dim><dimIncrement>4</dimIncrement><fields><field><name>F</name>"
@@ -91,16 +91,25 @@ TEST_F(SVDReaderTest, AReadThatPassesItsBoundAnywhereFails) {
       "</value></enumeratedValue></enumeratedValues></field></fields></register><cluster><name>C"
       "</name><register><name>S</name></register></cluster></registers></peripheral>"
       "</peripherals></device>";
-  for (const unsigned options : {0u, static_cast<unsigned>(kStandard)}) {
-    map_.setReadLimits({});
-    ASSERT_TRUE(read(text, options));
-    const std::string whole = written();
-    for (std::uint64_t steps = 1; steps < 150; ++steps) {
-      ReadBudget::Limits limits;
-      limits.steps = steps;
-      map_.setReadLimits(limits);
-      if (read(text, options)) {
-        EXPECT_EQ(written(), whole) << steps << " steps";
+  // A cluster that costs more than all that follows it: the bound passed there leaves steps
+  // enough to finish without it.
+  std::string wide = "<cluster><name>W</name>";
+  for (int i = 0; i < 40; ++i)
+    wide += "<register><name>W" + std::to_string(i) + "</name></register>";
+  const std::string large = device("<registers><register><name>A</name></register>" + wide +
+                                   "</cluster></registers>");
+  for (const std::string& text : {arrays, large}) {
+    for (const unsigned options : {0u, static_cast<unsigned>(kStandard)}) {
+      map_.setReadLimits({});
+      ASSERT_TRUE(read(text, options));
+      const std::string whole = written();
+      for (std::uint64_t steps = 1; steps < 150; ++steps) {
+        ReadBudget::Limits limits;
+        limits.steps = steps;
+        map_.setReadLimits(limits);
+        if (read(text, options)) {
+          EXPECT_EQ(written(), whole) << steps << " steps";
+        }
       }
     }
   }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,36 @@ TEST(XMLElementTest, SettingAnAttributeAgainReplacesItsValueInPlace) {
   element->setAttribute("name", "second");
   EXPECT_EQ(attributeNames(*element), std::vector<std::string>{"name"});
   EXPECT_EQ(element->attribute("name"), "second");
+}
+
+// Children removed from the middle, the end and the front; a node that is no child changes
+// nothing; prepending and appending keep both ends right.
+TEST(XMLElementTest, ChildrenAreRemovedWhereverTheyStand) {
+  XMLDocument document(XMLDocument::Content::Dropped);
+  XMLElement* parent = document.createElement("p");
+  XMLElement* children[4];
+  for (XMLElement*& child : children) {
+    child = document.createElement("c");
+    parent->appendChild(child);
+  }
+  const auto order = [&] {
+    std::string text;
+    for (const XMLNode* node = parent->firstChild(); node; node = node->nextSibling())
+      text += std::to_string(std::find(children, children + 4, node) - children);
+    return text;
+  };
+  parent->removeChild(children[2]);
+  EXPECT_EQ(order(), "013");
+  parent->removeChild(children[2]);  // no longer a child
+  parent->removeChild(document.createElement("other"));
+  EXPECT_EQ(order(), "013");
+  parent->removeChild(children[3]);
+  EXPECT_EQ(parent->lastChild(), children[1]);
+  parent->appendChild(children[2]);
+  parent->removeChild(children[0]);
+  parent->prependChild(children[3]);
+  EXPECT_EQ(order(), "312");
+  EXPECT_EQ(parent->lastChild(), children[2]);
 }
 
 TEST(FindElementsByTagTest, SearchesSiblingsAndOptionallyDescendantsInDocumentOrder) {
