@@ -18,10 +18,18 @@ void* Arena::allocateInNewBlock(std::size_t size, std::size_t align) {
       if (exhausted_) return fromHeap(size, align);
       addBlock(blockSize);
       if (exhausted_) return fromHeap(size, align);
-      if (blockSize == nextBlock_ && nextBlock_ < kLargestBlock) nextBlock_ *= 2;
+      growNextBlock(blockSize);
       enterBlock(blocks_.size() - 1);
     }
     if (void* bumped = bump(size, align)) return bumped;
+  }
+}
+
+void Arena::growNextBlock(std::size_t madeSize) {
+  if (capacity_ >= kLargeBlock) {
+    nextBlock_ = kLargeBlock;
+  } else if (madeSize == nextBlock_ && nextBlock_ < kLargestGrownBlock) {
+    nextBlock_ *= 2;
   }
 }
 

@@ -40,6 +40,12 @@ class Arena {
   /// A NUL-terminated copy of text owned by the arena.
   std::string_view copy(std::string_view text);
 
+  /// Says that about bytes more will be allocated. From a megabyte on, blocks are the large
+  /// size at once: they will be filled, so none of their pages is taken in vain.
+  void expect(std::size_t bytes) {
+    if (bytes >= kLargeBlock / 2) nextBlock_ = kLargeBlock;
+  }
+
   /// Bytes held from the system.
   std::size_t capacity() const { return capacity_; }
 
@@ -47,10 +53,13 @@ class Arena {
   void reset();
 
  private:
-  // Blocks double from one page up to 2 MiB: a small document takes a few pages, a large one
-  // few calls to the system.
+  // Blocks double from one page up to 512 KiB: a small document takes a few pages, and its
+  // newest block, often nearly empty when it ends, holds few. An arena that already holds
+  // 2 MiB, or expects to, takes 2 MiB blocks, which the system may give as huge pages: at most
+  // half of what it holds is then unused.
   static constexpr std::size_t kFirstBlock = 4096;
-  static constexpr std::size_t kLargestBlock = 2 << 20;
+  static constexpr std::size_t kLargestGrownBlock = 512 << 10;
+  static constexpr std::size_t kLargeBlock = 2 << 20;
 
   static std::size_t alignUp(const char* at, std::size_t align) {
     return (reinterpret_cast<std::size_t>(at) + align - 1) & ~(align - 1);
@@ -64,6 +73,7 @@ class Arena {
   }
   void* allocateInNewBlock(std::size_t size, std::size_t align);
   void enterBlock(std::size_t index);
+  void growNextBlock(std::size_t madeSize);
   void addBlock(std::size_t size);
   void* fromHeap(std::size_t size, std::size_t align);
 

@@ -146,6 +146,7 @@ bool XMLDocument::parseOwned(PageBlock buffer, std::size_t size) {
   // Room for as many text pieces as a dense file can have, reserved and not touched, so
   // that growing never copies the table into fresh pages.
   if (content_ == Content::ElementText) textPieces_.reserve(textPieces_.size() + size / 16);
+  arena_.expect(size);  // a parsed tree takes at least as much memory as its text
   constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
   if (startsWith(std::string_view(begin, static_cast<std::size_t>(end - begin)), kByteOrderMark)) {
     begin += kByteOrderMark.size();
