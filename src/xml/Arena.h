@@ -53,12 +53,12 @@ class Arena {
   void reset();
 
  private:
-  // Blocks double from one page up to 512 KiB: a small document takes a few pages, and its
+  // Blocks double from one page up to 128 KiB: a small document takes a few pages, and its
   // newest block, often nearly empty when it ends, holds few. An arena that already holds
   // 2 MiB, or expects to, takes 2 MiB blocks, which the system may give as huge pages: at most
   // half of what it holds is then unused.
   static constexpr std::size_t kFirstBlock = 4096;
-  static constexpr std::size_t kLargestGrownBlock = 512 << 10;
+  static constexpr std::size_t kLargestGrownBlock = 128 << 10;
   static constexpr std::size_t kLargeBlock = 2 << 20;
 
   static std::size_t alignUp(const char* at, std::size_t align) {

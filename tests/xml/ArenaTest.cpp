@@ -30,10 +30,10 @@ TEST(ArenaTest, SmallArenasHoldLittleMoreThanTheyHandOut) {
   arena.allocate(1, 1);
   EXPECT_GT(arena.capacity(), 0u);
   EXPECT_LE(arena.capacity(), 64 * kKiB);
-  // Up to 2 MiB, no block is larger than 512 KiB, so the newest one leaves at most that unused.
+  // Up to 2 MiB, no block is larger than 128 KiB, so the newest one leaves at most that unused.
   for (std::size_t used = 0; used < 2 * kMiB;) {
-    used = fill(arena, used + 64 * kKiB, used);
-    EXPECT_LE(arena.capacity() - used, 512 * kKiB) << "after " << used << " bytes";
+    used = fill(arena, used + 16 * kKiB, used);
+    EXPECT_LE(arena.capacity() - used, 128 * kKiB) << "after " << used << " bytes";
   }
 }
 

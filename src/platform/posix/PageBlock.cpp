@@ -1,7 +1,7 @@
-// Pages from mmap: a large block costs nothing until its pages are touched. With the build
-// option REGFORGE_HUGE_PAGES (on by default), a block of 1 MiB or more is aligned to 2 MiB
-// and asks for huge pages: on virtual machines, where a page fault is slow, a fault per 2 MiB
-// instead of per 4 KiB makes a large conversion markedly faster (README, Performance).
+// Pages from mmap. With the build option REGFORGE_FEWER_FAULTS (on by default), a block of
+// 1 MiB or more is aligned to 2 MiB and asks for huge pages, and a smaller one is mapped at
+// once: on virtual machines, where a page fault is slow, a fault per 2 MiB and none for the
+// small blocks that every arena fills make a conversion markedly faster (README, Performance).
 #include "platform/PageBlock.h"
 
 #include <sys/mman.h>
@@ -13,13 +13,18 @@ namespace regforge {
 namespace {
 
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
-// From here a block's rounding up to a whole huge page costs at most a third of it.
+// From here, rounding up to whole huge pages leaves at most half of the block unused.
 constexpr std::size_t kHugePagesFrom = std::size_t{1} << 20;
 
-#if defined(REGFORGE_HUGE_PAGES) && defined(MADV_HUGEPAGE)
+#if defined(REGFORGE_FEWER_FAULTS) && defined(MADV_HUGEPAGE)
 constexpr bool kHugePages = true;
 #else
 constexpr bool kHugePages = false;
+#endif
+#if defined(REGFORGE_FEWER_FAULTS) && defined(MAP_POPULATE)
+constexpr int kSmallBlockFlags = MAP_POPULATE;
+#else
+constexpr int kSmallBlockFlags = 0;
 #endif
 
 }  // namespace
@@ -30,7 +35,8 @@ PageBlock PageBlock::allocate(std::size_t size) {
   const std::size_t rounded = (size + unit - 1) / unit * unit;
   // A huge block is mapped one huge page longer and trimmed to start on a boundary.
   const std::size_t mapped = huge ? rounded + kHugePage : rounded;
-  void* raw = mmap(nullptr, mapped, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+  const int flags = MAP_PRIVATE | MAP_ANONYMOUS | (huge ? 0 : kSmallBlockFlags);
+  void* raw = mmap(nullptr, mapped, PROT_READ | PROT_WRITE, flags, -1, 0);
   if (raw == MAP_FAILED) return PageBlock();
   const auto start = reinterpret_cast<std::uintptr_t>(raw);
   const std::uintptr_t aligned = huge ? (start + kHugePage - 1) & ~(kHugePage - 1) : start;
