@@ -114,15 +114,18 @@ TEST_P(ZipArchiveTest, Zip64RecordsGiveTheSizesAndOffsets) {
   EXPECT_TRUE(archive->read("b", 70000).text() == noise(70000));
 }
 
-// A zip64 field too short for the values it stands for, or a zip64 end record that isn't
-// one, makes no archive.
+// A zip64 field too short for the values it stands for or longer than the record's extra
+// fields, or a zip64 end record that isn't one, makes no archive.
 TEST_P(ZipArchiveTest, ADamagedZip64RecordIsNoArchive) {
   const std::string zip = testsupport::zipBytes({{"a", "text"}}, testsupport::ZipLayout{true});
-  std::string shortField = zip;
-  const std::size_t field = shortField.find(std::string("\x01\x00\x18\x00", 4));
+  const std::size_t field = zip.find(std::string("\x01\x00\x18\x00", 4));
   ASSERT_NE(field, std::string::npos);
+  std::string shortField = zip;
   shortField[field + 2] = 16;
   EXPECT_FALSE(open(shortField));
+  std::string longField = zip;
+  longField[field + 2] = 64;
+  EXPECT_FALSE(open(longField));
   std::string noRecord = zip;
   const std::size_t record = noRecord.find("PK\x06\x06");
   ASSERT_NE(record, std::string::npos);
