@@ -80,6 +80,21 @@ TEST_F(SVDReaderTest, BoundsGivenByTheCallerReplaceTheProgramsOwn) {
   EXPECT_FALSE(read(device(cluster + "</cluster></registers>")));
 }
 
+// Two copies are an array: the message names their count and the option that cuts arrays.
+TEST_F(SVDReaderTest, ABoundPassedAtTwoCopiesNamesThem) {
+  const std::string body =
+      "<registers><register><name>R%s</name><dim>2</dim><dimIncrement>4</dimIncrement>"
+      "<fields><field><name>F</name><bitRange>[1:0]</bitRange></field></fields>"
+      "</register></registers>";
+  ReadBudget::Limits limits;
+  limits.steps = 14;
+  map_.setReadLimits(limits);
+  EXPECT_FALSE(read(device(body)));
+  EXPECT_EQ(map_.importProblem(),
+            "<register> \"R%s\" has 2 copies, and the conversion passes its bound of 14 elements "
+            "there; -array-limit N writes only the first N copies of each array");
+}
+
 // Wherever a read passes its bound, in either reading, it fails: it never succeeds with part
 // of the map.
 TEST_F(SVDReaderTest, AReadThatPassesItsBoundAnywhereFails) {
@@ -96,8 +111,8 @@ TEST_F(SVDReaderTest, AReadThatPassesItsBoundAnywhereFails) {
   std::string wide = "<cluster><name>W</name>";
   for (int i = 0; i < 40; ++i)
     wide += "<register><name>W" + std::to_string(i) + "</name></register>";
-  const std::string large = device("<registers><register><name>A</name></register>" + wide +
-                                   "</cluster></registers>");
+  const std::string large =
+      device("<registers><register><name>A</name></register>" + wide + "</cluster></registers>");
   for (const std::string& text : {arrays, large}) {
     for (const unsigned options : {0u, static_cast<unsigned>(kStandard)}) {
       map_.setReadLimits({});

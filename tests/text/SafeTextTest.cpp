@@ -22,7 +22,8 @@ TEST(FileNameRuleTest, OrdinaryDeviceNamesAreFileNames) {
 // The case hostile/device-names holds a name of each kind refused with its message; these
 // are the spellings and bounds it doesn't.
 TEST(FileNameRuleTest, EverySpellingOfARefusedNameIsRefused) {
-  for (const char* name : {"/x", "\\x", "..", "con", "aux .x", "lpt9", "PRN", "a\nb", "a*b"}) {
+  for (const char* name :
+       {"/x", "\\x", "..", "con", "aux .x", "com0", "lpt9", "PRN", "a\nb", "a*b"}) {
     EXPECT_NE(fileNameProblem(name), nullptr) << name;
   }
   EXPECT_STREQ(fileNameProblem(""), "the name is empty");
