@@ -119,9 +119,12 @@ test-windows:
 	@# One Wine server for the whole run. Wine's background services are started by wineboot
 	@# (which makes the prefix the first time), not by a test: ctest would wait for them, as
 	@# they hold the output of the process that started them open; they end with the server.
+	@# Now and then Wine fails to start a test's process (no output, a few hundredths of a
+	@# second, where a test takes most of one): a second try tells that from a failing test.
 	mkdir -p $(WINDOWS_DIR)/wine
 	$(WINE_ENV) wineserver -p && { $(WINE_ENV) wineboot >/dev/null 2>&1 </dev/null; \
-	  $(WINE_ENV) ctest --test-dir $(WINDOWS_DIR) --output-on-failure -j $(JOBS); \
+	  $(WINE_ENV) ctest --test-dir $(WINDOWS_DIR) --output-on-failure -j $(JOBS) \
+	    --repeat until-pass:2; \
 	  status=$$?; $(WINE_ENV) wineserver -k; exit $$status; }
 
 # A zip for Windows users: regforge.exe, the README and the manual page as text.
